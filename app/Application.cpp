@@ -1,0 +1,305 @@
+#include "app/Application.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstring>
+#include <iostream>
+
+#include "app/ConfigLoader.h"
+#include "app/FatalError.h"
+#include "app/GameState.h"
+#include "app/Settings.h"
+#include "audio/Sounds.h"
+#include "battle/GamePlay.h"
+#include "graphics/Widget.h"
+#include "title/TitleScreen.h"
+
+namespace {
+
+const char* const kCaption = "Truceward!";
+
+// The numbers the first title screen offers: 32 civilians and 2 fighters a side.
+constexpr int kStartCivilians = 32;
+constexpr int kStartFighters = 2;
+
+// A stick position within -128..128 (inclusive) counts as centred.
+constexpr Sint16 kDeadZone = 128;
+constexpr Uint8 kHorizontalAxis = 0;
+constexpr Uint8 kVerticalAxis = 1;
+
+constexpr int kStateTitle = 0;
+constexpr int kStateBattle = 1;
+
+struct Attribute {
+    SDL_GLattr attribute;
+    const char* failure;
+};
+
+void setAttribute(const Attribute& request, int value) {
+    if (SDL_GL_SetAttribute(request.attribute, value) != 0) {
+        std::cout << request.failure << std::endl;
+    }
+}
+
+const Attribute kMultisampleBuffers = {SDL_GL_MULTISAMPLEBUFFERS,
+                                       "Could not set multi sample buffers..."};
+const Attribute kMultisampleSamples = {SDL_GL_MULTISAMPLESAMPLES,
+                                       "Could not set multi sample samples..."};
+
+SDL_keysym syntheticKey(SDLKey sym) {
+    SDL_keysym key;
+    std::memset(&key, 0, sizeof key);
+    key.sym = sym;
+    return key;
+}
+
+}  // namespace
+
+Application::Application(const std::vector<std::string>& args) {
+    ConfigLoader config;
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0) {
+        throw FatalError(std::string("Could not initialise SDL: ") + SDL_GetError());
+    }
+    try {
+        SDL_WM_SetCaption(kCaption, nullptr);
+        setUp(args.empty() ? Settings::fromConfig(config) : Settings::fromOptions(args));
+    } catch (const FatalError&) {
+        // The destructor does not run for a half-built object: leave SDL as we found it.
+        SDL_Quit();
+        throw;
+    }
+}
+
+void Application::setUp(const Settings& settings) {
+    width = settings.width;
+    height = settings.height;
+    noSound = settings.noSound;
+    noMusic = settings.noMusic;
+    requestAttributes(settings);
+    Sounds::getInstance();
+    openWindow(settings);
+
+    if (SDL_NumJoysticks() > 0) {
+        joystick = SDL_JoystickOpen(0);
+        SDL_JoystickEventState(SDL_ENABLE);
+    }
+
+    audioDevice.setCallback(this);
+    audioDevice.setNumChannels(0, 2);
+    audioDevice.setSamplerate(PortAudioDevice::kPreferredRate);
+    if (!noSound) {
+        audioDevice.start();
+    }
+
+    // The title screen draws a pointer of its own.
+    SDL_ShowCursor(SDL_DISABLE);
+    Widget::screenWidth = static_cast<float>(width);
+    Widget::screenHeight = static_cast<float>(height);
+
+    currentState =
+        new TitleScreen(this, kStartCivilians, kStartFighters, kStartCivilians, kStartFighters);
+}
+
+void Application::requestAttributes(const Settings& settings) {
+    setAttribute({SDL_GL_RED_SIZE, "Could not set red pixel size to 8..."}, 8);
+    setAttribute({SDL_GL_GREEN_SIZE, "Could not set green pixel size to 8..."}, 8);
+    setAttribute({SDL_GL_BLUE_SIZE, "Could not set blue pixel size to 8..."}, 8);
+    setAttribute({SDL_GL_ALPHA_SIZE, "Could not set alpha pixel size to 8..."}, 8);
+    setAttribute({SDL_GL_DEPTH_SIZE, "Could not set depth size to 16..."}, 16);
+    setAttribute({SDL_GL_DOUBLEBUFFER, "Could not set double buffering..."}, 1);
+    setAttribute({SDL_GL_SWAP_CONTROL, "Could not set vertical sync..."}, 1);
+    if (settings.multisample) {
+        setAttribute(kMultisampleBuffers, 1);
+        setAttribute(kMultisampleSamples, settings.samples);
+    }
+}
+
+void Application::openWindow(const Settings& settings) {
+    const Uint32 flags = SDL_OPENGL | (settings.fullscreen ? SDL_FULLSCREEN : 0);
+    if (SDL_SetVideoMode(width, height, 0, flags) != nullptr) {
+        return;
+    }
+    // Many drivers, and every virtual display, have no multisampled visual:
+    // rather than give up on the first start, try once more without it.
+    if (settings.multisample) {
+        std::cout << "Could not set video mode with multisampling, trying without..." << std::endl;
+        setAttribute(kMultisampleBuffers, 0);
+        setAttribute(kMultisampleSamples, 0);
+        if (SDL_SetVideoMode(width, height, 0, flags) != nullptr) {
+            return;
+        }
+    }
+    throw FatalError(std::string("Could not set video mode: ") + SDL_GetError());
+}
+
+Application::~Application() {
+    if (!noSound) {
+        audioDevice.stop();
+    }
+    if (joystick != nullptr) {
+        SDL_JoystickClose(joystick);
+    }
+    delete currentState;
+    currentState = nullptr;
+    SDL_Quit();
+}
+
+void Application::initGraphics() {
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, width, 0, height);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glShadeModel(GL_SMOOTH);
+    glClearDepth(1.0);
+    glDisable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void Application::eventLoop() {
+    initGraphics();
+    while (runOnce()) {
+    }
+}
+
+bool Application::runOnce() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        handleEvent(event);
+    }
+    if (quitRequested) {
+        return false;
+    }
+    draw();
+    SDL_GL_SwapBuffers();
+    return true;
+}
+
+void Application::draw() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    currentState->draw();
+}
+
+void Application::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+            currentState->keyDown(event.key.keysym);
+            break;
+        case SDL_KEYUP:
+            currentState->keyUp(event.key.keysym);
+            break;
+        case SDL_MOUSEMOTION:
+            currentState->mouseMove(event.motion.x, event.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            currentState->mouseButton(true, event.button.x, event.button.y);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            currentState->mouseButton(false, event.button.x, event.button.y);
+            break;
+        case SDL_JOYAXISMOTION:
+            handleJoystickAxis(event.jaxis);
+            break;
+        case SDL_JOYBUTTONDOWN:
+            sendKeyDown(event.jbutton.button == 0   ? SDLK_z
+                        : event.jbutton.button == 1 ? SDLK_x
+                                                    : SDLK_c);
+            break;
+        case SDL_QUIT:
+            quitRequested = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::handleJoystickAxis(const SDL_JoyAxisEvent& motion) {
+    // Each axis holds at most one of its two arrow keys; a reversal releases
+    // the held key before pressing the other, and the dead zone releases both.
+    bool* lowHeld = nullptr;
+    bool* highHeld = nullptr;
+    SDLKey lowKey = SDLK_UNKNOWN;
+    SDLKey highKey = SDLK_UNKNOWN;
+    if (motion.axis == kHorizontalAxis) {
+        lowHeld = &joyLeftHeld;
+        highHeld = &joyRightHeld;
+        lowKey = SDLK_LEFT;
+        highKey = SDLK_RIGHT;
+    } else if (motion.axis == kVerticalAxis) {
+        lowHeld = &joyUpHeld;
+        highHeld = &joyDownHeld;
+        lowKey = SDLK_UP;
+        highKey = SDLK_DOWN;
+    } else {
+        return;
+    }
+    if (motion.value < -kDeadZone) {
+        if (*highHeld) {
+            sendKeyUp(highKey);
+        }
+        sendKeyDown(lowKey);
+        *highHeld = false;
+        *lowHeld = true;
+    } else if (motion.value > kDeadZone) {
+        if (*lowHeld) {
+            sendKeyUp(lowKey);
+        }
+        sendKeyDown(highKey);
+        *lowHeld = false;
+        *highHeld = true;
+    } else {
+        sendKeyUp(highKey);
+        sendKeyUp(lowKey);
+        *lowHeld = false;
+        *highHeld = false;
+    }
+}
+
+void Application::sendKeyDown(SDLKey sym) {
+    currentState->keyDown(syntheticKey(sym));
+}
+
+void Application::sendKeyUp(SDLKey sym) {
+    currentState->keyUp(syntheticKey(sym));
+}
+
+void Application::nextState() {
+    delete currentState;
+    if (stateKind == kStateTitle) {
+        stateKind = kStateBattle;
+        currentState =
+            new GamePlay(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
+    } else {
+        stateKind = kStateTitle;
+        currentState =
+            new TitleScreen(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
+    }
+}
+
+void Application::setNumbers(int newLeftCivilians, int newLeftFighters, int newRightCivilians,
+                             int newRightFighters) {
+    leftCivilians = newLeftCivilians;
+    leftFighters = newLeftFighters;
+    rightCivilians = newRightCivilians;
+    rightFighters = newRightFighters;
+}
+
+void Application::quit() {
+    quitRequested = true;
+}
+
+void Application::getAudio(float* /*input*/, float* output, int frames) {
+    std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));
+    if (!noMusic) {
+        backgroundMusic.audioBlock(output, frames);
+    }
+    Sounds::getInstance()->audioBlock(output, frames);
+}

@@ -1,0 +1,78 @@
+#ifndef TRUCEWARD_APP_APPLICATION_H
+#define TRUCEWARD_APP_APPLICATION_H
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "audio/BackgroundMusic.h"
+#include "audio/PortAudioCallback.h"
+#include "audio/PortAudioDevice.h"
+
+class GameState;
+struct Settings;
+
+// The one top-level object of the process: window and OpenGL context, joystick,
+// audio output, the current screen, and the main loop that feeds the screen
+// its input and draws one frame whenever the event queue is empty.
+class Application : public PortAudioCallback {
+  public:
+    // The process arguments without the executable name. Throws FatalError
+    // when SDL or the video mode cannot be set up, and after printing the help.
+    explicit Application(const std::vector<std::string>& args);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application() override;
+
+    // Sets up OpenGL, then runs frames until a quit is requested.
+    void eventLoop();
+    // The OpenGL state every screen relies on; once, before the first frame.
+    void initGraphics();
+    // One pass of the main loop: delivers every queued event to the current
+    // state; then, unless a quit was requested, draws and shows one frame.
+    // Returns false once a quit was requested.
+    bool runOnce();
+    // Clears the buffers and lets the current state draw (and step) once.
+    void draw();
+    // Hands one SDL event to the current state, translating joystick input
+    // into arrow keys and the z, x and c keys.
+    void handleEvent(const SDL_Event& event);
+
+    // Replaces the current state by the other kind, with the start numbers.
+    // The calling state is destroyed inside this call.
+    void nextState();
+    void setNumbers(int leftCivilians, int leftFighters, int rightCivilians, int rightFighters);
+    void quit();
+
+    void getAudio(float* input, float* output, int frames) override;
+
+    PortAudioDevice audioDevice;
+    BackgroundMusic backgroundMusic;
+    GameState* currentState = nullptr;
+    int stateKind = 0;
+    bool quitRequested = false;
+    int width = 0;
+    int height = 0;
+    bool noSound = false;
+    bool noMusic = false;
+    SDL_Joystick* joystick = nullptr;
+    bool joyUpHeld = false;
+    bool joyDownHeld = false;
+    bool joyLeftHeld = false;
+    bool joyRightHeld = false;
+    int leftCivilians = 0;
+    int leftFighters = 0;
+    int rightCivilians = 0;
+    int rightFighters = 0;
+
+  private:
+    void setUp(const Settings& settings);
+    void requestAttributes(const Settings& settings);
+    void openWindow(const Settings& settings);
+    void handleJoystickAxis(const SDL_JoyAxisEvent& motion);
+    void sendKeyDown(SDLKey sym);
+    void sendKeyUp(SDLKey sym);
+};
+
+#endif

@@ -1,0 +1,32 @@
+#ifndef TRUCEWARD_APP_GAMESTATE_H
+#define TRUCEWARD_APP_GAMESTATE_H
+
+#include <SDL.h>
+
+// A screen of the game: the title screen or the battle.
+//
+// Input contract, kept by the main loop:
+// - keys: only `sym` of the record is meaningful; there is no key repeat, but a
+//   joystick may send repeated presses and releases of keys that are not down;
+// - mouse: window pixels, origin top-left, y growing downwards;
+// - draw(): called once per frame after all pending input, with the buffers
+//   cleared to white, model-view at identity and a pixel projection with the
+//   origin at the bottom-left; one call is one step of whatever the state
+//   simulates;
+// - a state may call Application::nextState() from draw() or keyDown(); it is
+//   destroyed inside that call and must return at once.
+class GameState {
+  public:
+    GameState() = default;
+    GameState(const GameState&) = delete;
+    GameState& operator=(const GameState&) = delete;
+    virtual ~GameState() = default;
+
+    virtual void draw() = 0;
+    virtual void keyDown(const SDL_keysym& key) = 0;
+    virtual void keyUp(const SDL_keysym& /*key*/) {}
+    virtual void mouseMove(float /*x*/, float /*y*/) {}
+    virtual void mouseButton(bool /*down*/, float /*x*/, float /*y*/) {}
+};
+
+#endif

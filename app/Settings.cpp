@@ -1,0 +1,101 @@
+#include "app/Settings.h"
+
+#include <iostream>
+
+#include "app/ConfigLoader.h"
+#include "app/FatalError.h"
+#include "app/NumberText.h"
+
+namespace {
+
+constexpr int kMinimumSamples = 2;
+
+bool hasFlag(const std::vector<std::string>& args, const char* longName, const char* shortName) {
+    for (const std::string& arg : args) {
+        if (arg == longName || arg == shortName) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One pass for an option with a value: every occurrence reads the argument
+// after it (a later one overrides an earlier one), and that argument is not
+// looked at again as an option within this pass. Returns whether the option
+// occurred at all.
+bool readValuePass(const std::vector<std::string>& args, const char* longName,
+                   const char* shortName, int& value) {
+    bool found = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != longName && args[i] != shortName) {
+            continue;
+        }
+        found = true;
+        if (i + 1 >= args.size()) {
+            break;
+        }
+        readLeadingInt(args[i + 1], value);
+        ++i;
+    }
+    return found;
+}
+
+}  // namespace
+
+Settings Settings::fromConfig(const ConfigLoader& config) {
+    Settings settings;
+    settings.width = config.width;
+    settings.height = config.height;
+    settings.multisample = config.antialias > 0;
+    settings.samples = config.antialias;
+    settings.fullscreen = config.fullscreen;
+    settings.noSound = config.noSound;
+    settings.noMusic = config.noMusic;
+    return settings;
+}
+
+Settings Settings::fromOptions(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--help") {
+            printHelp();
+            throw FatalError("\n");
+        }
+    }
+    Settings settings;
+    readValuePass(args, "--width", "-w", settings.width);
+    if (settings.width == 0) {
+        settings.width = ConfigLoader::kDefaultWidth;
+        std::cout << "Using default width = " << ConfigLoader::kDefaultWidth << std::endl;
+    }
+    readValuePass(args, "--height", "-h", settings.height);
+    if (settings.height == 0) {
+        settings.height = ConfigLoader::kDefaultHeight;
+        std::cout << "Using default height = " << ConfigLoader::kDefaultHeight << std::endl;
+    }
+    settings.fullscreen = hasFlag(args, "--fullscreen", "-f");
+    settings.noSound = hasFlag(args, "--nosound", "-ns");
+    settings.noMusic = hasFlag(args, "--nomusic", "-nm");
+    settings.multisample = readValuePass(args, "--antialias", "-a", settings.samples);
+    if (settings.multisample && settings.samples < kMinimumSamples) {
+        settings.samples = kMinimumSamples;
+        std::cout << "Using 2x antialiasing." << std::endl;
+    }
+    return settings;
+}
+
+void Settings::printHelp() {
+    std::cout << "\n"
+              << "Truceward!\n"
+              << "\n"
+              << "Usage:\n"
+              << "Truceward -w [width] -h [height] -a [val] -f -ns -nm\n"
+              << "\n"
+              << "Flags:\n"
+              << "--width [val] | -w [val]:\tSet the width of the window.\n"
+              << "--height [val] | -h [val]:\tSet the height of the window.\n"
+              << "--antialias [val] | -a [val]:\tSets the antialiasing level (2, 4, or 6).\n"
+              << "--fullscreen | -f:\t\tSets whether to go fullscreen or not.\n"
+              << "--nosound | -ns:\t\tSwitches off the sound output.\n"
+              << "--nomusic | -nm:\t\tSwitches off the background music.\n"
+              << "--help:\t\t\t\tDisplay this help." << std::endl;
+}

@@ -1,0 +1,32 @@
+#ifndef TRUCEWARD_APP_SETTINGS_H
+#define TRUCEWARD_APP_SETTINGS_H
+
+#include <string>
+#include <vector>
+
+class ConfigLoader;
+
+// The six start-up settings, taken either from the configuration file (when
+// the game gets no arguments at all) or from the command line options alone.
+struct Settings {
+    int width = 0;
+    int height = 0;
+    bool fullscreen = false;
+    bool multisample = false;
+    int samples = 0;
+    bool noSound = false;
+    bool noMusic = false;
+
+    // The file's values as they stand: no defaults substituted, nothing printed.
+    static Settings fromConfig(const ConfigLoader& config);
+
+    // Reads the options, each by a pass of its own over all arguments: help,
+    // width, height, full screen, sound, music, anti-aliasing. Prints the
+    // default and minimum messages. "--help" prints the help text and throws a
+    // FatalError holding a single line feed.
+    static Settings fromOptions(const std::vector<std::string>& args);
+
+    static void printHelp();
+};
+
+#endif

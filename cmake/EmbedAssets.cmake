@@ -1,0 +1,40 @@
+# Compiles the PNG images and glyphs into the game library as byte arrays.
+# The PNG files are made by tools/artgen and committed under assets/.
+
+set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
+    "Folder holding the images/ and fonts/ PNG files to embed")
+
+set(TRUCEWARD_IMAGE_NAMES
+    background guy fighter brick bullet shotbang alertcircle centralmound sidemounds
+    smokepff title mouse leftbuttonup leftbuttondown leftbuttonover rightbuttonup
+    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover)
+set(TRUCEWARD_FONT_NAMES
+    font0 font1 font2 font3 font4 font5 font6 font7 font8 font9
+    fonta fontb fontc fontd fonte fontf fontg fonth fonti fontj fontk fontl fontm
+    fontn fonto fontp fontq fontr fonts fontt fontu fontv fontw fontx fonty fontz
+    fontperiod fontcomma fontexclaim fontminus)
+
+add_executable(truceward_embed ${CMAKE_SOURCE_DIR}/tools/embed/embed.cpp)
+set_target_properties(truceward_embed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+function(truceward_embed_group nameSpace folder)
+    set(files)
+    foreach(name ${ARGN})
+        set(file ${TRUCEWARD_ASSETS_DIR}/${folder}/${name}.png)
+        if(NOT EXISTS ${file})
+            message(FATAL_ERROR "Missing asset ${file}: run tools/artgen to draw it")
+        endif()
+        list(APPEND files ${file})
+    endforeach()
+    set(output ${CMAKE_BINARY_DIR}/generated/${nameSpace}Data.cpp)
+    add_custom_command(OUTPUT ${output}
+        COMMAND truceward_embed ${nameSpace} ${output} ${files}
+        DEPENDS truceward_embed ${files}
+        COMMENT "Embedding ${nameSpace} data")
+    set(TRUCEWARD_EMBEDDED_SOURCES ${TRUCEWARD_EMBEDDED_SOURCES} ${output} PARENT_SCOPE)
+endfunction()
+
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
+set(TRUCEWARD_EMBEDDED_SOURCES)
+truceward_embed_group(Images images ${TRUCEWARD_IMAGE_NAMES})
+truceward_embed_group(Fonts fonts ${TRUCEWARD_FONT_NAMES})

@@ -1,0 +1,222 @@
+// The main loop's translation of SDL events, driven through SDL's own queue on
+// a real (virtual) display. The machines have no joystick, so joystick events
+// are pushed as synthetic events, exactly as SDL would queue them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/GameState.h"
+#include "tests/support/GlWindow.h"
+
+namespace {
+
+// Writes down every call it receives, one line each.
+class RecordingState : public GameState {
+  public:
+    explicit RecordingState(std::vector<std::string>* log) : log(log) {}
+    void draw() override { log->push_back("draw"); }
+    void keyDown(const SDL_keysym& key) override { log->push_back("down " + name(key)); }
+    void keyUp(const SDL_keysym& key) override { log->push_back("up " + name(key)); }
+    void mouseMove(float x, float y) override {
+        log->push_back("move " + std::to_string(static_cast<int>(x)) + " " +
+                       std::to_string(static_cast<int>(y)));
+    }
+    void mouseButton(bool down, float x, float y) override {
+        log->push_back(std::string(down ? "press " : "release ") +
+                       std::to_string(static_cast<int>(x)) + " " +
+                       std::to_string(static_cast<int>(y)));
+    }
+
+  private:
+    static std::string name(const SDL_keysym& key) {
+        // Synthetic records carry nothing but the symbol.
+        const bool bare = key.scancode == 0 && key.mod == 0 && key.unicode == 0;
+        std::string text = SDL_GetKeyName(key.sym);
+        return bare ? text : text + " (with extras)";
+    }
+    std::vector<std::string>* log;
+};
+
+class ApplicationEventsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        delete window.application.currentState;
+        window.application.currentState = new RecordingState(&log);
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+        }
+    }
+
+    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+
+    static SDL_Event axis(Uint8 axisNumber, Sint16 value) {
+        SDL_Event event{};
+        event.type = SDL_JOYAXISMOTION;
+        event.jaxis.type = SDL_JOYAXISMOTION;
+        event.jaxis.which = 0;
+        event.jaxis.axis = axisNumber;
+        event.jaxis.value = value;
+        return event;
+    }
+
+    static SDL_Event joyButton(Uint8 type, Uint8 button) {
+        SDL_Event event{};
+        event.type = type;
+        event.jbutton.type = type;
+        event.jbutton.button = button;
+        event.jbutton.state = type == SDL_JOYBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        return event;
+    }
+
+    // Runs one pass of the main loop over what was pushed; the frame it draws
+    // is left out of the log, so that tests read only the translated input.
+    std::vector<std::string> deliver() {
+        log.clear();
+        window.application.runOnce();
+        std::vector<std::string> input;
+        for (const std::string& entry : log) {
+            if (entry != "draw") {
+                input.push_back(entry);
+            }
+        }
+        return input;
+    }
+
+    using Log = std::vector<std::string>;
+    GlWindow window{320, 240};
+    Log log;
+};
+
+TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
+    push(axis(0, -20000));
+    EXPECT_EQ(deliver(), (Log{"down left"}));
+    EXPECT_TRUE(window.application.joyLeftHeld);
+    EXPECT_FALSE(window.application.joyRightHeld);
+
+    // Full left straight to full right: the release comes before the press.
+    push(axis(0, 20000));
+    EXPECT_EQ(deliver(), (Log{"up left", "down right"}));
+    EXPECT_FALSE(window.application.joyLeftHeld);
+    EXPECT_TRUE(window.application.joyRightHeld);
+
+    // Further motion outside the dead zone presses again.
+    push(axis(0, 25000));
+    EXPECT_EQ(deliver(), (Log{"down right"}));
+
+    push(axis(0, 0));
+    EXPECT_EQ(deliver(), (Log{"up right", "up left"}));
+    EXPECT_FALSE(window.application.joyLeftHeld);
+    EXPECT_FALSE(window.application.joyRightHeld);
+
+    // A stick at rest still sends both releases for each small motion.
+    push(axis(0, 5));
+    EXPECT_EQ(deliver(), (Log{"up right", "up left"}));
+
+    // From the right held back to the left: right is released first.
+    push(axis(0, 300));
+    push(axis(0, -300));
+    EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
+}
+
+TEST_F(ApplicationEventsTest, VerticalAxisRows) {
+    push(axis(1, -32768));
+    EXPECT_EQ(deliver(), (Log{"down up"}));
+    EXPECT_TRUE(window.application.joyUpHeld);
+
+    push(axis(1, 32767));
+    EXPECT_EQ(deliver(), (Log{"up up", "down down"}));
+    EXPECT_FALSE(window.application.joyUpHeld);
+    EXPECT_TRUE(window.application.joyDownHeld);
+
+    push(axis(1, -32768));
+    EXPECT_EQ(deliver(), (Log{"up down", "down up"}));
+    EXPECT_TRUE(window.application.joyUpHeld);
+    EXPECT_FALSE(window.application.joyDownHeld);
+
+    push(axis(1, 128));
+    EXPECT_EQ(deliver(), (Log{"up down", "up up"}));
+    EXPECT_FALSE(window.application.joyUpHeld);
+    EXPECT_FALSE(window.application.joyDownHeld);
+}
+
+TEST_F(ApplicationEventsTest, DeadZoneEndsAreCentredAndOneBeyondIsPushed) {
+    push(axis(0, -128));
+    push(axis(0, 128));
+    push(axis(1, -128));
+    push(axis(1, 128));
+    EXPECT_EQ(deliver(), (Log{"up right", "up left", "up right", "up left", "up down", "up up",
+                              "up down", "up up"}));
+    push(axis(0, -129));
+    push(axis(0, 0));
+    push(axis(0, 129));
+    push(axis(1, -129));
+    push(axis(1, 0));
+    push(axis(1, 129));
+    EXPECT_EQ(deliver(), (Log{"down left", "up right", "up left", "down right", "down up",
+                              "up down", "up up", "down down"}));
+}
+
+TEST_F(ApplicationEventsTest, OtherAxesAndButtonReleasesAreDropped) {
+    push(axis(2, -30000));
+    push(axis(3, 30000));
+    push(joyButton(SDL_JOYBUTTONUP, 0));
+    EXPECT_EQ(deliver(), Log{});
+}
+
+TEST_F(ApplicationEventsTest, JoystickButtonsBecomeBrickKeys) {
+    push(joyButton(SDL_JOYBUTTONDOWN, 0));
+    push(joyButton(SDL_JOYBUTTONDOWN, 1));
+    push(joyButton(SDL_JOYBUTTONDOWN, 2));
+    push(joyButton(SDL_JOYBUTTONDOWN, 7));
+    EXPECT_EQ(deliver(), (Log{"down z", "down x", "down c", "down c"}));
+}
+
+TEST_F(ApplicationEventsTest, KeysAndMouseReachTheStateInWindowPixels) {
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_SPACE;
+    push(key);
+    key.type = SDL_KEYUP;
+    push(key);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 17;
+    motion.motion.y = 230;
+    push(motion);
+    SDL_Event button{};
+    button.type = SDL_MOUSEBUTTONDOWN;
+    button.button.button = SDL_BUTTON_WHEELUP;
+    button.button.x = 40;
+    button.button.y = 50;
+    push(button);
+    button.type = SDL_MOUSEBUTTONUP;
+    button.button.button = SDL_BUTTON_RIGHT;
+    push(button);
+    EXPECT_EQ(deliver(),
+              (Log{"down space", "up space", "move 17 230", "press 40 50", "release 40 50"}));
+}
+
+TEST_F(ApplicationEventsTest, QuitDeliversQueuedEventsAndDrawsNoFurtherFrame) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    push(joyButton(SDL_JOYBUTTONDOWN, 0));
+    log.clear();
+    EXPECT_FALSE(window.application.runOnce());
+    EXPECT_EQ(log, (Log{"down z"}));
+    EXPECT_TRUE(window.application.quitRequested);
+}
+
+TEST_F(ApplicationEventsTest, EachPassDrawsOneFrameAfterAllInput) {
+    push(joyButton(SDL_JOYBUTTONDOWN, 1));
+    log.clear();
+    EXPECT_TRUE(window.application.runOnce());
+    EXPECT_EQ(log, (Log{"down x", "draw"}));
+    log.clear();
+    EXPECT_TRUE(window.application.runOnce());
+    EXPECT_EQ(log, (Log{"draw"}));
+}
+
+}  // namespace

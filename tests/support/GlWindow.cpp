@@ -1,0 +1,34 @@
+#include "tests/support/GlWindow.h"
+
+#include <GL/gl.h>
+
+std::vector<std::string> GlWindow::arguments(int width, int height) {
+    return {"-w", std::to_string(width), "-h", std::to_string(height), "-ns", "-nm"};
+}
+
+GlWindow::GlWindow(int width, int height) : application(arguments(width, height)) {
+    application.initGraphics();
+}
+
+void GlWindow::clear() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+}
+
+std::vector<unsigned char> GlWindow::readPixels() const {
+    std::vector<unsigned char> pixels(static_cast<size_t>(application.width) * application.height *
+                                      4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, application.width, application.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    return pixels;
+}
+
+std::vector<unsigned char> GlWindow::pixel(int x, int y) const {
+    std::vector<unsigned char> rgba(4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}

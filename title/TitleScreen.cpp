@@ -1,0 +1,26 @@
+#include "title/TitleScreen.h"
+
+#include "app/Application.h"
+
+TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFighters,
+                         int rightCivilians, int rightFighters)
+    : leftCivilians(leftCivilians),
+      rightCivilians(rightCivilians),
+      leftFighters(leftFighters),
+      rightFighters(rightFighters),
+      application(application) {}
+
+void TitleScreen::draw() {
+    if (startRequested) {
+        application->setNumbers(leftCivilians, leftFighters, rightCivilians, rightFighters);
+        application->nextState();
+    }
+}
+
+void TitleScreen::keyDown(const SDL_keysym& key) {
+    if (key.sym == SDLK_ESCAPE) {
+        application->quit();
+    } else if (key.sym == SDLK_RETURN) {
+        startRequested = true;
+    }
+}
