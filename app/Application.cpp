@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "audio/Sounds.h"
 #include "battle/GamePlay.h"
+#include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
 #include "title/TitleScreen.h"
 
@@ -99,6 +100,8 @@ void Application::setUp(const Settings& settings) {
 
     currentState =
         new TitleScreen(this, kStartCivilians, kStartFighters, kStartCivilians, kStartFighters);
+    ImageDrawer::getInstance()->setScreenDimensions(static_cast<float>(width),
+                                                    static_cast<float>(height));
 }
 
 void Application::requestAttributes(const Settings& settings) {

@@ -20,7 +20,11 @@ void TitleScreen::draw() {
 void TitleScreen::keyDown(const SDL_keysym& key) {
     if (key.sym == SDLK_ESCAPE) {
         application->quit();
-    } else if (key.sym == SDLK_RETURN) {
+    }
+}
+
+void TitleScreen::mouseButton(bool down, float /*x*/, float /*y*/) {
+    if (!down) {
         startRequested = true;
     }
 }

@@ -13,6 +13,7 @@ class TitleScreen : public GameState {
 
     void draw() override;
     void keyDown(const SDL_keysym& key) override;
+    void mouseButton(bool down, float x, float y) override;
 
     int leftCivilians;
     int rightCivilians;

@@ -1,0 +1,53 @@
+#ifndef TRUCEWARD_ASSETS_IMAGES_H
+#define TRUCEWARD_ASSETS_IMAGES_H
+
+// The game's pictures: complete 8-bit RGBA PNG files compiled in from
+// assets/images/ (drawn by tools/artgen), each with its length in bytes.
+namespace Images {
+
+extern const unsigned char background_png[];
+extern const unsigned int background_png_len;
+extern const unsigned char guy_png[];
+extern const unsigned int guy_png_len;
+extern const unsigned char fighter_png[];
+extern const unsigned int fighter_png_len;
+extern const unsigned char brick_png[];
+extern const unsigned int brick_png_len;
+extern const unsigned char bullet_png[];
+extern const unsigned int bullet_png_len;
+extern const unsigned char shotbang_png[];
+extern const unsigned int shotbang_png_len;
+extern const unsigned char alertcircle_png[];
+extern const unsigned int alertcircle_png_len;
+extern const unsigned char centralmound_png[];
+extern const unsigned int centralmound_png_len;
+extern const unsigned char sidemounds_png[];
+extern const unsigned int sidemounds_png_len;
+extern const unsigned char smokepff_png[];
+extern const unsigned int smokepff_png_len;
+extern const unsigned char title_png[];
+extern const unsigned int title_png_len;
+extern const unsigned char mouse_png[];
+extern const unsigned int mouse_png_len;
+extern const unsigned char leftbuttonup_png[];
+extern const unsigned int leftbuttonup_png_len;
+extern const unsigned char leftbuttondown_png[];
+extern const unsigned int leftbuttondown_png_len;
+extern const unsigned char leftbuttonover_png[];
+extern const unsigned int leftbuttonover_png_len;
+extern const unsigned char rightbuttonup_png[];
+extern const unsigned int rightbuttonup_png_len;
+extern const unsigned char rightbuttondown_png[];
+extern const unsigned int rightbuttondown_png_len;
+extern const unsigned char rightbuttonover_png[];
+extern const unsigned int rightbuttonover_png_len;
+extern const unsigned char startbuttonup_png[];
+extern const unsigned int startbuttonup_png_len;
+extern const unsigned char startbuttondown_png[];
+extern const unsigned int startbuttondown_png_len;
+extern const unsigned char startbuttonover_png[];
+extern const unsigned int startbuttonover_png_len;
+
+}  // namespace Images
+
+#endif

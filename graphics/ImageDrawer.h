@@ -1,0 +1,67 @@
+#ifndef TRUCEWARD_GRAPHICS_IMAGEDRAWER_H
+#define TRUCEWARD_GRAPHICS_IMAGEDRAWER_H
+
+#include <SDL.h>
+
+// Draws the embedded images as textured quads on the 1024 x 768 logical screen
+// (origin bottom-left, y up). Every image is decoded and uploaded once, on the
+// first getInstance(), which must come after the OpenGL context exists.
+class ImageDrawer {
+  public:
+    enum ImageType {
+        ImageBackground = 0,
+        ImageGuy,
+        ImageFighter,
+        ImageBrick,
+        ImageBullet,
+        ImageShotBang,
+        ImageAlertCircle,
+        ImageCentralMound,
+        ImageSideMounds,
+        ImageSmokePff,
+        ImageTitle,
+        ImageMouse,
+        ImageLeftButtonUp,
+        ImageLeftButtonDown,
+        ImageLeftButtonOver,
+        ImageRightButtonUp,
+        ImageRightButtonDown,
+        ImageRightButtonOver,
+        ImageStartButtonUp,
+        ImageStartButtonDown,
+        ImageStartButtonOver,
+    };
+    static constexpr int kImageCount = 21;
+
+    static ImageDrawer* getInstance();
+
+    ImageDrawer(const ImageDrawer&) = delete;
+    ImageDrawer& operator=(const ImageDrawer&) = delete;
+
+    // The window size in pixels; 1024 x 768 until set.
+    void setScreenDimensions(float width, float height);
+
+    // Draws one image with its lower-left corner at logical (x, y) at natural
+    // size. Scales act about the centre the image has at natural size (a
+    // negative scale mirrors); red, green, blue and alpha multiply the texture.
+    // Both sides scale with the width ratio, so images keep their aspect; only
+    // the vertical position follows the height ratio. Leaves the colour white,
+    // no texture bound and the model-view matrix as it was.
+    void drawImage(ImageType type, float x, float y, float scaleX, float scaleY, float red,
+                   float green, float blue, float alpha);
+
+    // A read-only stream over the embedded PNG of `type`; any value outside
+    // the enumeration gives the figure's stream.
+    static SDL_RWops* getRW(ImageType type);
+
+    unsigned int textures[kImageCount] = {};
+    float imageSizes[kImageCount][2] = {};
+    float screenWidth = 1024.0f;
+    float screenHeight = 768.0f;
+
+  private:
+    ImageDrawer();
+    ~ImageDrawer() = default;
+};
+
+#endif

@@ -1,0 +1,133 @@
+#include "graphics/TextDrawer.h"
+
+#include <GL/gl.h>
+
+#include <iostream>
+
+#include "assets/Fonts.h"
+#include "graphics/EmbeddedFile.h"
+#include "graphics/TextureUpload.h"
+
+namespace {
+
+// Indexed by glyph: digits, letters, then . , ! -
+const EmbeddedFile kGlyphFiles[TextDrawer::kGlyphCount] = {
+    {Fonts::font0_png, &Fonts::font0_png_len},
+    {Fonts::font1_png, &Fonts::font1_png_len},
+    {Fonts::font2_png, &Fonts::font2_png_len},
+    {Fonts::font3_png, &Fonts::font3_png_len},
+    {Fonts::font4_png, &Fonts::font4_png_len},
+    {Fonts::font5_png, &Fonts::font5_png_len},
+    {Fonts::font6_png, &Fonts::font6_png_len},
+    {Fonts::font7_png, &Fonts::font7_png_len},
+    {Fonts::font8_png, &Fonts::font8_png_len},
+    {Fonts::font9_png, &Fonts::font9_png_len},
+    {Fonts::fonta_png, &Fonts::fonta_png_len},
+    {Fonts::fontb_png, &Fonts::fontb_png_len},
+    {Fonts::fontc_png, &Fonts::fontc_png_len},
+    {Fonts::fontd_png, &Fonts::fontd_png_len},
+    {Fonts::fonte_png, &Fonts::fonte_png_len},
+    {Fonts::fontf_png, &Fonts::fontf_png_len},
+    {Fonts::fontg_png, &Fonts::fontg_png_len},
+    {Fonts::fonth_png, &Fonts::fonth_png_len},
+    {Fonts::fonti_png, &Fonts::fonti_png_len},
+    {Fonts::fontj_png, &Fonts::fontj_png_len},
+    {Fonts::fontk_png, &Fonts::fontk_png_len},
+    {Fonts::fontl_png, &Fonts::fontl_png_len},
+    {Fonts::fontm_png, &Fonts::fontm_png_len},
+    {Fonts::fontn_png, &Fonts::fontn_png_len},
+    {Fonts::fonto_png, &Fonts::fonto_png_len},
+    {Fonts::fontp_png, &Fonts::fontp_png_len},
+    {Fonts::fontq_png, &Fonts::fontq_png_len},
+    {Fonts::fontr_png, &Fonts::fontr_png_len},
+    {Fonts::fonts_png, &Fonts::fonts_png_len},
+    {Fonts::fontt_png, &Fonts::fontt_png_len},
+    {Fonts::fontu_png, &Fonts::fontu_png_len},
+    {Fonts::fontv_png, &Fonts::fontv_png_len},
+    {Fonts::fontw_png, &Fonts::fontw_png_len},
+    {Fonts::fontx_png, &Fonts::fontx_png_len},
+    {Fonts::fonty_png, &Fonts::fonty_png_len},
+    {Fonts::fontz_png, &Fonts::fontz_png_len},
+    {Fonts::fontperiod_png, &Fonts::fontperiod_png_len},
+    {Fonts::fontcomma_png, &Fonts::fontcomma_png_len},
+    {Fonts::fontexclaim_png, &Fonts::fontexclaim_png_len},
+    {Fonts::fontminus_png, &Fonts::fontminus_png_len},
+};
+
+constexpr int kFirstLetterGlyph = 10;
+constexpr int kPeriodGlyph = 36;
+constexpr int kCommaGlyph = 37;
+constexpr int kExclaimGlyph = 38;
+constexpr int kMinusGlyph = 39;
+
+}  // namespace
+
+TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
+    for (int index = 0; index < kGlyphCount; ++index) {
+        int width = 0;
+        int height = 0;
+        if (!uploadTexture(getRW(index), glyphTextures[index], width, height)) {
+            std::cout << "Could not load font " << index << std::endl;
+        }
+    }
+}
+
+TextDrawer::~TextDrawer() {
+    // Every screen builds its own drawer, so a long evening of play would pile
+    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored.
+    glDeleteTextures(kGlyphCount, glyphTextures);
+}
+
+SDL_RWops* TextDrawer::getRW(int index) {
+    const EmbeddedFile& file =
+        index >= 1 && index < kGlyphCount ? kGlyphFiles[index] : kGlyphFiles[0];
+    return file.open();
+}
+
+void TextDrawer::setColour(const ThreeFloats& newColour) {
+    colour = newColour;
+}
+
+int TextDrawer::glyphIndex(char character) {
+    if (character >= '0' && character <= '9') {
+        return character - '0';
+    }
+    if (character >= 'a' && character <= 'z') {
+        return kFirstLetterGlyph + (character - 'a');
+    }
+    switch (character) {
+        case '.':
+            return kPeriodGlyph;
+        case ',':
+            return kCommaGlyph;
+        case '!':
+            return kExclaimGlyph;
+        case '-':
+            return kMinusGlyph;
+        default:
+            return -1;
+    }
+}
+
+void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
+    float pen = x;
+    for (const char character : text) {
+        const int glyph = glyphIndex(character);
+        if (glyph >= 0) {
+            glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
+            glColor3f(colour.red, colour.green, colour.blue);
+            glBegin(GL_QUADS);
+            glTexCoord2f(0, 1);
+            glVertex2f(pen, y);
+            glTexCoord2f(1, 1);
+            glVertex2f(pen + size, y);
+            glTexCoord2f(1, 0);
+            glVertex2f(pen + size, y + size);
+            glTexCoord2f(0, 0);
+            glVertex2f(pen, y + size);
+            glEnd();
+            glBindTexture(GL_TEXTURE_2D, 0);
+        }
+        pen += size;
+    }
+}

@@ -1,0 +1,40 @@
+#ifndef TRUCEWARD_GRAPHICS_TEXTDRAWER_H
+#define TRUCEWARD_GRAPHICS_TEXTDRAWER_H
+
+#include <SDL.h>
+
+#include <string>
+
+#include "people/ThreeFloats.h"
+
+// Writes short lines in the fixed-width bitmap font, in window pixels (origin
+// bottom-left, y up). Only digits, lower-case letters (shown as capitals) and
+// . , ! - have glyphs; every other character is a blank cell. Each screen owns
+// one; it needs the OpenGL context, and frees its glyph textures when it goes.
+class TextDrawer {
+  public:
+    static constexpr int kGlyphCount = 40;
+
+    TextDrawer();
+    TextDrawer(const TextDrawer&) = delete;
+    TextDrawer& operator=(const TextDrawer&) = delete;
+    ~TextDrawer();
+
+    void setColour(const ThreeFloats& newColour);
+
+    // The lower-left corner of the first cell at (x, y); every cell is size by
+    // size pixels and the pen advances by size per character, blanks included.
+    void drawText(const std::string& text, float x, float y, float size);
+
+    // A read-only stream over a glyph's PNG; index 0 and every index outside
+    // 1..39 give the glyph of the digit 0.
+    static SDL_RWops* getRW(int index);
+
+    // The glyph of a character, or -1 when it has none.
+    static int glyphIndex(char character);
+
+    unsigned int glyphTextures[kGlyphCount] = {};
+    ThreeFloats colour;
+};
+
+#endif

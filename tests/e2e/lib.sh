@@ -1,0 +1,124 @@
+# Shared helpers of the end-to-end tests: the real game binary on the current
+# X display, a temporary HOME, input from xdotool and screenshots.
+# Source it, then call e2e_setup with the game binary.
+
+set -u
+
+e2e_setup() {
+    GAME=$1
+    if [ -z "${DISPLAY:-}" ]; then
+        echo "SKIP: no display (the test command starts one)" >&2
+        exit 1
+    fi
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/truceward-e2e-XXXXXX")
+    export HOME="$WORK/home"
+    mkdir -p "$HOME"
+    USER_DIR="$HOME/Library/Application Support/Truceward"
+    GAME_PID=
+    trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+    if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+        kill -KILL "$GAME_PID" 2>/dev/null
+    fi
+    if [ -n "${KEEP_E2E_WORK:-}" ]; then
+        echo "work files kept in $WORK" >&2
+    else
+        rm -rf "$WORK"
+    fi
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$WORK/stdout" ]; then
+        echo "--- game output:" >&2
+        cat "$WORK/stdout" >&2
+    fi
+    exit 1
+}
+
+# Starts the game in the background with the given arguments and waits for its
+# window. Sets GAME_PID, WIN, WIN_X, WIN_Y, WIN_W, WIN_H.
+start_game() {
+    "$GAME" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
+    GAME_PID=$!
+    WIN=
+    for _ in $(seq 1 200); do
+        WIN=$(xdotool search --pid "$GAME_PID" 2>/dev/null | tail -n 1)
+        [ -n "$WIN" ] && break
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before opening its window"
+        sleep 0.05
+    done
+    [ -n "$WIN" ] || fail "no window appeared"
+    local WIDTH HEIGHT X Y SCREEN
+    for _ in $(seq 1 100); do
+        eval "$(xdotool getwindowgeometry --shell "$WIN")"
+        [ "$WIDTH" -gt 1 ] && break
+        sleep 0.05
+    done
+    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+    # Let the first frames through before any input arrives.
+    sleep 0.5
+}
+
+# Moves the pointer to a point given in the game's logical units (1024 x 768,
+# origin bottom-left, y up).
+move_logical() {
+    local px py
+    px=$(awk -v x="$1" -v w="$WIN_W" 'BEGIN { printf "%d", x * w / 1024 }')
+    py=$(awk -v y="$2" -v h="$WIN_H" 'BEGIN { printf "%d", h - y * h / 768 }')
+    xdotool mousemove $((WIN_X + px)) $((WIN_Y + py))
+    sleep 0.2
+}
+
+click_logical() {
+    move_logical "$1" "$2"
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.2
+}
+
+# Keys go to the window under the pointer: there is no window manager.
+press_keys() {
+    xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+    sleep 0.1
+    local key
+    for key in "$@"; do
+        xdotool keydown "$key"
+        sleep 0.05
+        xdotool keyup "$key"
+        sleep 0.1
+    done
+}
+
+screenshot() {
+    import -window root -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$1"
+}
+
+# Waits up to $1 seconds for the game to end; sets GAME_STATUS.
+wait_for_exit() {
+    local limit=$(( $1 * 20 ))
+    for _ in $(seq 1 "$limit"); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            GAME_STATUS=$?
+            GAME_PID=
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "the game did not end within $1 s"
+}
+
+assert_output_has() {
+    grep -qxF -- "$1" "$WORK/stdout" || fail "expected the line '$1' in the output"
+}
+
+# From the title screen: clicks the start button (ENTER WAR). The battle starts
+# at the end of the next frame.
+start_battle() {
+    click_logical 512 128
+    sleep 0.3
+}
