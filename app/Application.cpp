@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -48,6 +49,23 @@ const Attribute kMultisampleBuffers = {SDL_GL_MULTISAMPLEBUFFERS,
 const Attribute kMultisampleSamples = {SDL_GL_MULTISAMPLESAMPLES,
                                        "Could not set multi sample samples..."};
 
+// Without a display, SDL on top of SDL 2 quietly falls back to a driver that
+// draws nowhere, and the game would run unseen with no way to quit it. Unless
+// such a driver was asked for by name, that counts as no video device, as it
+// does with the classic SDL 1.2.
+bool onlyInvisibleVideo() {
+    char name[32] = {};
+    if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
+        return false;
+    }
+    const std::string driver = name;
+    if (driver != "offscreen" && driver != "dummy") {
+        return false;
+    }
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    return requested == nullptr || driver != requested;
+}
+
 SDL_keysym syntheticKey(SDLKey sym) {
     SDL_keysym key;
     std::memset(&key, 0, sizeof key);
@@ -61,6 +79,10 @@ Application::Application(const std::vector<std::string>& args) {
     ConfigLoader config;
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0) {
         throw FatalError(std::string("Could not initialise SDL: ") + SDL_GetError());
+    }
+    if (onlyInvisibleVideo()) {
+        SDL_Quit();
+        throw FatalError("Could not initialise SDL: No available video device");
     }
     try {
         SDL_WM_SetCaption(kCaption, nullptr);

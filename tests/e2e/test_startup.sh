@@ -1,0 +1,72 @@
+#!/bin/bash
+# Start-up and shut-down of the real binary: the help, no display, the first
+# start in an empty HOME, options against the configuration file, and the
+# ways the game ends (Escape on the title screen, SIGTERM).
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+# --help: the help text, two empty lines, status 0, no window.
+"$GAME" --help >"$WORK/help" 2>/dev/null || fail "--help must exit with 0"
+cat >"$WORK/expected-help" <<'EOF'
+
+Truceward!
+
+Usage:
+Truceward -w [width] -h [height] -a [val] -f -ns -nm
+
+Flags:
+--width [val] | -w [val]:	Set the width of the window.
+--height [val] | -h [val]:	Set the height of the window.
+--antialias [val] | -a [val]:	Sets the antialiasing level (2, 4, or 6).
+--fullscreen | -f:		Sets whether to go fullscreen or not.
+--nosound | -ns:		Switches off the sound output.
+--nomusic | -nm:		Switches off the background music.
+--help:				Display this help.
+
+
+EOF
+grep -v -E '^(vorbisfile: |Created directory )' "$WORK/help" >"$WORK/help-only"
+diff -u "$WORK/expected-help" "$WORK/help-only" || fail "the help text differs"
+
+# No display at all: the fatal message, status 0.
+env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" -ns >"$WORK/nodisplay" 2>/dev/null ||
+    fail "without a display the game must still exit with 0"
+tail -n 1 "$WORK/nodisplay" | grep -q "^Could not initialise SDL: " ||
+    fail "without a display: expected the SDL message, got: $(tail -n 1 "$WORK/nodisplay")"
+
+# First start in an empty HOME: the folders and the six default lines.
+rm -rf "$HOME/Library"
+start_game
+assert_output_has "Created directory $USER_DIR"
+printf 'w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n' >"$WORK/expected-conf"
+cmp -s "$WORK/expected-conf" "$USER_DIR/Truceward.conf" || fail "the configuration file differs"
+[ "$WIN_W" = 800 ] && [ "$WIN_H" = 600 ] || fail "first start window is ${WIN_W}x${WIN_H}"
+press_keys Escape
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "Escape on the title screen: status $GAME_STATUS"
+cmp -s "$WORK/expected-conf" "$USER_DIR/Truceward.conf" || fail "the configuration was rewritten"
+
+# The file decides when there are no arguments...
+printf 'w 640\nh 400\na 0\nns 1\nnm 1\n' >"$USER_DIR/Truceward.conf"
+start_game
+[ "$WIN_W" = 640 ] && [ "$WIN_H" = 400 ] || fail "the file's size was not used: ${WIN_W}x${WIN_H}"
+grep -q "PortAudioDevice" "$WORK/stdout" && fail "sound was switched off by the file"
+kill -TERM "$GAME_PID"
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "SIGTERM: status $GAME_STATUS"
+
+# ...and any argument at all, even an unknown one, makes the options decide.
+start_game -x
+[ "$WIN_W" = 800 ] && [ "$WIN_H" = 600 ] || fail "-x: window is ${WIN_W}x${WIN_H}"
+assert_output_has "Using default width = 800"
+assert_output_has "Using default height = 600"
+kill -TERM "$GAME_PID"
+wait_for_exit 10
+
+start_game -w 1024 -w 512 -h 384 -ns -nm -a
+[ "$WIN_W" = 512 ] && [ "$WIN_H" = 384 ] || fail "options: window is ${WIN_W}x${WIN_H}"
+assert_output_has "Using 2x antialiasing."
+press_keys Escape
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
+echo "PASS"
