@@ -1,0 +1,82 @@
+#include "app/ArtGenerator.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "art/ArtCatalogue.h"
+#include "art/IconArt.h"
+#include "image/PngFile.h"
+#include "sheet/ContactSheet.h"
+
+namespace {
+
+constexpr int sheetWidth = 1280;
+
+// How large each image is shown on the contact sheet: the big ones shrunk to
+// a quarter, the small ones doubled so that their edges can be judged.
+double sheetScale(const RgbaImage& image) {
+    if (image.width() >= 1024)
+        return 0.25;
+    if (image.width() >= 512)
+        return 0.5;
+    if (image.width() <= 64)
+        return 2.0;
+    return 1.0;
+}
+
+struct Painted {
+    std::string name;
+    RgbaImage image;
+};
+
+std::vector<Painted> paintAll(const std::vector<art_catalogue::Piece>& pieces) {
+    std::vector<Painted> painted;
+    for (const art_catalogue::Piece& piece : pieces)
+        painted.push_back({piece.name, piece.paint()});
+    return painted;
+}
+
+void addSection(ContactSheet& sheet, const std::string& heading,
+                const std::vector<Painted>& painted, bool natural) {
+    std::vector<ContactSheet::Entry> entries;
+    std::vector<double> scales;
+    for (const Painted& p : painted) {
+        const std::string size = natural ? ""
+                                         : " " + std::to_string(p.image.width()) + "x" +
+                                               std::to_string(p.image.height());
+        entries.push_back({p.name + size, &p.image});
+        scales.push_back(natural ? 1.0 : sheetScale(p.image));
+    }
+    sheet.addSection(heading, entries, scales);
+}
+
+}  // namespace
+
+ArtGenerator::ArtGenerator(const std::string& root, std::ostream& log) : paths(root), log(log) {}
+
+void ArtGenerator::generate() const {
+    namespace fs = std::filesystem;
+    for (const char* folder : {"/assets/images", "/assets/fonts", "/assets/icon", "/docs"})
+        fs::create_directories(paths.root + folder);
+
+    const std::vector<Painted> images = paintAll(art_catalogue::images());
+    for (const Painted& p : images)
+        PngFile::write(paths.image(p.name), p.image);
+    log << "wrote " << images.size() << " images\n";
+
+    const std::vector<Painted> glyphs = paintAll(art_catalogue::glyphs());
+    for (const Painted& p : glyphs)
+        PngFile::write(paths.glyph(p.name), p.image);
+    log << "wrote " << glyphs.size() << " glyphs\n";
+
+    for (int size : icon_art::sizes)
+        PngFile::write(paths.icon(size), icon_art::paint(size));
+    log << "wrote " << std::size(icon_art::sizes) << " icons\n";
+
+    ContactSheet sheet(sheetWidth);
+    addSection(sheet, "Images", images, false);
+    addSection(sheet, "Glyphs", glyphs, true);
+    PngFile::write(paths.contactSheet(), sheet.render());
+    log << "wrote the contact sheet\n";
+}

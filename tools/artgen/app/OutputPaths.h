@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Where the generator's files live below the repository root.
+struct OutputPaths {
+    explicit OutputPaths(const std::string& root) : root(root) {}
+
+    std::string image(const std::string& name) const {
+        return root + "/assets/images/" + name + ".png";
+    }
+    std::string glyph(const std::string& name) const {
+        return root + "/assets/fonts/" + name + ".png";
+    }
+    std::string icon(int size) const {
+        return root + "/assets/icon/truceward-" + std::to_string(size) + ".png";
+    }
+    std::string contactSheet() const { return root + "/docs/contact-sheet.png"; }
+
+    std::string root;
+};

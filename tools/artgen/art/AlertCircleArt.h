@@ -1,0 +1,12 @@
+#pragma once
+
+#include "image/RgbaImage.h"
+
+// The alert ring drawn around a person, 64 x 64: a soft white ring inside
+// columns and rows 8..55, at most 112 of 255 opaque. It is white because
+// the game tints it by multiplying.
+namespace alert_circle_art {
+
+RgbaImage paint();
+
+}  // namespace alert_circle_art

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "image/RgbaImage.h"
+
+// Everything the generator paints, by the name of the file it goes to.
+namespace art_catalogue {
+
+struct Piece {
+    std::string name;  // file name without ".png"
+    std::function<RgbaImage()> paint;
+};
+
+// The game's 21 images, in the order of its image catalogue.
+std::vector<Piece> images();
+// The 40 glyphs of the bitmap font, in font order.
+std::vector<Piece> glyphs();
+
+}  // namespace art_catalogue

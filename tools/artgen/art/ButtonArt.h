@@ -1,0 +1,24 @@
+#pragma once
+
+#include "image/RgbaImage.h"
+#include "paint/Colour.h"
+
+// The title screen's buttons. Each comes in three states that share one
+// outline, gloss and lettering and differ only in the fill colour: pale red
+// (up), yellow (down, pressed) and strong red (over, under the pointer).
+namespace button_art {
+
+enum class State { Up, Down, Over };
+
+// The fill colour of a state.
+Colour fillOf(State state);
+
+// 64 x 64: a triangle pointing left, as the number pickers' "less" button.
+RgbaImage paintLeftArrow(State state);
+// 64 x 64: the same triangle pointing right, the "more" button.
+RgbaImage paintRightArrow(State state);
+// 512 x 128: a rounded bar lettered ENTER WAR, spanning columns 90..421
+// and rows 20..107.
+RgbaImage paintStartBar(State state);
+
+}  // namespace button_art

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "image/RgbaImage.h"
+
+// The muzzle flash, 64 x 64: a jagged yellow star burst with a red core.
+namespace shot_bang_art {
+
+RgbaImage paint();
+
+}  // namespace shot_bang_art

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "image/RgbaImage.h"
+
+// The puff where a brick stops a bullet, 64 x 64: a soft white cloud, at
+// most 203 of 255 opaque.
+namespace smoke_art {
+
+RgbaImage paint();
+
+}  // namespace smoke_art

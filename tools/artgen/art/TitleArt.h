@@ -1,0 +1,15 @@
+#pragma once
+
+#include "image/RgbaImage.h"
+
+// The title screen's artwork, 1024 x 1024. The game draws it with its
+// lower-left corner at (0, -128), so image row r lies at screen height
+// 896 - r and the top and bottom 128 rows are never seen. Over the grass it
+// carries the lettered title, slanting upwards to the right, and a dark
+// panel with the labels and number slots that the title screen writes its
+// numbers, arrow buttons and start button onto.
+namespace title_art {
+
+RgbaImage paint();
+
+}  // namespace title_art

@@ -1,0 +1,176 @@
+#include "check/ContentCheck.h"
+
+#include <cstdlib>
+
+#include "check/PixelStats.h"
+
+namespace content_check {
+namespace {
+
+using pixel_stats::isInk;
+using pixel_stats::isWhite;
+using pixel_stats::luminance;
+
+// A calm field: brightness varies this little (standard deviation, 0..255).
+constexpr double calmSpread = 14.0;
+// The pointer's tip may sit this far from column 10, row 8.
+constexpr int tipSlack = 2;
+
+bool greyish(Rgba p, int tolerance) {
+    return std::abs(p.r - p.g) <= tolerance && std::abs(p.g - p.b) <= tolerance;
+}
+
+bool yellowish(Rgba p) {
+    return p.r >= 200 && p.g >= 150 && p.b <= 170;
+}
+
+PixelBox whole(const RgbaImage& image) {
+    return PixelBox{0, 0, image.width() - 1, image.height() - 1};
+}
+
+}  // namespace
+
+void grassField(const RgbaImage& image, const std::string& file, CheckReport& report) {
+    const pixel_stats::Mean mean = pixel_stats::meanOver(image, whole(image));
+    report.expect(mean.g > mean.r + 20 && mean.g > mean.b + 40, file, "is not green");
+    report.expect(mean.luminance > 70 && mean.luminance < 170, file, "is not a mid tone");
+    report.expect(pixel_stats::luminanceSpread(image, whole(image)) < calmSpread, file,
+                  "is not calm: its brightness varies too much");
+}
+
+void bullet(const RgbaImage& image, CheckReport& report) {
+    long leftWeight = 0;
+    long rightWeight = 0;
+    int yellow = 0;
+    int opaque = 0;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            (column < image.width() / 2 ? leftWeight : rightWeight) += p.a;
+            if (p.a > 127) {
+                ++opaque;
+                if (yellowish(p))
+                    ++yellow;
+            }
+        }
+    report.expect(leftWeight > rightWeight, "bullet", "its head is not on the left");
+    // Its white-hot glint aside, the slug and its glow are yellow.
+    report.expect(opaque > 0 && yellow * 10 >= opaque * 6, "bullet", "is not yellow");
+}
+
+void shotBang(const RgbaImage& image, CheckReport& report) {
+    const Rgba centre = image.at(image.width() / 2, image.height() / 2);
+    report.expect(centre.a == 255 && centre.r > 170 && centre.g < 100, "shotbang",
+                  "has no red core");
+    int yellow = 0;
+    int opaque = 0;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            if (p.a > 127) {
+                ++opaque;
+                if (yellowish(p))
+                    ++yellow;
+            }
+        }
+    report.expect(opaque > 0 && yellow * 2 > opaque, "shotbang", "is not mostly yellow");
+}
+
+void alertCircle(const RgbaImage& image, CheckReport& report) {
+    bool white = true;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250))
+                white = false;
+        }
+    report.expect(white, "alertcircle", "is not white, so tinting it would not give its colour");
+    report.expect(image.at(image.width() / 2, image.height() / 2).a == 0, "alertcircle",
+                  "is not a ring: its centre is not clear");
+}
+
+void smoke(const RgbaImage& image, CheckReport& report) {
+    bool whitish = true;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            if (p.a > 0 && (!greyish(p, 2) || p.r < 200))
+                whitish = false;
+        }
+    report.expect(whitish, "smokepff", "is not a white cloud");
+    report.expect(image.maxAlpha() > 127, "smokepff", "is too faint to be seen");
+}
+
+void mound(const RgbaImage& image, const std::string& file, CheckReport& report) {
+    Rgba densest;
+    for (int column = 0; column < image.width(); ++column)
+        if (image.at(column, 0).a > densest.a)
+            densest = image.at(column, 0);
+    report.expect(densest.a > 0 && densest.g > densest.r && densest.g > densest.b, file,
+                  "is not a green band");
+}
+
+void centralMoundWidth(const RgbaImage& image, CheckReport& report) {
+    const PixelBox ink = image.inkBox();
+    report.expect(ink.width() * 10 >= image.width() * 9, "centralmound",
+                  "does not cover almost the whole width");
+}
+
+void pointer(const RgbaImage& image, CheckReport& report) {
+    // The tip is the solid pixel furthest up and to the left.
+    int bestColumn = -1;
+    int bestRow = -1;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column)
+            if (image.at(column, row).a > 127 &&
+                (bestColumn < 0 || column + row < bestColumn + bestRow)) {
+                bestColumn = column;
+                bestRow = row;
+            }
+    const int tipColumn = 10;
+    const int tipRow = 8;
+    report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= tipSlack &&
+                      std::abs(bestRow - tipRow) <= tipSlack,
+                  "mouse",
+                  "its tip is at column " + std::to_string(bestColumn) + ", row " +
+                      std::to_string(bestRow) + ", not near column 10, row 8");
+    const PixelBox all = whole(image);
+    report.expect(!image.boxWhere(all, isWhite).isEmpty() && !image.boxWhere(all, isInk).isEmpty(),
+                  "mouse", "is not a white arrow in a black outline");
+    // Pointing up and left: the ink's centre lies below and right of the tip.
+    const PixelBox ink = image.inkBox();
+    report.expect(ink.left + ink.right > 2 * bestColumn && ink.top + ink.bottom > 2 * bestRow,
+                  "mouse", "does not point to the upper left");
+}
+
+void glyph(const RgbaImage& image, const std::string& file, CheckReport& report) {
+    bool grey = true;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            if (p.a > 0 && !greyish(p, 1))
+                grey = false;
+        }
+    report.expect(grey, file, "is not white lettering: it has colour");
+    report.expect(!image.boxWhere(whole(image), isWhite).isEmpty(), file, "has no white in it");
+}
+
+void brick(const RgbaImage& image, CheckReport& report) {
+    const PixelBox ink = image.inkBox(127);
+    if (ink.height() < 12) {
+        report.expect(false, "brick", "has no brick");
+        return;
+    }
+    const int middle = (ink.left + ink.right) / 2;
+    const Rgba upper = image.at(middle, ink.top + ink.height() / 3);
+    const Rgba lower = image.at(middle, ink.bottom - ink.height() / 8);
+    report.expect(upper.r > upper.g && upper.g > upper.b && upper.r > 170, "brick",
+                  "its face is not tan");
+    report.expect(luminance(lower) < luminance(upper) - 20, "brick",
+                  "its lower third is not darker than its face");
+    report.expect(isInk(image.at(ink.left + 1, (ink.top + ink.bottom) / 2)), "brick",
+                  "has no black outline");
+    report.expect(ink.height() > ink.width(), "brick", "is not upright");
+}
+
+}  // namespace content_check

@@ -1,0 +1,94 @@
+#include "check/PictureChecker.h"
+
+#include <exception>
+#include <map>
+
+#include "check/ContentCheck.h"
+#include "check/FamilyCheck.h"
+#include "check/RuleCheck.h"
+#include "check/StatedRules.h"
+#include "check/TitleCheck.h"
+#include "image/PngFile.h"
+
+namespace {
+
+// Reads a file, checking its format; a file that cannot be read is a
+// failure and yields an empty image.
+RgbaImage load(const std::string& path, const std::string& name, CheckReport& report) {
+    try {
+        PngFile::Header header;
+        RgbaImage image = PngFile::read(path, &header);
+        report.expect(true, name, "");
+        rule_check::checkFormat(header, name, report);
+        return image;
+    } catch (const std::exception& failure) {
+        report.expect(false, name, std::string("cannot be read: ") + failure.what());
+        return RgbaImage();
+    }
+}
+
+void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& report) {
+    const auto& at = [&images](const char* name) -> const RgbaImage& { return images.at(name); };
+    content_check::grassField(at("background"), "background", report);
+    content_check::brick(at("brick"), report);
+    content_check::bullet(at("bullet"), report);
+    content_check::shotBang(at("shotbang"), report);
+    content_check::alertCircle(at("alertcircle"), report);
+    content_check::smoke(at("smokepff"), report);
+    content_check::mound(at("centralmound"), "centralmound", report);
+    content_check::centralMoundWidth(at("centralmound"), report);
+    content_check::mound(at("sidemounds"), "sidemounds", report);
+    content_check::pointer(at("mouse"), report);
+    family_check::fighterIsGuyWithEyes(at("guy"), at("fighter"), report);
+    for (const char* side : {"left", "right"}) {
+        const std::string family = std::string(side) + "button";
+        family_check::statesDifferOnlyInFill(images.at(family + "up"), images.at(family + "down"),
+                                             images.at(family + "over"), family, report);
+        for (const char* state : {"up", "down", "over"})
+            family_check::pointsTowards(images.at(family + state), side[0] == 'l', family + state,
+                                        report);
+    }
+    family_check::statesDifferOnlyInFill(at("startbuttonup"), at("startbuttondown"),
+                                         at("startbuttonover"), "startbutton", report);
+    title_check::layout(at("title"), report);
+}
+
+bool allRead(const std::map<std::string, RgbaImage>& images) {
+    for (const auto& entry : images)
+        if (entry.second.width() == 0)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+CheckReport PictureChecker::run() const {
+    CheckReport report;
+    std::map<std::string, RgbaImage> images;
+    for (const PictureRule& rule : stated_rules::images()) {
+        RgbaImage image = load(paths.image(rule.name), rule.name, report);
+        if (image.width() > 0)
+            rule_check::checkRule(image, rule, rule.name, report);
+        images.emplace(rule.name, std::move(image));
+    }
+    if (allRead(images))
+        checkContents(images, report);
+
+    for (const PictureRule& rule : stated_rules::glyphs()) {
+        const RgbaImage glyph = load(paths.glyph(rule.name), rule.name, report);
+        if (glyph.width() == 0)
+            continue;
+        rule_check::checkRule(glyph, rule, rule.name, report);
+        content_check::glyph(glyph, rule.name, report);
+    }
+
+    for (int size : stated_rules::iconSizes()) {
+        const std::string name = "icon " + std::to_string(size);
+        const RgbaImage icon = load(paths.icon(size), name, report);
+        report.expect(icon.width() == size && icon.height() == size, name,
+                      "is not square at its size");
+        report.expect(icon.width() == 0 || icon.maxAlpha() == 255, name, "shows nothing solid");
+    }
+    load(paths.contactSheet, "contact sheet", report);
+    return report;
+}

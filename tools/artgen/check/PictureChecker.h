@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "check/CheckReport.h"
+
+// Reads every file the generator writes and checks it: format, size, the
+// stated extents and opacity limits, the content each picture is described
+// with, the pictures that must match each other, and the title's layout.
+class PictureChecker {
+  public:
+    // Paths of the files, by kind and name (as written by the generator).
+    struct Paths {
+        std::function<std::string(const std::string&)> image;
+        std::function<std::string(const std::string&)> glyph;
+        std::function<std::string(int)> icon;
+        std::string contactSheet;
+    };
+
+    explicit PictureChecker(Paths paths) : paths(std::move(paths)) {}
+
+    CheckReport run() const;
+
+  private:
+    Paths paths;
+};

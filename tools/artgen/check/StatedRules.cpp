@@ -1,0 +1,105 @@
+#include "check/StatedRules.h"
+
+namespace stated_rules {
+namespace {
+
+PictureRule sized(const char* name, int width, int height) {
+    PictureRule rule;
+    rule.name = name;
+    rule.width = width;
+    rule.height = height;
+    return rule;
+}
+
+PictureRule spanning(const char* name, int width, int height, const PixelBox& box) {
+    PictureRule rule = sized(name, width, height);
+    rule.inside = box;
+    rule.spansBox = true;
+    return rule;
+}
+
+PictureRule within(const char* name, int width, int height, const PixelBox& box) {
+    PictureRule rule = sized(name, width, height);
+    rule.inside = box;
+    return rule;
+}
+
+PictureRule limited(PictureRule rule, int maxAlpha) {
+    rule.maxAlpha = maxAlpha;
+    return rule;
+}
+
+PictureRule opaque(PictureRule rule) {
+    rule.opaque = true;
+    return rule;
+}
+
+PictureRule stretched(PictureRule rule) {
+    rule.constantColumns = true;
+    return rule;
+}
+
+constexpr int glyphSize = 64;
+// Letters and digits stand between rows 3 and 60 with a few columns of
+// margin on either side; "roughly" leaves them two rows of slack.
+const PixelBox letterBox{3, 3, 60, 60};
+constexpr int letterSlack = 2;
+
+PictureRule glyph(const std::string& name, const PixelBox& box, bool rowsOnly, int slack) {
+    PictureRule rule = sized("", glyphSize, glyphSize);
+    rule.name = name;
+    rule.inside = box;
+    rule.spansBox = true;
+    rule.spansRowsOnly = rowsOnly;
+    rule.spanSlack = slack;
+    return rule;
+}
+
+}  // namespace
+
+std::vector<PictureRule> images() {
+    const PixelBox startBar{90, 20, 421, 107};
+    return {
+        opaque(sized("background", 1024, 1024)),
+        spanning("guy", 64, 64, PixelBox{13, 5, 50, 62}),
+        spanning("fighter", 64, 64, PixelBox{13, 5, 50, 62}),
+        spanning("brick", 64, 64, PixelBox{12, 1, 51, 62}),
+        spanning("bullet", 32, 32, PixelBox{0, 8, 30, 25}),
+        sized("shotbang", 64, 64),
+        limited(within("alertcircle", 64, 64, PixelBox{8, 8, 55, 55}), 112),
+        stretched(limited(sized("centralmound", 256, 256), 95)),
+        stretched(limited(within("sidemounds", 128, 128, PixelBox{24, 0, 103, 127}), 95)),
+        limited(sized("smokepff", 64, 64), 203),
+        opaque(sized("title", 1024, 1024)),
+        spanning("mouse", 64, 64, PixelBox{9, 7, 54, 55}),
+        sized("leftbuttonup", 64, 64),
+        sized("leftbuttondown", 64, 64),
+        sized("leftbuttonover", 64, 64),
+        sized("rightbuttonup", 64, 64),
+        sized("rightbuttondown", 64, 64),
+        sized("rightbuttonover", 64, 64),
+        spanning("startbuttonup", 512, 128, startBar),
+        spanning("startbuttondown", 512, 128, startBar),
+        spanning("startbuttonover", 512, 128, startBar),
+    };
+}
+
+std::vector<PictureRule> glyphs() {
+    std::vector<PictureRule> rules;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        rules.push_back(glyph(std::string("font") + digit, letterBox, true, letterSlack));
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        rules.push_back(glyph(std::string("font") + letter, letterBox, true, letterSlack));
+    rules.push_back(glyph("fontperiod", PixelBox{25, 45, 38, 59}, false, 1));
+    // The comma's columns are not stated; it keeps the letters' margins.
+    rules.push_back(glyph("fontcomma", PixelBox{3, 44, 60, 62}, true, 1));
+    rules.push_back(glyph("fontexclaim", PixelBox{24, 3, 39, 60}, false, letterSlack));
+    rules.push_back(glyph("fontminus", PixelBox{9, 26, 54, 37}, false, 1));
+    return rules;
+}
+
+std::vector<int> iconSizes() {
+    return {16, 32, 48, 64, 128, 256};
+}
+
+}  // namespace stated_rules

@@ -1,0 +1,15 @@
+#pragma once
+
+// Angles for cairo's arcs and rotations, in radians. (M_PI is not part of
+// standard C++.)
+namespace angles {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double fullTurn = 2.0 * pi;
+constexpr double quarterTurn = pi / 2.0;
+
+constexpr double fromDegrees(double degrees) {
+    return degrees * pi / 180.0;
+}
+
+}  // namespace angles

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "paint/Colour.h"
+
+// Every colour the game's pictures are painted with, in one place so that
+// the images stay one family.
+namespace palette {
+
+constexpr Colour ink = Colour::bytes(0, 0, 0);
+constexpr Colour white = Colour::bytes(255, 255, 255);
+
+// The grass field: the darkest and lightest tone of its mottling.
+constexpr Colour grassDark = Colour::bytes(63, 112, 46);
+constexpr Colour grassLight = Colour::bytes(98, 148, 62);
+
+// Mounds: sunlit and shaded slope of a raised bank of earth and grass.
+constexpr Colour moundLight = Colour::bytes(176, 214, 104);
+constexpr Colour moundShade = Colour::bytes(88, 140, 50);
+
+// The brick: its face, and the darker clay of its lower third.
+constexpr Colour brickFace = Colour::bytes(222, 178, 116);
+constexpr Colour brickFaceLight = Colour::bytes(240, 204, 146);
+constexpr Colour brickBase = Colour::bytes(170, 112, 62);
+
+// Fire: the bullet's glow, the flash and its core.
+constexpr Colour fireWhite = Colour::bytes(255, 252, 214);
+constexpr Colour fireYellow = Colour::bytes(255, 222, 48);
+constexpr Colour fireOrange = Colour::bytes(255, 150, 20);
+constexpr Colour fireRed = Colour::bytes(224, 34, 18);
+
+constexpr Colour eyeRed = Colour::bytes(255, 36, 24);
+
+// Button fills: normal, pressed and under the pointer.
+constexpr Colour buttonUp = Colour::bytes(242, 150, 138);
+constexpr Colour buttonDown = Colour::bytes(255, 214, 52);
+constexpr Colour buttonOver = Colour::bytes(222, 36, 36);
+
+// The title screen's panel and the slots the numbers are written in.
+constexpr Colour panel = Colour::bytes(10, 22, 12, 168);
+constexpr Colour slot = Colour::bytes(0, 0, 0, 150);
+
+// The contact sheet's checkerboard.
+constexpr Colour checkerLight = Colour::bytes(178, 178, 178);
+constexpr Colour checkerDark = Colour::bytes(146, 146, 146);
+constexpr Colour sheetBackground = Colour::bytes(222, 222, 218);
+
+}  // namespace palette

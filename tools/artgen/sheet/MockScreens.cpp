@@ -1,0 +1,125 @@
+#include "sheet/MockScreens.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "noise/Random.h"
+#include "sheet/GameScreen.h"
+
+namespace mock_screens {
+namespace {
+
+constexpr std::uint64_t crowdSeed = 0x6d6f636b3031ULL;
+
+GameScreen::GlyphSource glyphsFrom(const Loader& glyph) {
+    return [glyph](char c) -> const RgbaImage* {
+        if (c >= '0' && c <= '9')
+            return &glyph(std::string("font") + c);
+        if (c >= 'a' && c <= 'z')
+            return &glyph(std::string("font") + c);
+        switch (c) {
+            case '.':
+                return &glyph("fontperiod");
+            case ',':
+                return &glyph("fontcomma");
+            case '!':
+                return &glyph("fontexclaim");
+            case '-':
+                return &glyph("fontminus");
+            default:
+                return nullptr;
+        }
+    };
+}
+
+void scenery(GameScreen& screen, const Loader& image) {
+    screen.drawImage(image("background"), 0, 0);
+    screen.drawImage(image("centralmound"), 384, 0, 1, 6);
+    screen.drawImage(image("sidemounds"), 128, 0, 1, 12);
+    screen.drawImage(image("sidemounds"), 768, 0, 1, 12);
+    const std::pair<double, double> piles[] = {{455, 668}, {480, 668}, {505, 668}, {468, 688},
+                                               {494, 688}, {480, 708}, {455, -5},  {480, -5},
+                                               {505, -5},  {468, 15},  {494, 15},  {480, 35}};
+    for (const auto& [x, y] : piles)
+        screen.drawImage(image("brick"), x, y);
+    for (double b : {90.0, 130.0, 170.0, 300.0, 318.0, 520.0})
+        screen.drawImage(image("brick"), 440, b);
+    for (double b : {200.0, 240.0, 420.0})
+        screen.drawImage(image("brick"), 520, b);
+}
+
+void people(GameScreen& screen, const Loader& image) {
+    Random random(crowdSeed);
+    for (int i = 0; i < 14; ++i)
+        screen.drawImage(image("guy"), 160 * random.uniform(), 704 * random.uniform());
+    for (int i = 0; i < 14; ++i)
+        screen.drawImage(image("guy"), 864 + 160 * random.uniform(), 704 * random.uniform());
+    for (double y : {140.0, 470.0})
+        screen.drawImage(image("fighter"), 160, y);
+    for (double y : {300.0, 560.0})
+        screen.drawImage(image("fighter"), 800, y);
+    // A person in a bullet's line of fire, its ring lit red; a turned
+    // person's ring in light blue; a peace keeper's in yellow.
+    screen.drawImage(image("guy"), 60, 470);
+    screen.drawImage(image("alertcircle"), 60, 486, 0.9, 0.9, 1, 0, 0, 1);
+    screen.drawImage(image("alertcircle"), 160, 156, 1, 1, 0.5, 0.8, 1, 1);
+    screen.drawImage(image("guy"), 440, 600);
+    screen.drawImage(image("alertcircle"), 440, 616, 0.8, 0.8, 1, 1, 0, 1);
+    // The player's person with a brick in each hand.
+    screen.drawImage(image("guy"), 480, 352);
+    screen.drawImage(image("brick"), 466, 373, 0.625, 0.625);
+    screen.drawImage(image("brick"), 494, 373, 0.625, 0.625);
+    // A ghost fading where someone fell.
+    screen.drawImage(image("guy"), 900, 120, 1, 1, 1, 1, 1, 0.5);
+}
+
+void fire(GameScreen& screen, const Loader& image) {
+    screen.drawImage(image("bullet"), 330, 470, -1);
+    screen.drawImage(image("bullet"), 250, 140, -1);
+    screen.drawImage(image("bullet"), 640, 300);
+    screen.drawImage(image("bullet"), 560, 560);
+    screen.drawImage(image("shotbang"), 186, 470, 1, 1);
+    screen.drawImage(image("shotbang"), 780, 560, 0.75, 0.75);
+    screen.drawImage(image("smokepff"), 520, 240, 0.9, 0.9);
+    screen.drawImage(image("smokepff"), 440, 130, 0.6, 0.6, 1, 1, 1, 0.6);
+}
+
+}  // namespace
+
+RgbaImage battle(const Loader& image, const Loader& glyph) {
+    GameScreen screen(glyphsFrom(glyph));
+    scenery(screen, image);
+    people(screen, image);
+    fire(screen, image);
+    const double scoreSize = 21.0;
+    screen.drawText("score 12", 10, GameScreen::height - 10 - scoreSize, scoreSize);
+    screen.drawText("the war is over", 25, GameScreen::height * 0.5, 64);
+    screen.drawText("-space to quit-", GameScreen::width * 0.5 - 180, GameScreen::height * 0.3, 24);
+    return screen.snapshot();
+}
+
+RgbaImage title(const Loader& image, const Loader& glyph) {
+    GameScreen screen(glyphsFrom(glyph));
+    screen.drawImage(image("title"), 0, -128);
+    const std::pair<double, double> less[] = {{325, 386}, {325, 316}, {736, 386}, {736, 316}};
+    const std::pair<double, double> more[] = {{432, 386}, {432, 316}, {844, 386}, {844, 316}};
+    for (const auto& [x, y] : less)
+        screen.drawImage(image("leftbuttonup"), x, y);
+    for (const auto& [x, y] : more)
+        screen.drawImage(image("rightbuttonup"), x, y);
+    // One button under the pointer, one pressed.
+    screen.drawImage(image("rightbuttonover"), 844, 386);
+    screen.drawImage(image("leftbuttondown"), 325, 316);
+    screen.drawImage(image("startbuttonup"), 256, 80);
+    const double cell = 21.0;
+    screen.drawText("32", 390, 408, cell);
+    screen.drawText("2", 390, 339, cell);
+    screen.drawText("32", 801, 408, cell);
+    screen.drawText("2", 801, 339, cell);
+    screen.drawText("14995", 608, 226, 34);
+    screen.drawImage(image("mouse"), 870 - 13, 420 - 53);
+    return screen.snapshot();
+}
+
+}  // namespace mock_screens

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "art/AlertCircleArt.h"
+#include "art/ArtCatalogue.h"
+#include "art/BulletArt.h"
+#include "art/PointerArt.h"
+#include "art/TitleArt.h"
+#include "check/ContentCheck.h"
+#include "check/TitleCheck.h"
+
+// The checks run on real paintings, and on the same paintings with a fault
+// planted, to show that the checks pass the art and catch the faults.
+namespace {
+
+TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
+    const std::vector<std::string> expected = {"background",      "guy",
+                                               "fighter",         "brick",
+                                               "bullet",          "shotbang",
+                                               "alertcircle",     "centralmound",
+                                               "sidemounds",      "smokepff",
+                                               "title",           "mouse",
+                                               "leftbuttonup",    "leftbuttondown",
+                                               "leftbuttonover",  "rightbuttonup",
+                                               "rightbuttondown", "rightbuttonover",
+                                               "startbuttonup",   "startbuttondown",
+                                               "startbuttonover"};
+    std::vector<std::string> names;
+    for (const art_catalogue::Piece& piece : art_catalogue::images())
+        names.push_back(piece.name);
+    EXPECT_EQ(names, expected);
+}
+
+TEST(Catalogue, HasTheFortyGlyphsInFontOrder) {
+    std::vector<std::string> expected;
+    for (const char* digit : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"})
+        expected.push_back(std::string("font") + digit);
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        expected.push_back(std::string("font") + letter);
+    for (const char* mark : {"period", "comma", "exclaim", "minus"})
+        expected.push_back(std::string("font") + mark);
+    std::vector<std::string> names;
+    for (const art_catalogue::Piece& piece : art_catalogue::glyphs())
+        names.push_back(piece.name);
+    EXPECT_EQ(names, expected);
+}
+
+RgbaImage mirrored(const RgbaImage& image) {
+    RgbaImage out(image.width(), image.height());
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column)
+            out.set(image.width() - 1 - column, row, image.at(column, row));
+    return out;
+}
+
+RgbaImage shifted(const RgbaImage& image, int right, int down) {
+    RgbaImage out(image.width(), image.height());
+    for (int row = 0; row + down < image.height(); ++row)
+        for (int column = 0; column + right < image.width(); ++column)
+            out.set(column + right, row + down, image.at(column, row));
+    return out;
+}
+
+TEST(ContentCheck, BulletHeadMustBeOnTheLeft) {
+    const RgbaImage bullet = bullet_art::paint();
+    CheckReport asPainted;
+    content_check::bullet(bullet, asPainted);
+    EXPECT_TRUE(asPainted.passed());
+    CheckReport turned;
+    content_check::bullet(mirrored(bullet), turned);
+    EXPECT_FALSE(turned.passed());
+}
+
+TEST(ContentCheck, PointerTipMustBeNearColumnTenRowEight) {
+    const RgbaImage pointer = pointer_art::paint();
+    CheckReport asPainted;
+    content_check::pointer(pointer, asPainted);
+    EXPECT_TRUE(asPainted.passed());
+    CheckReport moved;
+    content_check::pointer(shifted(pointer, 4, 3), moved);
+    EXPECT_FALSE(moved.passed());
+}
+
+TEST(ContentCheck, AlertCircleMustBeWhiteToTakeItsTint) {
+    RgbaImage ring = alert_circle_art::paint();
+    CheckReport asPainted;
+    content_check::alertCircle(ring, asPainted);
+    EXPECT_TRUE(asPainted.passed());
+    const PixelBox ink = ring.inkBox();
+    Rgba p = ring.at(ink.left + ink.width() / 2, ink.top + 2);
+    ASSERT_GT(p.a, 0);
+    p.b = 200;
+    ring.set(ink.left + ink.width() / 2, ink.top + 2, p);
+    CheckReport tinted;
+    content_check::alertCircle(ring, tinted);
+    EXPECT_FALSE(tinted.passed());
+}
+
+class TitleLayoutCheck : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { title = new RgbaImage(title_art::paint()); }
+    static void TearDownTestSuite() {
+        delete title;
+        title = nullptr;
+    }
+    static RgbaImage* title;
+};
+RgbaImage* TitleLayoutCheck::title = nullptr;
+
+TEST_F(TitleLayoutCheck, PaintedTitlePasses) {
+    CheckReport report;
+    title_check::layout(*title, report);
+    EXPECT_TRUE(report.passed()) << report.failed().front();
+}
+
+TEST_F(TitleLayoutCheck, WhiteWhereAnArrowButtonGoesIsFound) {
+    RgbaImage planted = *title;
+    // The left civilians' "less" button stands at screen (325, 386): image
+    // columns 325..388, rows 446..509.
+    for (int row = 470; row < 476; ++row)
+        for (int column = 350; column < 360; ++column)
+            planted.set(column, row, Rgba{255, 255, 255, 255});
+    CheckReport report;
+    title_check::layout(planted, report);
+    EXPECT_FALSE(report.passed());
+}
+
+TEST_F(TitleLayoutCheck, LightPanelBehindTheNumbersIsFound) {
+    RgbaImage planted = *title;
+    // The right fighters' number cells: x 801..843, screen heights 339..360.
+    for (int row = 896 - 360; row <= 896 - 339; ++row)
+        for (int column = 801; column <= 843; ++column)
+            planted.set(column, row, Rgba{150, 170, 150, 255});
+    CheckReport report;
+    title_check::layout(planted, report);
+    EXPECT_FALSE(report.passed());
+}
+
+TEST_F(TitleLayoutCheck, UnslantedLetteringIsFound) {
+    // Turning the lettering band upside down makes it slant downwards.
+    RgbaImage planted = *title;
+    for (int row = 192; row <= 357; ++row)
+        for (int column = 0; column < planted.width(); ++column)
+            planted.set(column, row, title->at(column, 192 + 357 - row));
+    CheckReport report;
+    title_check::layout(planted, report);
+    EXPECT_FALSE(report.passed());
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+# Runs the generator into two scratch roots, checks the first with --check
+# and compares every written file between the two.
+file(REMOVE_RECURSE ${SCRATCH})
+foreach(run first second)
+    file(MAKE_DIRECTORY ${SCRATCH}/${run})
+    execute_process(COMMAND ${ARTGEN} ${SCRATCH}/${run} RESULT_VARIABLE status OUTPUT_QUIET)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "artgen failed on the ${run} run")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${ARTGEN} --check ${SCRATCH}/first RESULT_VARIABLE status
+                OUTPUT_VARIABLE report)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the written files fail their check:\n${report}")
+endif()
+
+file(GLOB_RECURSE written RELATIVE ${SCRATCH}/first ${SCRATCH}/first/*.png)
+list(LENGTH written count)
+# 21 images, 40 glyphs, 6 icons and the contact sheet.
+if(NOT count EQUAL 68)
+    message(FATAL_ERROR "expected 68 files, found ${count}")
+endif()
+foreach(file ${written})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/first/${file}
+                            ${SCRATCH}/second/${file}
+                    RESULT_VARIABLE differ)
+    if(NOT differ EQUAL 0)
+        message(FATAL_ERROR "${file} differs between two runs")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${SCRATCH})
