@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+// The last touches every effect gets: a highpass that removes any DC
+// offset and rumble below hearing, a fade-in of half a millisecond so the
+// first sample starts from silence, and a short fade-out so the game's
+// voice ends on zero instead of a click.
+class EffectShaping {
+  public:
+    static std::vector<float> finish(const std::vector<double>& samples);
+
+    static constexpr double highpassHz = 25;
+    static constexpr double fadeInSeconds = 0.0005;
+    static constexpr double fadeOutSeconds = 0.03;
+};

@@ -1,0 +1,40 @@
+#include "music/DrumPattern.h"
+
+#include <stdexcept>
+
+namespace {
+constexpr double velocityPerDigit = 0.1;
+constexpr double accentVelocity = 1.0;
+}  // namespace
+
+std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double barStartBeat) {
+    std::vector<ScoreNote> strokes;
+    int step = 0;
+    for (char c : pattern) {
+        if (c == ' ')
+            continue;
+        const double beat = barStartBeat + step * stepBeats;
+        if (c >= '1' && c <= '9') {
+            strokes.push_back(ScoreNote{beat, stepBeats, 0, (c - '0') * velocityPerDigit});
+        } else if (c == 'X') {
+            strokes.push_back(ScoreNote{beat, stepBeats, 0, accentVelocity});
+        } else if (c >= 'a' && c <= 'i') {
+            const double v = (c - 'a' + 1) * velocityPerDigit;
+            const double stroke = stepBeats / rollStrokes;
+            for (int k = 0; k < rollStrokes; ++k)
+                strokes.push_back(ScoreNote{beat + k * stroke, stroke, 0, v});
+        } else if (c != '.') {
+            throw std::invalid_argument(std::string("unknown drum step: ") + c);
+        }
+        ++step;
+    }
+    return strokes;
+}
+
+int DrumPattern::steps(const std::string& pattern) {
+    int n = 0;
+    for (char c : pattern)
+        if (c != ' ')
+            ++n;
+    return n;
+}

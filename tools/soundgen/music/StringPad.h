@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dsp/Envelope.h"
+#include "music/Instrument.h"
+
+// A section of strings holding one note: three slightly detuned band-limited
+// sawtooths, each with its own slow vibrato, through a gentle lowpass that
+// opens with the force of playing. The bow swells in slowly and fades out
+// slowly, so chords overlap softly.
+class StringPad : public Instrument {
+  public:
+    StringPad();
+
+    std::vector<float> play(const NotePlay& note) const override;
+
+  private:
+    Envelope envelope;
+};
