@@ -19,7 +19,6 @@ std::vector<unsigned char> GlWindow::readPixels() const {
     std::vector<unsigned char> pixels(static_cast<size_t>(application.width) * application.height *
                                       4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
     glReadPixels(0, 0, application.width, application.height, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixels.data());
     return pixels;
@@ -28,7 +27,6 @@ std::vector<unsigned char> GlWindow::readPixels() const {
 std::vector<unsigned char> GlWindow::pixel(int x, int y) const {
     std::vector<unsigned char> rgba(4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
 }
