@@ -9,7 +9,7 @@ BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
        libgl1-mesa-dri libvorbis-dev portaudio19-dev"
 TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
        python3 clang libclang-rt-14-dev"
-TOOLS="libcairo2-dev libpng-dev fonts-comic-neue"
+TOOLS="libcairo2-dev libpng-dev libfreetype-dev fonts-comic-neue"
 
 wanted="$BUILD"
 for arg in "$@"; do

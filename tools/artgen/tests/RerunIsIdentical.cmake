@@ -1,5 +1,7 @@
 # Runs the generator into two scratch roots, checks the first with --check
-# and compares every written file between the two.
+# and compares every written file between the two and with the committed one
+# (under COMMITTED, the repository root), so that a change to the generator
+# cannot land without the pictures it draws.
 file(REMOVE_RECURSE ${SCRATCH})
 foreach(run first second)
     file(MAKE_DIRECTORY ${SCRATCH}/${run})
@@ -27,6 +29,12 @@ foreach(file ${written})
                     RESULT_VARIABLE differ)
     if(NOT differ EQUAL 0)
         message(FATAL_ERROR "${file} differs between two runs")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/first/${file}
+                            ${COMMITTED}/${file}
+                    RESULT_VARIABLE stale)
+    if(NOT stale EQUAL 0)
+        message(FATAL_ERROR "${file} differs from the committed file: run artgen on the repository")
     endif()
 endforeach()
 file(REMOVE_RECURSE ${SCRATCH})
