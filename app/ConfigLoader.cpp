@@ -38,9 +38,14 @@ ConfigLoader::ConfigLoader() : path(getFilePath() + "/Truceward.conf") {
         createFile();
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return;
+    if (in.is_open()) {
+        readFrom(in);
     }
+}
+
+ConfigLoader::ConfigLoader(DefaultsOnly) {}
+
+void ConfigLoader::readFrom(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
         if (line.size() > kMaxLineLength) {

@@ -1,6 +1,7 @@
 #ifndef TRUCEWARD_APP_CONFIGLOADER_H
 #define TRUCEWARD_APP_CONFIGLOADER_H
 
+#include <istream>
 #include <string>
 
 // The settings of the per-user configuration file "Truceward.conf": lines of a
@@ -14,11 +15,17 @@ class ConfigLoader {
     static constexpr int kDefaultAntialias = 6;
 
     ConfigLoader();
+    // The defaults, without touching any file.
+    struct DefaultsOnly {};
+    explicit ConfigLoader(DefaultsOnly);
     ConfigLoader(const ConfigLoader&) = delete;
     ConfigLoader& operator=(const ConfigLoader&) = delete;
 
     // Writes the six default lines, or prints "Could not create " and the path.
     void createFile() const;
+
+    // Reads configuration lines from `in` into the fields, up to its end.
+    void readFrom(std::istream& in);
 
     int width = kDefaultWidth;
     int height = kDefaultHeight;
