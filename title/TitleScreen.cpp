@@ -1,6 +1,52 @@
 #include "title/TitleScreen.h"
 
+#include <algorithm>
+#include <string>
+
 #include "app/Application.h"
+#include "graphics/Button.h"
+#include "graphics/ImageDrawer.h"
+#include "graphics/Widget.h"
+#include "title/BattleScore.h"
+
+namespace {
+
+// The layout, in logical units, follows the title artwork: each number sits in
+// a dark box on its label's row, flanked by its pair of arrows.
+constexpr float kLeftLessX = 325.0f;
+constexpr float kLeftMoreX = 432.0f;
+constexpr float kRightLessX = 736.0f;
+constexpr float kRightMoreX = 844.0f;
+constexpr float kCiviliansArrowY = 386.0f;
+constexpr float kFightersArrowY = 316.0f;
+constexpr float kArrowSize = 64.0f;
+
+constexpr float kStartX = 256.0f;
+constexpr float kStartY = 80.0f;
+// Only the bar's lower part reacts: the image is 128 units high.
+constexpr float kStartWidth = 512.0f;
+constexpr float kStartHeight = 96.0f;
+
+constexpr float kLeftNumberX = 390.0f;
+constexpr float kRightNumberX = 801.0f;
+constexpr float kCiviliansNumberY = 408.0f;
+constexpr float kFightersNumberY = 339.0f;
+constexpr float kNumberSize = 21.0f;
+constexpr float kHighScoreX = 608.0f;
+constexpr float kHighScoreY = 226.0f;
+constexpr float kHighScoreSize = 34.0f;
+
+// The artwork is 1024 units high; its top and bottom 128 fall outside.
+constexpr float kArtworkX = 0.0f;
+constexpr float kArtworkY = -128.0f;
+
+// The arrow tip of the pointer image lies 13 window pixels right of its left
+// edge and 53 logical units above its lower edge, so that the image is placed
+// with its tip on the pointer.
+constexpr float kPointerTipPixels = 13.0f;
+constexpr float kPointerTipLogical = 53.0f;
+
+}  // namespace
 
 TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFighters,
                          int rightCivilians, int rightFighters)
@@ -8,12 +54,72 @@ TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFi
       rightCivilians(rightCivilians),
       leftFighters(leftFighters),
       rightFighters(rightFighters),
-      application(application) {}
+      application(application) {
+    addArrow(kLeftLessX, kCiviliansArrowY, false, &this->leftCivilians);
+    addArrow(kLeftMoreX, kCiviliansArrowY, true, &this->leftCivilians);
+    addArrow(kLeftLessX, kFightersArrowY, false, &this->leftFighters);
+    addArrow(kLeftMoreX, kFightersArrowY, true, &this->leftFighters);
+    addArrow(kRightLessX, kCiviliansArrowY, false, &this->rightCivilians);
+    addArrow(kRightMoreX, kCiviliansArrowY, true, &this->rightCivilians);
+    addArrow(kRightLessX, kFightersArrowY, false, &this->rightFighters);
+    addArrow(kRightMoreX, kFightersArrowY, true, &this->rightFighters);
 
-void TitleScreen::draw() {
-    if (startRequested) {
-        application->setNumbers(leftCivilians, leftFighters, rightCivilians, rightFighters);
-        application->nextState();
+    startButton = new Button(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
+                             ImageDrawer::ImageStartButtonOver);
+    startButton->setPosition(kStartX, kStartY);
+    startButton->setSize(kStartWidth, kStartHeight);
+    startButton->registerListener(this);
+    widgets.push_back(startButton);
+
+    fileLastBattle(highScores, this->leftCivilians, this->rightCivilians, this->leftFighters,
+                   this->rightFighters);
+    refreshHighScore();
+}
+
+TitleScreen::~TitleScreen() {
+    for (Widget* widget : widgets) {
+        delete widget;
+    }
+}
+
+void TitleScreen::addArrow(float x, float y, bool more, int* number) {
+    Button* button =
+        more ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
+                          ImageDrawer::ImageRightButtonOver)
+             : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
+                          ImageDrawer::ImageLeftButtonOver);
+    button->setPosition(x, y);
+    button->setSize(kArrowSize, kArrowSize);
+    button->registerListener(this);
+    widgets.push_back(button);
+    arrows.push_back({button, number, more ? 1 : -1});
+}
+
+void TitleScreen::setNumbers(int newLeftCivilians, int newRightCivilians, int newLeftFighters,
+                             int newRightFighters) {
+    leftCivilians = newLeftCivilians;
+    rightCivilians = newRightCivilians;
+    leftFighters = newLeftFighters;
+    rightFighters = newRightFighters;
+}
+
+void TitleScreen::refreshHighScore() {
+    highScore = highScores.getScore(leftCivilians, rightCivilians, leftFighters, rightFighters);
+}
+
+void TitleScreen::buttonClicked(Button* button) {
+    for (const Arrow& arrow : arrows) {
+        if (arrow.button == button) {
+            // Only the direction of the step is clamped, so a number given
+            // out of range comes back into it one click at a time.
+            *arrow.number = arrow.step > 0 ? std::min(*arrow.number + 1, kMaximumNumber)
+                                           : std::max(*arrow.number - 1, kMinimumNumber);
+            refreshHighScore();
+            return;
+        }
+    }
+    if (button == startButton) {
+        startRequested = true;
     }
 }
 
@@ -23,8 +129,51 @@ void TitleScreen::keyDown(const SDL_keysym& key) {
     }
 }
 
-void TitleScreen::mouseButton(bool down, float /*x*/, float /*y*/) {
-    if (!down) {
-        startRequested = true;
+void TitleScreen::mouseMove(float x, float y) {
+    cursorX = (x - kPointerTipPixels) * Widget::kLogicalWidth / Widget::screenWidth;
+    cursorY = Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight -
+              kPointerTipLogical;
+    for (Widget* widget : widgets) {
+        widget->mouseMoveTest(x, Widget::screenHeight - y);
+    }
+}
+
+void TitleScreen::mouseButton(bool down, float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
+    }
+}
+
+void TitleScreen::draw() {
+    ImageDrawer* images = ImageDrawer::getInstance();
+    images->drawImage(ImageDrawer::ImageTitle, kArtworkX, kArtworkY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                      1.0f);
+    for (Widget* widget : widgets) {
+        widget->draw();
+    }
+
+    // Text is placed in window pixels.
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const float numberSize = kNumberSize * toPixelsY;
+    textDrawer.drawText(std::to_string(leftCivilians), kLeftNumberX * toPixelsX,
+                        kCiviliansNumberY * toPixelsY, numberSize);
+    textDrawer.drawText(std::to_string(leftFighters), kLeftNumberX * toPixelsX,
+                        kFightersNumberY * toPixelsY, numberSize);
+    textDrawer.drawText(std::to_string(rightCivilians), kRightNumberX * toPixelsX,
+                        kCiviliansNumberY * toPixelsY, numberSize);
+    textDrawer.drawText(std::to_string(rightFighters), kRightNumberX * toPixelsX,
+                        kFightersNumberY * toPixelsY, numberSize);
+    textDrawer.drawText(std::to_string(highScore), kHighScoreX * toPixelsX, kHighScoreY * toPixelsY,
+                        kHighScoreSize * toPixelsY);
+
+    images->drawImage(ImageDrawer::ImageMouse, cursorX, cursorY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                      1.0f);
+
+    if (startRequested) {
+        // The frame that showed the click is complete: the battle takes over,
+        // and this object is gone once nextState returns.
+        application->setNumbers(leftCivilians, leftFighters, rightCivilians, rightFighters);
+        application->nextState();
     }
 }

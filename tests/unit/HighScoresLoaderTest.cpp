@@ -1,0 +1,318 @@
+// The high score file: its byte layout, the table rules and a save that never
+// loses the previous file. Expected bytes are written out by hand.
+#include "scores/HighScoresLoader.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/FilePath.h"
+#include "tests/support/CaptureStdout.h"
+#include "tests/support/TempHome.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// One record as it lies on disk: the four key fields, then the score, each
+// little-endian. Only for small non-negative values, which are one byte each.
+Bytes smallRecord(unsigned char leftCivilians, unsigned char rightCivilians,
+                  unsigned char leftFighters, unsigned char rightFighters, unsigned char score) {
+    return {leftCivilians, 0, 0, 0, rightCivilians, 0, 0, 0, leftFighters, 0, 0, 0,
+            rightFighters, 0, 0, 0, score,          0, 0, 0};
+}
+
+Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+class HighScoresLoaderTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        directory = getFilePath();
+        path = directory + "/.Truceward";
+    }
+
+    void writeFile(const Bytes& bytes) const {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        ASSERT_TRUE(out.good());
+    }
+
+    Bytes readFile() const {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Every name in the per-user directory.
+    std::set<std::string> directoryEntries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    TempHome home;
+    // Keeps the load messages of a missing file out of the test log.
+    CaptureStdout quiet;
+    std::string directory;
+    std::string path;
+};
+
+TEST_F(HighScoresLoaderTest, MissingFileIsReportedAndStaysMissing) {
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        EXPECT_TRUE(table.scores.empty());
+        EXPECT_EQ(table.getScore(32, 32, 2, 2), 0);
+    }
+    EXPECT_EQ(output.text(), "Error loading high scores file: " + path + "\n");
+    EXPECT_FALSE(std::filesystem::exists(path)) << "an empty table is never written";
+}
+
+TEST_F(HighScoresLoaderTest, EmptyFileStaysEmpty) {
+    writeFile({});
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        EXPECT_TRUE(table.scores.empty());
+    }
+    EXPECT_EQ(output.text(), "");
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+}
+
+TEST_F(HighScoresLoaderTest, TrailingPartialRecordIsIgnoredAndDropped) {
+    const Bytes first = smallRecord(32, 31, 2, 3, 40);
+    const Bytes second = smallRecord(5, 6, 7, 8, 9);
+    writeFile(concat({first, second, {1, 2, 3, 4, 5}}));
+    {
+        HighScoresLoader table;
+        ASSERT_EQ(table.scores.size(), 2u);
+        EXPECT_EQ(table.getScore(32, 31, 2, 3), 40);
+        EXPECT_EQ(table.getScore(5, 6, 7, 8), 9);
+    }
+    EXPECT_EQ(readFile(), concat({first, second}));
+}
+
+TEST_F(HighScoresLoaderTest, FieldsAreLittleEndianSignedInDiskOrder) {
+    // Key (258, 65536, -1, 2147483647), score -2.
+    writeFile({0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0xFF, 0xFF,
+               0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0xFE, 0xFF, 0xFF, 0xFF});
+    HighScoresLoader table;
+    ASSERT_EQ(table.scores.size(), 1u);
+    const HighScoresLoader::Score& entry = table.scores[0];
+    EXPECT_EQ(entry.leftCivilians, 258);
+    EXPECT_EQ(entry.rightCivilians, 65536);
+    EXPECT_EQ(entry.leftFighters, -1);
+    EXPECT_EQ(entry.rightFighters, 2147483647);
+    EXPECT_EQ(entry.score, -2);
+}
+
+TEST_F(HighScoresLoaderTest, SavedRecordHasTheKeyThenTheScore) {
+    {
+        HighScoresLoader table;
+        table.setScore(1, 2, 3, 4, 7);
+    }
+    EXPECT_EQ(readFile(), smallRecord(1, 2, 3, 4, 7));
+
+    // Wider and negative values, byte by byte.
+    {
+        HighScoresLoader table;
+        table.setScore(300, -3, 65537, 0, -100000);
+    }
+    const Bytes file = readFile();
+    ASSERT_EQ(file.size(), 40u);
+    const Bytes second(file.begin() + 20, file.end());
+    EXPECT_EQ(second, (Bytes{0x2C, 0x01, 0x00, 0x00, 0xFD, 0xFF, 0xFF, 0xFF, 0x01, 0x00,
+                             0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x60, 0x79, 0xFE, 0xFF}));
+}
+
+TEST_F(HighScoresLoaderTest, OnlyTheBestScoreOfAKeyIsKept) {
+    HighScoresLoader table;
+    table.setScore(32, 32, 2, 2, 100);
+    table.setScore(32, 32, 2, 2, 80);
+    EXPECT_EQ(table.getScore(32, 32, 2, 2), 100);
+    table.setScore(32, 32, 2, 2, 150);
+    EXPECT_EQ(table.getScore(32, 32, 2, 2), 150);
+    table.setScore(32, 32, 2, 2, 150);
+    EXPECT_EQ(table.scores.size(), 1u);
+    EXPECT_EQ(table.getScore(32, 32, 2, 3), 0);
+    // The key is the four numbers in their order, not their set.
+    EXPECT_EQ(table.getScore(32, 2, 32, 2), 0);
+}
+
+TEST_F(HighScoresLoaderTest, NewKeysAreAppendedWhateverTheirScore) {
+    HighScoresLoader table;
+    table.setScore(1, 1, 1, 1, 0);
+    table.setScore(2, 2, 2, 2, -5);
+    table.setScore(3, 3, 3, 3, 12);
+    ASSERT_EQ(table.scores.size(), 3u);
+    EXPECT_EQ(table.scores[0].score, 0);
+    EXPECT_EQ(table.scores[1].score, -5);
+    EXPECT_EQ(table.scores[1].leftCivilians, 2);
+    EXPECT_EQ(table.scores[2].score, 12);
+    // A worse score than a negative one is still not kept.
+    table.setScore(2, 2, 2, 2, -6);
+    EXPECT_EQ(table.getScore(2, 2, 2, 2), -5);
+}
+
+TEST_F(HighScoresLoaderTest, FirstMatchingEntryWinsAndTableOrderIsKept) {
+    const Bytes duplicateA = smallRecord(9, 9, 9, 9, 10);
+    const Bytes other = smallRecord(1, 2, 3, 4, 5);
+    const Bytes duplicateB = smallRecord(9, 9, 9, 9, 90);
+    writeFile(concat({duplicateA, other, duplicateB}));
+    {
+        HighScoresLoader table;
+        EXPECT_EQ(table.getScore(9, 9, 9, 9), 10);
+        table.setScore(9, 9, 9, 9, 20);
+        EXPECT_EQ(table.getScore(9, 9, 9, 9), 20);
+    }
+    EXPECT_EQ(readFile(), concat({smallRecord(9, 9, 9, 9, 20), other, duplicateB}));
+}
+
+TEST_F(HighScoresLoaderTest, SuccessfulSaveLeavesOnlyTheFile) {
+    writeFile(smallRecord(1, 1, 1, 1, 1));
+    {
+        HighScoresLoader table;
+        table.setScore(2, 2, 2, 2, 2);
+        EXPECT_TRUE(table.save());
+    }
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
+    EXPECT_EQ(readFile(), concat({smallRecord(1, 1, 1, 1, 1), smallRecord(2, 2, 2, 2, 2)}));
+}
+
+// Lowers the file-size limit to nothing while it lives, with SIGXFSZ ignored
+// so that an oversized write fails instead of ending the process.
+class NoFileGrowth {
+  public:
+    NoFileGrowth() {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit none = saved;
+        none.rlim_cur = 0;
+        active = setrlimit(RLIMIT_FSIZE, &none) == 0;
+    }
+    NoFileGrowth(const NoFileGrowth&) = delete;
+    NoFileGrowth& operator=(const NoFileGrowth&) = delete;
+    ~NoFileGrowth() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, previousHandler);
+    }
+    bool active = false;
+
+  private:
+    rlimit saved{};
+    void (*previousHandler)(int) = SIG_DFL;
+};
+
+TEST_F(HighScoresLoaderTest, SaveThatCannotWriteKeepsThePreviousFile) {
+    const Bytes previous = concat({smallRecord(32, 32, 2, 2, 100), smallRecord(3, 3, 3, 3, 3)});
+    writeFile(previous);
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        table.setScore(32, 32, 2, 2, 200);
+        table.setScore(4, 4, 4, 4, 4);
+        NoFileGrowth limit;
+        ASSERT_TRUE(limit.active);
+        EXPECT_FALSE(table.save());
+    }
+    // The destructor's own attempt, made after the limit was lifted, is what
+    // may finally replace the file; the failed one must have left no trace.
+    EXPECT_EQ(output.text(), "Error saving high scores file: " + path + "\n");
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
+    EXPECT_EQ(readFile(), concat({smallRecord(32, 32, 2, 2, 200), smallRecord(3, 3, 3, 3, 3),
+                                  smallRecord(4, 4, 4, 4, 4)}));
+}
+
+TEST_F(HighScoresLoaderTest, FailedSaveOnDestructionKeepsThePreviousFile) {
+    const Bytes previous = concat({smallRecord(32, 32, 2, 2, 100), smallRecord(3, 3, 3, 3, 3)});
+    writeFile(previous);
+    CaptureStdout output;
+    {
+        NoFileGrowth limit;
+        ASSERT_TRUE(limit.active);
+        HighScoresLoader table;
+        table.setScore(32, 32, 2, 2, 200);
+    }
+    EXPECT_EQ(output.text(), "Error saving high scores file: " + path + "\n");
+    EXPECT_EQ(readFile(), previous);
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
+}
+
+// A tmpfs of two pages mounted over the per-user directory while it lives.
+class TinyFileSystem {
+  public:
+    explicit TinyFileSystem(const std::string& where) : where(where) {
+        mounted = mount("tmpfs", where.c_str(), "tmpfs", 0, "size=8k") == 0;
+        error = errno;
+    }
+    TinyFileSystem(const TinyFileSystem&) = delete;
+    TinyFileSystem& operator=(const TinyFileSystem&) = delete;
+    ~TinyFileSystem() {
+        if (mounted) {
+            umount2(where.c_str(), MNT_DETACH);
+        }
+    }
+    bool mounted = false;
+    int error = 0;
+
+  private:
+    std::string where;
+};
+
+TEST_F(HighScoresLoaderTest, SaveOnAFullFileSystemKeepsThePreviousFile) {
+    TinyFileSystem tiny(directory);
+    if (!tiny.mounted) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(tiny.error);
+    }
+    const Bytes previous = smallRecord(32, 32, 2, 2, 100);
+    writeFile(previous);
+    ASSERT_EQ(readFile(), previous);
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        // 20 000 bytes: far more than the free page.
+        for (int i = 0; i < 1000; ++i) {
+            table.setScore(i, i, i, i, i);
+        }
+    }
+    EXPECT_EQ(output.text(), "Error saving high scores file: " + path + "\n");
+    EXPECT_EQ(readFile(), previous);
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
+}
+
+TEST_F(HighScoresLoaderTest, SaveThatCannotReplaceTheFileLeavesNoCopy) {
+    // A directory where the file should be cannot be renamed over.
+    std::filesystem::create_directory(path);
+    std::filesystem::create_directory(path + "/kept");
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        table.setScore(1, 2, 3, 4, 5);
+    }
+    EXPECT_NE(output.text().find("Error saving high scores file: " + path + "\n"),
+              std::string::npos);
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
+    EXPECT_TRUE(std::filesystem::is_directory(path + "/kept"));
+}
+
+}  // namespace
