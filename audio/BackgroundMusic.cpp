@@ -1,15 +1,176 @@
 #include "audio/BackgroundMusic.h"
 
-BackgroundMusic::BackgroundMusic() = default;
+#include <algorithm>
+#include <iostream>
 
-BackgroundMusic::~BackgroundMusic() = default;
+#include "audio/SoundsDirectory.h"
+#include "audio/VorbisFileOpener.h"
 
-void BackgroundMusic::audioBlock(float* /*output*/, int /*frames*/) {}
+#ifndef TRUCEWARD_INSTALLED_SOUNDS
+#define TRUCEWARD_INSTALLED_SOUNDS ""
+#endif
 
-bool BackgroundMusic::run() {
-    return true;
+namespace {
+
+constexpr int kLeft = 0;
+constexpr int kRight = 1;
+constexpr int kFirstLink = 0;
+
+}  // namespace
+
+BackgroundMusic::BackgroundMusic() : BackgroundMusic(getSoundsPath() + "music.ogg") {}
+
+BackgroundMusic::BackgroundMusic(const std::string& songPath, bool startFiller) : path(songPath) {
+    for (std::atomic<bool>& flag : needsFill) {
+        flag.store(false, std::memory_order_relaxed);
+    }
+    open();
+    if (!loaded) {
+        return;
+    }
+    for (int buffer = 0; buffer < kBufferCount; ++buffer) {
+        fillBuffer(buffer);
+    }
+    if (startFiller) {
+        startThread(this);
+    }
+}
+
+BackgroundMusic::~BackgroundMusic() {
+    stopRequested.store(true, std::memory_order_release);
+    SDL_Delay(kShutdownWaitMs);
+    // The thread decodes: it must be over before the decoder goes.
+    joinThread();
+    if (loaded) {
+        ov_clear(&vorbisFile);
+    }
+}
+
+void BackgroundMusic::open() {
+    file = VorbisFileOpener::open(path, &vorbisFile);
+    if (file == nullptr) {
+        return;
+    }
+    loaded = true;
+    const vorbis_info* info = ov_info(&vorbisFile, kFirstLink);
+    rightChannel = info != nullptr && info->channels > 1 ? kRight : kLeft;
 }
 
 std::string BackgroundMusic::getSoundsPath() {
-    return "";
+    return SoundsDirectory::locate(SoundsDirectory::executableDirectory(),
+                                   TRUCEWARD_INSTALLED_SOUNDS);
+}
+
+float BackgroundMusic::leftSample(int buffer, int frame) const {
+    return buffers[buffer * kFramesPerBuffer + frame];
+}
+
+float BackgroundMusic::rightSample(int buffer, int frame) const {
+    return buffers[kPlaneSize + buffer * kFramesPerBuffer + frame];
+}
+
+void BackgroundMusic::fillBuffer(int buffer) {
+    if (!loaded) {
+        return;
+    }
+    if (songEmpty) {
+        giveUp(buffer, 0);
+        return;
+    }
+    float* left = buffers + buffer * kFramesPerBuffer;
+    float* right = left + kPlaneSize;
+    ov_pcm_seek(&vorbisFile, streamPosition);
+    // Whether nothing has been read since the decoder stood at frame 0.
+    bool atSongStart = streamPosition == 0;
+    int filled = 0;
+    while (filled < kFramesPerBuffer) {
+        float** pcm = nullptr;
+        int link = kFirstLink;
+        const long read = ov_read_float(&vorbisFile, &pcm, kFramesPerBuffer - filled, &link);
+        if (link > kFirstLink || read <= 0) {
+            // The end of the song, a following chained stream or a decoding
+            // error: the song starts again, without a gap. A song that ends
+            // before it starts would have us seeking forever.
+            if (atSongStart) {
+                songEmpty = true;
+                std::cout << "BackgroundMusic: No sound could be decoded from the beginning of "
+                          << path << "; the music stays silent." << std::endl;
+                giveUp(buffer, filled);
+                return;
+            }
+            streamPosition = 0;
+            ov_pcm_seek(&vorbisFile, 0);
+            atSongStart = true;
+            continue;
+        }
+        const int frames = static_cast<int>(read);
+        std::copy(pcm[kLeft], pcm[kLeft] + frames, left + filled);
+        std::copy(pcm[rightChannel], pcm[rightChannel] + frames, right + filled);
+        filled += frames;
+        streamPosition += frames;
+        atSongStart = false;
+    }
+}
+
+void BackgroundMusic::giveUp(int buffer, int filled) {
+    float* left = buffers + buffer * kFramesPerBuffer;
+    float* right = left + kPlaneSize;
+    std::fill(left + filled, left + kFramesPerBuffer, 0.0f);
+    std::fill(right + filled, right + kFramesPerBuffer, 0.0f);
+}
+
+bool BackgroundMusic::run() {
+    while (!stopRequested.load(std::memory_order_acquire)) {
+        for (int buffer = 0; buffer < kBufferCount; ++buffer) {
+            // Acquire: the audio thread is done reading the buffer.
+            if (needsFill[buffer].load(std::memory_order_acquire)) {
+                fillBuffer(buffer);
+                needsFill[buffer].store(false, std::memory_order_release);
+            }
+        }
+        SDL_Delay(kPollPeriodMs);
+    }
+    return true;
+}
+
+void BackgroundMusic::audioBlock(float* output, int frames) {
+    if (!loaded) {
+        return;
+    }
+    // One pass for a block within the current buffer, two for a block that
+    // crosses its end; any longer block simply takes more passes.
+    while (frames > 0) {
+        const int part = std::min(frames, kFramesPerBuffer - playPosition);
+        mixFrames(output, part);
+        if (playPosition == kFramesPerBuffer) {
+            changeBuffers();
+        }
+        output += kChannels * part;
+        frames -= part;
+    }
+}
+
+void BackgroundMusic::mixFrames(float* output, int frames) {
+    const float* left = buffers + playBuffer * kFramesPerBuffer + playPosition;
+    const float* right = left + kPlaneSize;
+    float level = volume;
+    for (int frame = 0; frame < frames; ++frame) {
+        output[kChannels * frame + kLeft] += left[frame] * level * kGain;
+        output[kChannels * frame + kRight] += right[frame] * level * kGain;
+        if (level < 1.0f) {
+            level += kFadeStep;
+        }
+    }
+    volume = level;
+    playPosition += frames;
+}
+
+void BackgroundMusic::changeBuffers() {
+    needsFill[playBuffer].store(true, std::memory_order_release);
+    playPosition = 0;
+    playBuffer = (playBuffer + 1) % kBufferCount;
+    // Playback does not wait for the refill, and does not look at the flag to
+    // decide anything; reading it only makes a refill that is already done
+    // visible to this thread before the buffer plays.
+    static_cast<void>(needsFill[playBuffer].load(std::memory_order_acquire));
 }

@@ -1,23 +1,101 @@
 #ifndef TRUCEWARD_AUDIO_BACKGROUNDMUSIC_H
 #define TRUCEWARD_AUDIO_BACKGROUNDMUSIC_H
 
+#include <SDL.h>
+#include <vorbis/vorbisfile.h>
+
+#include <atomic>
+#include <cstdio>
 #include <string>
 
 #include "audio/Thread.h"
 
-// Streams "music.ogg" in an endless loop behind everything else.
+// Streams "music.ogg" in an endless seamless loop behind everything else,
+// fading in over the first 22.5 s of sound. Its own thread decodes ahead into
+// a ring of three quarter-second buffers; the audio thread plays from the ring.
+//
+// Threads: the main thread constructs and destroys; the music thread alone
+// fills buffers (after the constructor has primed all three); the audio thread
+// alone reads the buffers during playback and writes volume, playBuffer and
+// playPosition. No lock: a buffer passes to the music thread when the audio
+// thread sets its needsFill (release) on leaving it, and back when the music
+// thread clears it (release) after the refill. The audio thread never waits
+// for a refill: a buffer not refilled in time plays its old contents again.
 class BackgroundMusic : public Thread {
   public:
+    static constexpr int kFramesPerBuffer = 11025;  // a quarter second at 44100 Hz
+    static constexpr int kBufferCount = 3;
+    static constexpr int kChannels = 2;
+    // Frames of one channel over all buffers: the left plane, then the right.
+    static constexpr int kPlaneSize = kBufferCount * kFramesPerBuffer;
+    static constexpr Uint32 kPollPeriodMs = 62;
+    // Music sits at half level under the effects.
+    static constexpr float kGain = 0.5f;
+    // Added per mixed frame while the volume is below 1: held as a float, it
+    // reaches exactly 1 after 990522 frames.
+    static constexpr float kFadeStep = 0.000001f;
+    // Long enough for the thread, which looks every 62 ms, to end its sweep.
+    static constexpr Uint32 kShutdownWaitMs = 600;
+
+    // The game's music: getSoundsPath() + "music.ogg", with its thread.
     BackgroundMusic();
+    // Opens the song at `path` and primes the ring. With `startFiller` false no
+    // thread is started, and the owner refills the ring with fillBuffer.
+    // A file that cannot be played is reported and leaves the music silent.
+    explicit BackgroundMusic(const std::string& path, bool startFiller = true);
     ~BackgroundMusic() override;
 
-    // Audio thread: adds the next `frames` frames of music into `output`.
+    // Audio thread: adds the next `frames` frames of music into `output`
+    // (interleaved stereo) at kGain times the fade-in volume. Never allocates,
+    // decodes, locks or waits; adds nothing when the music is not loaded.
     void audioBlock(float* output, int frames);
 
+    // Music thread (or the constructor): decodes the next kFramesPerBuffer
+    // frames of the looping song into `buffer`. A song that yields no frames
+    // from its beginning is given up with one message; from then on every
+    // fill is silence.
+    void fillBuffer(int buffer);
+
+    // The music thread: refills every buffer marked needsFill, every 62 ms,
+    // until stopRequested.
     bool run() override;
 
-    // The folder of the sound files, ending in a slash, or "" when none is found.
+    // The folder of the sound files, ending in a slash, or "" when none is
+    // found (see SoundsDirectory).
     static std::string getSoundsPath();
+
+    // Sample `frame` of `buffer` in the left or right plane.
+    float leftSample(int buffer, int frame) const;
+    float rightSample(int buffer, int frame) const;
+
+    bool isLoaded() const { return loaded; }
+
+    // Null when the file could not be played; owned by vorbisFile otherwise.
+    FILE* file = nullptr;
+    OggVorbis_File vorbisFile;
+    // The song's frame at which the next fill continues.
+    int streamPosition = 0;
+    float volume = 0.0f;
+    float buffers[kChannels * kPlaneSize] = {};
+    int playBuffer = 0;
+    std::atomic<bool> needsFill[kBufferCount];
+    // Frames already played from playBuffer, 0 to kFramesPerBuffer.
+    int playPosition = 0;
+    std::atomic<bool> stopRequested{false};
+
+  private:
+    void open();
+    void mixFrames(float* output, int frames);
+    void changeBuffers();
+    // Gives the song up: one message, and silence from `filled` on.
+    void giveUp(int buffer, int filled);
+
+    std::string path;
+    bool loaded = false;
+    // Set when the song yields no frames from its beginning.
+    bool songEmpty = false;
+    // A mono song plays its one channel on both sides.
+    int rightChannel = 0;
 };
 
 #endif

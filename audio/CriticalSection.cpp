@@ -19,5 +19,7 @@ bool CriticalSection::lock() {
 }
 
 void CriticalSection::unlock() {
-    SDL_SemPost(semaphore);
+    if (semaphore != nullptr) {
+        SDL_SemPost(semaphore);
+    }
 }

@@ -1,10 +1,136 @@
 #include "audio/Sounds.h"
 
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <iostream>
+
+#include "audio/BackgroundMusic.h"
+#include "audio/VorbisFileOpener.h"
+
+namespace {
+
+// A damaged file can keep answering with an error; a hole or a bad page is
+// over after a few tries, so this many errors in a row means give up.
+constexpr int kMaxDecodeErrorsInARow = 64;
+
+constexpr int kLeft = 0;
+constexpr int kRight = 1;
+
+}  // namespace
+
 Sounds* Sounds::getInstance() {
-    static Sounds instance;
+    static Sounds instance(BackgroundMusic::getSoundsPath());
     return &instance;
 }
 
-void Sounds::playSound(SoundType /*type*/, float /*x*/) {}
+Sounds::Sounds(const std::string& directory) {
+    loadFiles(directory);
+}
 
-void Sounds::audioBlock(float* /*output*/, int /*frames*/) {}
+const char* Sounds::fileName(SoundType type) {
+    switch (type) {
+        case SoundShot:
+            return "shot.ogg";
+        case SoundPersonDying:
+            return "personDying.ogg";
+        case SoundBrickPuff:
+            return "brickPuff.ogg";
+    }
+    return "";
+}
+
+void Sounds::loadFiles(const std::string& directory) {
+    for (int type = 0; type < kSoundCount; ++type) {
+        loadFile(directory + fileName(static_cast<SoundType>(type)), &sounds[type]);
+    }
+}
+
+void Sounds::loadFile(const std::string& path, LoadedSound* sound) {
+    OggVorbis_File decoder;
+    if (VorbisFileOpener::open(path, &decoder) == nullptr) {
+        return;
+    }
+    const ogg_int64_t total = ov_pcm_total(&decoder, 0);
+    // An empty (or unmeasurable) sound stays unloaded: a voice needs a frame.
+    if (total > 0 && total <= INT_MAX) {
+        const int length = static_cast<int>(total);
+        // Zeroed, so a file that decodes short ends in silence.
+        sound->samples = std::make_unique<float[]>(length);
+        sound->length = length;
+        int filled = 0;
+        int errorsInARow = 0;
+        while (filled < length && errorsInARow < kMaxDecodeErrorsInARow) {
+            float** pcm = nullptr;
+            const long read = ov_read_float(&decoder, &pcm, length - filled, nullptr);
+            if (read == 0) {
+                break;
+            }
+            if (read < 0) {
+                ++errorsInARow;
+                continue;
+            }
+            errorsInARow = 0;
+            // Effects are mono; of a stereo file the left channel plays.
+            std::copy(pcm[kLeft], pcm[kLeft] + read, sound->samples.get() + filled);
+            filled += static_cast<int>(read);
+        }
+    }
+    ov_clear(&decoder);
+}
+
+void Sounds::playSound(SoundType type, float x) {
+    if (type < 0 || type >= kSoundCount || !sounds[type].isLoaded()) {
+        return;
+    }
+    for (Voice& voice : voices) {
+        // Acquire: the audio thread's clearing of this voice is complete
+        // before we fill it again.
+        if (!voice.active.load(std::memory_order_acquire)) {
+            voice.data = sounds[type].samples.get();
+            voice.length = sounds[type].length;
+            voice.pan = x / kFieldWidth;
+            voice.position = 0.0f;
+            voice.active.store(true, std::memory_order_release);
+            return;
+        }
+    }
+}
+
+void Sounds::audioBlock(float* output, int frames) {
+    for (Voice& voice : voices) {
+        if (voice.active.load(std::memory_order_acquire)) {
+            mixVoice(&voice, output, frames);
+        }
+    }
+}
+
+void Sounds::mixVoice(Voice* voice, float* output, int frames) {
+    // The position advances by exactly one per frame, so the frames left of
+    // the sound are known up front; that keeps the loop free of bookkeeping.
+    const int start = static_cast<int>(voice->position);
+    const int count = std::min(frames, voice->length - start);
+    const float* samples = voice->data + start;
+    const float right = voice->pan;
+    const float left = 1.0f - right;
+    for (int frame = 0; frame < count; ++frame) {
+        const float sample = samples[frame];
+        if (std::fabs(sample) > 1.0f) {
+            // The one message of the audio thread: an effect file too loud
+            // to mix cleanly should not go unnoticed.
+            std::cout << sample << '\n';
+        }
+        output[2 * frame + kLeft] += left * sample;
+        output[2 * frame + kRight] += right * sample;
+    }
+    voice->position = static_cast<float>(start + count);
+    if (start + count >= voice->length) {
+        voice->data = nullptr;
+        voice->length = 0;
+        voice->pan = 0.0f;
+        voice->position = 0.0f;
+        voice->active.store(false, std::memory_order_release);
+    }
+}

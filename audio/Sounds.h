@@ -1,25 +1,57 @@
 #ifndef TRUCEWARD_AUDIO_SOUNDS_H
 #define TRUCEWARD_AUDIO_SOUNDS_H
 
+#include <string>
+
+#include "audio/LoadedSound.h"
+#include "audio/Voice.h"
+
 // The battle's three sound effects, decoded whole at start-up and mixed into
 // every output block, panned by where they happen on the field.
+//
+// Threads: playSound on the main thread, audioBlock on the audio thread,
+// sharing the voices without a lock (see Voice). The loaded sounds are
+// written only while constructing and are read-only afterwards.
 class Sounds {
   public:
     enum SoundType { SoundShot = 0, SoundPersonDying = 1, SoundBrickPuff = 2 };
+    static constexpr int kSoundCount = 3;
+    static constexpr int kVoiceCount = 396;
+    // Field positions run from 0 (left edge) to this (right edge).
+    static constexpr float kFieldWidth = 1024.0f;
 
+    // The process-wide player, loading from BackgroundMusic::getSoundsPath()
+    // on the first call.
     static Sounds* getInstance();
 
-    // Main thread: starts one effect at field position x (0 left .. 1024 right).
-    void playSound(SoundType type, float x);
-    // Audio thread: adds every playing effect into `output` (interleaved stereo).
-    void audioBlock(float* output, int frames);
-
+    // A player of its own that loads the three files from `directory` (which
+    // ends in a slash, or is "" for the current directory). Each file that
+    // fails is reported on standard output and stays silent.
+    explicit Sounds(const std::string& directory);
     Sounds(const Sounds&) = delete;
     Sounds& operator=(const Sounds&) = delete;
+    ~Sounds() = default;
+
+    // Main thread: starts one effect at field position x (0 left .. 1024
+    // right; not clamped). Does nothing for a sound that failed to load, and
+    // drops the effect when all voices are playing. Prints nothing.
+    void playSound(SoundType type, float x);
+    // Audio thread: adds every playing effect into `output`, `frames`
+    // interleaved stereo frames. An effect starts with the first block mixed
+    // after playSound and contributes exactly its length in frames. Never
+    // allocates, locks or waits; a sample beyond magnitude 1 is printed.
+    void audioBlock(float* output, int frames);
+
+    // "shot.ogg", "personDying.ogg" or "brickPuff.ogg".
+    static const char* fileName(SoundType type);
+
+    Voice voices[kVoiceCount];
+    LoadedSound sounds[kSoundCount];
 
   private:
-    Sounds() = default;
-    ~Sounds() = default;
+    void loadFiles(const std::string& directory);
+    static void loadFile(const std::string& path, LoadedSound* sound);
+    static void mixVoice(Voice* voice, float* output, int frames);
 };
 
 #endif

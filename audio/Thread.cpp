@@ -3,13 +3,19 @@
 #include <iostream>
 
 Thread::~Thread() {
+    joinThread();
+}
+
+void Thread::joinThread() {
     if (thread != nullptr) {
         SDL_WaitThread(thread, nullptr);
+        thread = nullptr;
+        joined = true;
     }
 }
 
 void Thread::startThread(Thread* target) {
-    if (thread != nullptr) {
+    if (thread != nullptr || joined) {
         return;
     }
     thread = SDL_CreateThread(&Thread::threadMethod, target);

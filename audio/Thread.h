@@ -21,9 +21,19 @@ class Thread {
     // already. A failure is printed and execution goes on without the thread.
     void startThread(Thread* target);
 
+    // Waits for a started thread to end and lets its handle go; nothing when
+    // no thread runs. For a derived class that must be sure its run() is over
+    // before it releases what run() uses (this destructor comes too late).
+    // The object cannot start another thread afterwards.
+    void joinThread();
+
     static int threadMethod(void* target);
 
+    // Null until a thread has been started, and again once it was joined.
     SDL_Thread* thread = nullptr;
+
+  private:
+    bool joined = false;
 };
 
 #endif

@@ -1,0 +1,27 @@
+#ifndef TRUCEWARD_AUDIO_SOUNDSDIRECTORY_H
+#define TRUCEWARD_AUDIO_SOUNDSDIRECTORY_H
+
+#include <string>
+
+// Where the game's sound files are, on Linux. The build and a portable copy
+// keep them in a `sounds` folder beside the executable; an installed game
+// keeps them in the data directory of its prefix.
+class SoundsDirectory {
+  public:
+    SoundsDirectory() = delete;
+
+    // The first existing directory of:
+    //   <executableDirectory>/sounds/
+    //   <executableDirectory>/../share/truceward/sounds/   (a relocated install)
+    //   <installedDirectory>
+    // as a path ending in a slash; "" when none exists. An empty
+    // executableDirectory or installedDirectory is skipped.
+    static std::string locate(const std::string& executableDirectory,
+                              const std::string& installedDirectory);
+
+    // The directory of the running executable (from /proc/self/exe), without a
+    // trailing slash; "" when it cannot be read.
+    static std::string executableDirectory();
+};
+
+#endif

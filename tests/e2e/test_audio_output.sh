@@ -1,0 +1,205 @@
+# The sound that leaves the running game. ALSA's file plugin stands in as the
+# default device and writes every block the game plays into a file, as
+# interleaved 32-bit float stereo. The game plays sounds made here with sox, of
+# known shape: the music a steady 196 Hz tone, the same on both sides; the
+# effects bursts of noise and a buzz. Two runs:
+#   1. music on, into a battle: the music fades in from silence and levels out
+#      at half its level; the battle's effects come panned, some from the left
+#      of the field, some from the right.
+#   2. music off (-nm), into a battle: the title screen is pure silence and the
+#      battle brings only its effects.
+# Needs sox and python3. The null device behind the file plays faster than
+# real time, so the analysis looks at what was played, not when.
+
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+command -v sox >/dev/null || fail "sox is needed to make the test sounds"
+command -v python3 >/dev/null || fail "python3 is needed to analyse the captured sound"
+
+# A copy of the game with a sounds folder of our own beside it.
+GAME_DIR="$WORK/game"
+mkdir -p "$GAME_DIR/sounds"
+cp "$1" "$GAME_DIR/truceward"
+GAME="$GAME_DIR/truceward"
+# 196 Hz repeats every 225 frames, which divides both the song and the
+# music's buffers: the tone loops without a click.
+sox -n -r 44100 -c 2 "$GAME_DIR/sounds/music.ogg" synth 30 sine 196 gain -6 ||
+    fail "sox could not make the music"
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/shot.ogg" synth 0.12 whitenoise gain -4 fade 0 0.12 0.1
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/personDying.ogg" synth 0.5 square 900 gain -10 fade 0 0.5 0.4
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/brickPuff.ogg" synth 0.2 pinknoise gain -6 fade 0.01 0.2 0.15
+
+cat >"$WORK/analyse.py" <<'PYTHON'
+"""Checks a captured stream of interleaved float32 stereo frames.
+
+usage: analyse.py MODE FILE [poll]
+MODE music:   the music fades in and levels out; effects are panned.
+MODE nomusic: silence until the effects come; effects are panned.
+With "poll", only says (by its exit status) whether enough has been played.
+"""
+import array
+import math
+import statistics
+import sys
+
+RATE = 44100
+WINDOW = 1024
+# Fade-in: the volume rises by 1e-6 per frame and is 1 from frame 990522 on.
+FADE_FRAMES = 990522
+# Differences of neighbouring samples let broadband effects through and keep
+# a 196 Hz tone out (its difference has a mean square of about 2e-5 here).
+EFFECT_ENERGY = 1e-3
+# A window is left-heavy when its left channel carries this many times the
+# energy of its right one; a fighter's shot at x 150 gives (0.85/0.15)^2 = 32.
+PAN_RATIO = 4.0
+
+
+def windows(path):
+    data = array.array("f")
+    with open(path, "rb") as f:
+        data.frombytes(f.read())
+    frames = len(data) // 2
+    rows = []
+    for w in range(frames // WINDOW):
+        base = 2 * w * WINDOW
+        left_energy = right_energy = mid_energy = 0.0
+        silent = True
+        previous_left, previous_right = data[base], data[base + 1]
+        for i in range(WINDOW):
+            left, right = data[base + 2 * i], data[base + 2 * i + 1]
+            left_energy += (left - previous_left) ** 2
+            right_energy += (right - previous_right) ** 2
+            previous_left, previous_right = left, right
+            mid_energy += ((left + right) / 2) ** 2
+            silent = silent and left == 0.0 and right == 0.0
+        rows.append({
+            "start": w * WINDOW,
+            "left": left_energy / WINDOW,
+            "right": right_energy / WINDOW,
+            "level": math.sqrt(mid_energy / WINDOW),
+            "silent": silent,
+        })
+    return frames, rows
+
+
+def effect(row):
+    return row["left"] + row["right"] > EFFECT_ENERGY
+
+
+def panned(rows):
+    left = [r for r in rows if effect(r) and r["left"] > PAN_RATIO * r["right"]]
+    right = [r for r in rows if effect(r) and r["right"] > PAN_RATIO * r["left"]]
+    return left, right
+
+
+def check_music(frames, rows, problems):
+    if frames < FADE_FRAMES + 20 * WINDOW:
+        problems.append("only %d frames played, too few to hear the whole fade-in" % frames)
+        return
+    quiet = [r for r in rows if not effect(r)]
+    plateau = [r["level"] for r in quiet if r["start"] > FADE_FRAMES]
+    if not plateau:
+        problems.append("no window without effects after the fade-in")
+        return
+    full = statistics.median(plateau)
+    # The tone is decoded at about 0.5; the music enters at half its level.
+    expected_full = 0.5 * 0.5 / math.sqrt(2)
+    print("music level after the fade-in: %.4f (expected about %.4f)" % (full, expected_full))
+    if abs(full - expected_full) > 0.15 * expected_full:
+        problems.append("music at %.4f after the fade-in, expected about %.4f"
+                        % (full, expected_full))
+    for level in plateau:
+        if abs(level - full) > 0.05 * full:
+            problems.append("music level %.4f after the fade-in is not steady" % level)
+            break
+    if rows[0]["level"] > 0.01 * full:
+        problems.append("the music does not start from silence: %.4f" % rows[0]["level"])
+    checked = 0
+    for r in quiet:
+        middle = r["start"] + WINDOW / 2
+        if middle >= FADE_FRAMES - WINDOW:
+            break
+        expected = full * middle / FADE_FRAMES
+        if abs(r["level"] - expected) > 0.1 * expected + 0.003:
+            problems.append("music at %.4f at frame %d, expected %.4f on the fade-in"
+                            % (r["level"], r["start"], expected))
+            break
+        checked += 1
+    print("fade-in windows checked:", checked)
+    if checked < 100:
+        problems.append("too few quiet windows on the fade-in: %d" % checked)
+
+
+def check_no_music(frames, rows, problems):
+    title = rows[:RATE // WINDOW]
+    if len(title) < RATE // WINDOW:
+        problems.append("less than a second played")
+    if not all(r["silent"] for r in title):
+        problems.append("the title screen is not silent with the music off")
+    silent = sum(1 for r in rows if r["silent"])
+    print("silent windows: %d of %d" % (silent, len(rows)))
+    if silent < len(rows) // 2:
+        problems.append("most of the stream sounds although only effects should")
+
+
+def main():
+    mode, path = sys.argv[1], sys.argv[2]
+    frames, rows = windows(path)
+    left, right = panned(rows)
+    if len(sys.argv) > 3:
+        enough = left and right and (mode != "music" or frames > FADE_FRAMES + 40 * WINDOW)
+        sys.exit(0 if enough else 1)
+    print("frames played: %d (%.1f s)" % (frames, frames / RATE))
+    print("left-heavy effect windows: %d, right-heavy: %d" % (len(left), len(right)))
+    problems = []
+    if not left or not right:
+        problems.append("effects were not heard from both sides of the field")
+    if mode == "music":
+        check_music(frames, rows, problems)
+    else:
+        check_no_music(frames, rows, problems)
+    for problem in problems:
+        print("PROBLEM:", problem)
+    sys.exit(1 if problems else 0)
+
+
+main()
+PYTHON
+
+# Runs the game with the given arguments into a battle, until the capture
+# holds what `mode` needs (or a minute has passed), then quits it.
+play_battle() {
+    local mode=$1
+    shift
+    CAPTURE="$WORK/capture-$mode.raw"
+    cat >"$WORK/alsa-$mode.conf" <<EOF
+pcm.!default { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
+EOF
+    export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$WORK/alsa-$mode.conf"
+    start_game "$@"
+    sleep 1
+    start_battle
+    for _ in $(seq 1 30); do
+        sleep 2
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended during the battle"
+        python3 "$WORK/analyse.py" "$mode" "$CAPTURE" poll && break
+    done
+    kill -TERM "$GAME_PID"
+    wait_for_exit 20
+    cp "$WORK/stderr" "$WORK/stderr-$mode"
+    unset ALSA_CONFIG_PATH
+    [ -s "$CAPTURE" ] || fail "nothing was played (is PortAudio's ALSA output missing?)"
+}
+
+play_battle music -w 1024 -h 768
+assert_output_has "vorbisfile: Loaded file: $GAME_DIR/sounds/music.ogg"
+assert_output_has "vorbisfile: Loaded file: $GAME_DIR/sounds/shot.ogg"
+assert_output_has "vorbisfile: Loaded file: $GAME_DIR/sounds/personDying.ogg"
+assert_output_has "vorbisfile: Loaded file: $GAME_DIR/sounds/brickPuff.ogg"
+python3 "$WORK/analyse.py" music "$CAPTURE" || fail "the music and the effects were not as expected"
+
+play_battle nomusic -w 1024 -h 768 -nm
+python3 "$WORK/analyse.py" nomusic "$CAPTURE" || fail "with the music off, more than the effects was heard"
+
+echo "PASS"
