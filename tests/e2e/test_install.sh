@@ -1,0 +1,41 @@
+#!/bin/bash
+# `cmake --install` into a scratch prefix: the binary, its sounds, the desktop
+# entry and the icons land where a Linux desktop expects them, and the
+# installed game, started from elsewhere, finds its sounds.
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+BUILD_DIR=$(dirname "$GAME")
+PREFIX="$WORK/prefix"
+
+cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+
+[ -x "$PREFIX/bin/truceward" ] || fail "no bin/truceward"
+for sound in music shot personDying brickPuff; do
+    [ -f "$PREFIX/share/truceward/sounds/$sound.ogg" ] || fail "no $sound.ogg installed"
+done
+DESKTOP="$PREFIX/share/applications/truceward.desktop"
+[ -f "$DESKTOP" ] || fail "no desktop entry"
+grep -qx "Exec=truceward" "$DESKTOP" || fail "the desktop entry does not start truceward"
+grep -qx "Icon=truceward" "$DESKTOP" || fail "the desktop entry names no icon"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$DESKTOP" || fail "the desktop entry is not valid"
+fi
+for size in 16 32 48 64 128 256; do
+    icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/truceward.png"
+    [ -f "$icon" ] || fail "no ${size}x${size} icon"
+    identify -format '%wx%h' "$icon" | grep -qx "${size}x${size}" || fail "icon $size has the wrong size"
+done
+
+# The installed game, started from another folder, loads its sounds from the
+# installation and plays.
+cd "$WORK"
+GAME="$PREFIX/bin/truceward"
+start_game -w 320 -h 240 -ns
+for sound in music shot personDying brickPuff; do
+    assert_output_has "vorbisfile: Loaded file: $PREFIX/share/truceward/sounds/$sound.ogg"
+done
+kill -TERM "$GAME_PID"
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
+echo "PASS"
