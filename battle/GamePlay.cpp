@@ -1,19 +1,502 @@
 #include "battle/GamePlay.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <ctime>
+#include <sstream>
+
 #include "app/Application.h"
+#include "audio/Sounds.h"
+#include "battle/Bullet.h"
+#include "battle/Ghost.h"
+#include "battle/ShotBang.h"
+#include "battle/SmokePff.h"
+#include "graphics/ImageDrawer.h"
+#include "graphics/Widget.h"
+#include "people/Civilian.h"
+#include "people/Fighter.h"
+#include "people/Person.h"
+#include "people/PlayerControlled.h"
+#include "scores/GameCounter.h"
+
+namespace {
+
+// "Fighter" is kept one above the number of living fighters, so that the
+// count coming back to 1 means that the last one is gone.
+constexpr int kFighterBaseline = 1;
+
+constexpr float kPlayerX = 480.0f;
+constexpr float kPlayerY = 352.0f;
+// Left civilians start in x 0 .. 160 and right ones in 864 .. 1024; fighters
+// on their lines; everybody at y 0 .. 704.
+constexpr float kStripWidth = 160.0f;
+constexpr float kRightStripMin = 864.0f;
+constexpr float kLeftLine = 160.0f;
+constexpr float kRightLine = 800.0f;
+constexpr float kHighestY = 704.0f;
+
+// A side of this many people or fewer has no families.
+constexpr int kLargestSideWithoutFamilies = 5;
+// Each person wants 0 .. 5 relatives of its own choosing.
+constexpr int kRelativeChoices = 6;
+
+// Bullets go once wholly off the left edge or this far past the right one.
+constexpr float kBulletWidth = 32.0f;
+constexpr float kRightExit = 1056.0f;
+
+// The walls: the x their bricks are drawn at and the upright brick inside
+// that 64 x 64 image.
+constexpr float kLeftWallX = 440.0f;
+constexpr float kRightWallX = 520.0f;
+constexpr float kBrickInsetX = 20.0f;
+constexpr float kBrickInsetY = 9.0f;
+constexpr float kBrickWidth = 24.0f;
+constexpr float kBrickHeight = 46.0f;
+
+// The figure's body inside its 64 x 64 sprite.
+constexpr float kBodyInsetX = 18.0f;
+constexpr float kBodyInsetY = 9.0f;
+constexpr float kBodyWidth = 28.0f;
+constexpr float kBodyHeight = 41.0f;
+
+// A bullet flies this far above the height of the people it threatens.
+constexpr float kLineOfFireDrop = 16.0f;
+constexpr float kLineOfFireReach = 8.0f;
+constexpr int kThreatAlert = 1;
+
+const char* const kKilled = "Killed";
+const char* const kSavedByBrick = "Saved by Brick";
+
+// Scenery, in field units.
+constexpr float kCentralMoundX = 384.0f;
+constexpr float kCentralMoundStretch = 6.0f;
+constexpr float kLeftMoundX = 128.0f;
+constexpr float kRightMoundX = 768.0f;
+constexpr float kSideMoundStretch = 12.0f;
+struct Place {
+    float x;
+    float y;
+};
+// The brick piles at both ends of the centre line, three-two-one.
+constexpr Place kUpperPile[] = {{455, 668}, {480, 668}, {505, 668},
+                                {468, 688}, {494, 688}, {480, 708}};
+constexpr Place kLowerPile[] = {{455, -5}, {480, -5}, {505, -5}, {468, 15}, {494, 15}, {480, 35}};
+
+// Texts, in window pixels; sizes given for a window 768 pixels high.
+constexpr float kReferenceHeight = 768.0f;
+constexpr float kScoreMargin = 10.0f;
+constexpr float kScoreSize = 21.0f;
+constexpr float kWarOverX = 25.0f;
+constexpr float kWarOverHeight = 0.5f;
+constexpr float kWarOverSize = 64.0f;
+constexpr float kQuitOffsetX = 180.0f;
+constexpr float kQuitHeight = 0.3f;
+constexpr float kQuitSize = 24.0f;
+
+void drawPlain(ImageDrawer* drawer, ImageDrawer::ImageType image, float x, float y,
+               float scaleY = 1.0f) {
+    drawer->drawImage(image, x, y, 1.0f, scaleY, 1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+// Deletes and removes, back to front, every entry that has run out.
+template <typename Effect, typename Finished>
+void removeFinished(std::vector<Effect*>& effects, Finished finished) {
+    for (std::size_t i = effects.size(); i-- > 0;) {
+        if (finished(*effects[i])) {
+            delete effects[i];
+            effects.erase(effects.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+template <typename Thing>
+void deleteAll(std::vector<Thing*>& things) {
+    for (Thing* thing : things) {
+        delete thing;
+    }
+    things.clear();
+}
+
+}  // namespace
 
 GamePlay::GamePlay(Application* application, int leftCivilians, int leftFighters,
                    int rightCivilians, int rightFighters)
-    : leftCivilians(leftCivilians),
+    : GamePlay(application, leftCivilians, leftFighters, rightCivilians, rightFighters,
+               static_cast<std::uint32_t>(std::time(nullptr))) {}
+
+GamePlay::GamePlay(Application* application, int leftCivilians, int leftFighters,
+                   int rightCivilians, int rightFighters, std::uint32_t seed)
+    : player(nullptr),
+      leftCivilians(leftCivilians),
       rightCivilians(rightCivilians),
       leftFighters(leftFighters),
       rightFighters(rightFighters),
-      application(application) {}
+      warOver(false),
+      random(seed),
+      application(application),
+      time(0.0f) {
+    populate();
+}
 
-void GamePlay::draw() {}
+void GamePlay::populate() {
+    Person* playerPerson = new Person();
+    GameCounter* counter = GameCounter::getInstance();
+    counter->reset();
+    counter->incrementCount(GameCounter::kFighter, kFighterBaseline);
+    counter->registerNotification(GameCounter::kFighter, kFighterBaseline, this);
+
+    player = new PlayerControlled(this);
+    playerPerson->setBehaviour(player);
+    playerPerson->setPosition(kPlayerX, kPlayerY);
+    people.push_back(playerPerson);
+
+    for (int i = 0; i < leftCivilians; ++i) {
+        Person* person = new Person();
+        const float x = kStripWidth * random.nextFloat();
+        const float y = kHighestY * random.nextFloat();
+        person->setBehaviour(new Civilian(&random, this, false));
+        person->setPosition(x, y);
+        person->setSide(false);
+        people.push_back(person);
+    }
+    for (int i = 0; i < leftFighters; ++i) {
+        Person* person = new Person();
+        const float y = kHighestY * random.nextFloat();
+        person->setBehaviour(new Fighter(&random, this, false));
+        person->setPosition(kLeftLine, y);
+        person->setSide(false);
+        people.push_back(person);
+    }
+    for (int i = 0; i < rightCivilians; ++i) {
+        Person* person = new Person();
+        const float x = kRightStripMin + kStripWidth * random.nextFloat();
+        const float y = kHighestY * random.nextFloat();
+        person->setBehaviour(new Civilian(&random, this, true));
+        person->setPosition(x, y);
+        person->setSide(true);
+        people.push_back(person);
+    }
+    for (int i = 0; i < rightFighters; ++i) {
+        Person* person = new Person();
+        const float y = kHighestY * random.nextFloat();
+        person->setBehaviour(new Fighter(&random, this, true));
+        person->setPosition(kRightLine, y);
+        person->setSide(true);
+        people.push_back(person);
+    }
+
+    const int leftSide = leftCivilians + leftFighters;
+    const int rightSide = rightCivilians + rightFighters;
+    formFamilies(1, leftSide);
+    formFamilies(1 + leftSide, rightSide);
+}
+
+void GamePlay::formFamilies(int first, int count) {
+    if (count <= kLargestSideWithoutFamilies) {
+        return;
+    }
+    std::vector<int> chosen;
+    for (int i = first; i < first + count; ++i) {
+        const std::size_t target = static_cast<std::size_t>(pickBelow(kRelativeChoices));
+        chosen.clear();
+        // Links made in earlier passes count towards the target.
+        std::size_t relatives = people[i]->family.size();
+        while (relatives < target) {
+            const int j = first + pickBelow(count);
+            if (j == i || std::find(chosen.begin(), chosen.end(), j) != chosen.end()) {
+                continue;
+            }
+            chosen.push_back(j);
+            people[i]->addFamilyMember(people[j], false);
+            people[j]->addFamilyMember(people[i], false);
+            ++relatives;
+        }
+    }
+}
+
+int GamePlay::pickBelow(int bound) {
+    const int pick = static_cast<int>(random.nextFloat() * static_cast<float>(bound));
+    return pick >= bound ? bound - 1 : pick;
+}
+
+GamePlay::~GamePlay() {
+    GameCounter::getInstance()->unregisterNotification(GameCounter::kFighter, kFighterBaseline,
+                                                       this);
+    deleteAll(people);
+    deleteAll(bullets);
+    deleteAll(shotBangs);
+    deleteAll(smokePffs);
+    deleteAll(ghosts);
+}
+
+void GamePlay::draw() {
+    update();
+    render();
+    cleanUp();
+}
+
+void GamePlay::update() {
+    if (!warOver) {
+        time += 1.0f;
+    }
+    // Ticks may fire, lay bricks, change roles and end the war, but never
+    // add or remove people.
+    for (Person* person : people) {
+        person->tick();
+    }
+    if (warOver) {
+        return;
+    }
+    for (Bullet* bullet : bullets) {
+        bullet->tick();
+    }
+    for (Bullet* bullet : bullets) {
+        for (Person* person : people) {
+            if (inLineOfFire(*bullet, *person)) {
+                person->setCircleColour(1.0f, 0.0f, 0.0f, 1.0f);
+                person->setAlert(kThreatAlert);
+            }
+        }
+    }
+    collisionDetection();
+}
+
+void GamePlay::render() {
+    drawScenery();
+    for (Person* person : people) {
+        person->draw();
+    }
+    for (Ghost* ghost : ghosts) {
+        ghost->draw();
+    }
+    if (!warOver) {
+        for (Bullet* bullet : bullets) {
+            bullet->draw();
+        }
+    }
+    for (ShotBang* bang : shotBangs) {
+        bang->draw();
+    }
+    for (SmokePff* puff : smokePffs) {
+        puff->draw();
+    }
+    drawTexts();
+}
+
+void GamePlay::advanceUnseen() {
+    for (Person* person : people) {
+        person->advanceUnseen();
+    }
+    for (Ghost* ghost : ghosts) {
+        ghost->advance();
+    }
+    for (ShotBang* bang : shotBangs) {
+        bang->advance();
+    }
+    for (SmokePff* puff : smokePffs) {
+        puff->advance();
+    }
+}
+
+void GamePlay::cleanUp() {
+    removeFinished(shotBangs, [](const ShotBang& bang) { return bang.level <= 0.0f; });
+    removeFinished(smokePffs, [](const SmokePff& puff) { return puff.level <= 0.0f; });
+    removeFinished(ghosts, [](const Ghost& ghost) { return ghost.alpha <= 0.0f; });
+}
+
+void GamePlay::drawScenery() {
+    ImageDrawer* drawer = ImageDrawer::getInstance();
+    drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
+    drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f, kCentralMoundStretch);
+    drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
+    drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
+    for (const Place& brick : kUpperPile) {
+        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+    }
+    for (const Place& brick : kLowerPile) {
+        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+    }
+    for (float height : leftBricks) {
+        drawPlain(drawer, ImageDrawer::ImageBrick, kLeftWallX, height);
+    }
+    for (float height : rightBricks) {
+        drawPlain(drawer, ImageDrawer::ImageBrick, kRightWallX, height);
+    }
+}
+
+std::string GamePlay::scoreText() const {
+    std::ostringstream text;
+    text << "score " << GameCounter::getInstance()->getScore();
+    return text.str();
+}
+
+void GamePlay::drawTexts() {
+    const float width = Widget::screenWidth;
+    const float height = Widget::screenHeight;
+    const float scoreSize = kScoreSize * height / kReferenceHeight;
+    textDrawer.drawText(scoreText(), kScoreMargin, height - kScoreMargin - scoreSize, scoreSize);
+    if (warOver) {
+        textDrawer.drawText("the war is over", kWarOverX, height * kWarOverHeight,
+                            kWarOverSize * height / kReferenceHeight);
+        textDrawer.drawText("-space to quit-", width * 0.5f - kQuitOffsetX, height * kQuitHeight,
+                            kQuitSize);
+    }
+}
 
 void GamePlay::keyDown(const SDL_keysym& key) {
     if (key.sym == SDLK_ESCAPE) {
         application->nextState();
+        return;
     }
+    if (key.sym == SDLK_SPACE) {
+        if (warOver) {
+            GameCounter::getInstance()->incrementCount(GameCounter::kTime, static_cast<int>(time));
+            application->nextState();
+        }
+        return;
+    }
+    if (player == nullptr) {
+        return;
+    }
+    switch (key.sym) {
+        case SDLK_z:
+            player->leftBrick();
+            break;
+        case SDLK_x:
+            player->rightBrick();
+            break;
+        case SDLK_UP:
+            player->up(true);
+            break;
+        case SDLK_DOWN:
+            player->down(true);
+            break;
+        default:
+            break;
+    }
+}
+
+void GamePlay::keyUp(const SDL_keysym& key) {
+    if (player == nullptr) {
+        return;
+    }
+    if (key.sym == SDLK_UP) {
+        player->up(false);
+    } else if (key.sym == SDLK_DOWN) {
+        player->down(false);
+    }
+}
+
+void GamePlay::countReached(const std::string& name, int count) {
+    if (name == GameCounter::kFighter && count == kFighterBaseline) {
+        warOver = true;
+    }
+}
+
+void GamePlay::addBullet(bool side, float y) {
+    bullets.push_back(new Bullet(side, y));
+    shotBangs.push_back(new ShotBang(side, y));
+}
+
+void GamePlay::addBrick(bool side, float y) {
+    (side ? rightBricks : leftBricks).push_back(y);
+}
+
+bool GamePlay::testBrick(bool side, float y) const {
+    const std::vector<float>& wall = side ? rightBricks : leftBricks;
+    return std::find(wall.begin(), wall.end(), y) != wall.end();
+}
+
+bool GamePlay::inLineOfFire(const Bullet& bullet, const Person& person) {
+    if (!(std::fabs((bullet.y - kLineOfFireDrop) - person.y) < kLineOfFireReach)) {
+        return false;
+    }
+    return bullet.side ? person.x < bullet.x : person.x > bullet.x;
+}
+
+Person* GamePlay::savedByBrick(int bulletIndex) {
+    const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
+    for (Person* person : people) {
+        if (inLineOfFire(bullet, *person)) {
+            return person;
+        }
+    }
+    return nullptr;
+}
+
+void GamePlay::collisionDetection() {
+    for (std::size_t i = bullets.size(); i-- > 0;) {
+        const Bullet& bullet = *bullets[i];
+        if (bullet.x + kBulletWidth <= 0.0f || bullet.x >= kRightExit) {
+            removeBullet(static_cast<int>(i));
+        }
+    }
+    for (int i = static_cast<int>(bullets.size()) - 1; i >= 0; --i) {
+        if (!stopAtWall(i, false)) {
+            stopAtWall(i, true);
+        }
+    }
+    for (int k = static_cast<int>(bullets.size()) - 1; k >= 0; --k) {
+        killWith(k);
+    }
+}
+
+bool GamePlay::stopAtWall(int bulletIndex, bool side) {
+    std::vector<float>& wall = side ? rightBricks : leftBricks;
+    const float wallX = side ? kRightWallX : kLeftWallX;
+    const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
+    for (std::size_t j = 0; j < wall.size(); ++j) {
+        const float height = wall[j];
+        if (!bullet.collides(wallX + kBrickInsetX, height + kBrickInsetY, kBrickWidth,
+                             kBrickHeight)) {
+            continue;
+        }
+        Person* protectedPerson = savedByBrick(bulletIndex);
+        SmokePff* puff = new SmokePff(side, height);
+        if (protectedPerson != nullptr) {
+            protectedPerson->saved();
+            GameCounter::getInstance()->incrementCount(kSavedByBrick, 1);
+        }
+        smokePffs.push_back(puff);
+        Sounds::getInstance()->playSound(Sounds::SoundBrickPuff, wallX + kBrickInsetX);
+        wall.erase(wall.begin() + static_cast<std::ptrdiff_t>(j));
+        removeBullet(bulletIndex);
+        return true;
+    }
+    return false;
+}
+
+bool GamePlay::killWith(int bulletIndex) {
+    const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
+    const auto hit = std::find_if(people.begin(), people.end(), [&bullet](const Person* person) {
+        return bullet.collides(person->x + kBodyInsetX, person->y + kBodyInsetY, kBodyWidth,
+                               kBodyHeight);
+    });
+    if (hit == people.end()) {
+        return false;
+    }
+    const std::ptrdiff_t victimIndex = hit - people.begin();
+    Person* victim = *hit;
+    // The victim's own list is not changed by its relatives' removals.
+    for (Person* relative : victim->family) {
+        relative->removeFamilyMember(victim);
+    }
+    if (victim->behaviour == player) {
+        player = nullptr;
+    }
+    ghosts.push_back(new Ghost(victim->x, victim->y));
+    Sounds::getInstance()->playSound(Sounds::SoundPersonDying, victim->x);
+    GameCounter::getInstance()->incrementCount(kKilled, -1);
+    // A dying fighter may end the war here; the rest of the bullets still count.
+    delete victim;
+    people.erase(people.begin() + victimIndex);
+    removeBullet(bulletIndex);
+    return true;
+}
+
+void GamePlay::removeBullet(int bulletIndex) {
+    const auto at = bullets.begin() + bulletIndex;
+    delete *at;
+    bullets.erase(at);
 }

@@ -1,24 +1,128 @@
 #ifndef TRUCEWARD_BATTLE_GAMEPLAY_H
 #define TRUCEWARD_BATTLE_GAMEPLAY_H
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "app/GameState.h"
+#include "graphics/TextDrawer.h"
+#include "people/Random.h"
+#include "scores/CounterNotification.h"
 
 class Application;
+class Bullet;
+class Ghost;
+class Person;
+class PlayerControlled;
+class ShotBang;
+class SmokePff;
 
-// The battle.
-class GamePlay : public GameState {
+// The battle: two sides of civilians and fighters, the player's person on the
+// centre line, two brick walls in the middle and everything in flight.
+//
+// The field is 1024 x 768 units, y up. A side is a bool: false left, true right.
+// Each draw() is one step of the war: update(), render(), cleanUp(). The war is
+// over when the counter "Fighter" comes back to its baseline of 1 (no fighter
+// left); Space then records its length as "Time" and leaves, Escape leaves at
+// any time without it. The whole battle replays exactly from its seed.
+class GamePlay : public GameState, public CounterNotification {
   public:
+    // Seeded with the time in whole seconds.
     GamePlay(Application* application, int leftCivilians, int leftFighters, int rightCivilians,
              int rightFighters);
+    // Resets the counters, places the player's person and both populations
+    // (drawing x, y and then the behaviour's own values, person by person) and
+    // links families within each side of more than five people. Needs the
+    // OpenGL context (for the texts); `application` is only used to leave.
+    GamePlay(Application* application, int leftCivilians, int leftFighters, int rightCivilians,
+             int rightFighters, std::uint32_t seed);
+    // Unregisters from "Fighter" first, so that the fighters deleted here
+    // cannot end a war that is being torn down; leaves the counters as they are.
+    ~GamePlay() override;
 
+    // One frame: update(), render(), cleanUp().
     void draw() override;
+    // Escape leaves; Space leaves a finished war, recording "Time". Otherwise
+    // z, x and the arrows reach the player's person while it lives.
     void keyDown(const SDL_keysym& key) override;
+    // Releasing an arrow reaches the player's person while it lives.
+    void keyUp(const SDL_keysym& key) override;
+    // "Fighter" back at 1: the last fighter is gone and the war is over.
+    void countReached(const std::string& name, int count) override;
 
+    // The frame's simulation: counts the war's length, ticks everybody (also
+    // after the war) and, while the war lasts, ticks the bullets, lights the
+    // alert of everybody in a line of fire and runs the collision detection.
+    void update();
+    // The frame's picture, back to front: scenery, people, ghosts, bullets
+    // (only during the war), flashes, puffs, texts. Advances alert circles and
+    // effects, as drawing them does.
+    void render();
+    // What render() does to the battle's state, drawing nothing: a battle run
+    // with update(), advanceUnseen() and cleanUp() evolves exactly as one drawn.
+    void advanceUnseen();
+    // Deletes the flashes, puffs and ghosts that have run out.
+    void cleanUp();
+
+    // A fighter fires: a bullet and its muzzle flash.
+    void addBullet(bool side, float y);
+    // A brick at height y in the side's wall; no check, any number per height.
+    void addBrick(bool side, float y);
+    // Whether the side's wall holds a brick at exactly height y.
+    bool testBrick(bool side, float y) const;
+    // The first person in `people` in the line of fire of that bullet, or null.
+    Person* savedByBrick(int bulletIndex);
+    // Bullets out of the field go; bricks stop bullets (first laid first, left
+    // wall before right) and save the person in the line of fire; bullets kill
+    // the first person in `people` whose body they touch.
+    void collisionDetection();
+
+    // Level with the bullet's height (|(bullet y - 16) - person y| < 8) and
+    // ahead of it.
+    static bool inLineOfFire(const Bullet& bullet, const Person& person);
+    // "score " and the score.
+    std::string scoreText() const;
+
+    // Owned. Entry 0 is the player's person, then the left civilians, left
+    // fighters, right civilians and right fighters; the dead leave the list.
+    std::vector<Person*> people;
+    // Owned by its person; null once that person is dead.
+    PlayerControlled* player;
+    // Brick heights in laying order.
+    std::vector<float> leftBricks;
+    std::vector<float> rightBricks;
+    // Owned, in the order they came.
+    std::vector<Bullet*> bullets;
+    std::vector<ShotBang*> shotBangs;
+    std::vector<SmokePff*> smokePffs;
+    std::vector<Ghost*> ghosts;
     int leftCivilians;
     int rightCivilians;
     int leftFighters;
     int rightFighters;
+    bool warOver;
+    Random random;
+    TextDrawer textDrawer;
     Application* application;
+    // Frames drawn while the war lasted.
+    float time;
+
+  private:
+    void populate();
+    // One pass per person of the side starting at `first`, each picking
+    // relatives from the same side until it has at least a drawn number.
+    void formFamilies(int first, int count);
+    // A draw times `bound`, truncated, kept inside 0 .. bound - 1 (a draw can
+    // be exactly 1).
+    int pickBelow(int bound);
+    // Whether a brick of the side's wall stopped bullet i (which is then gone).
+    bool stopAtWall(int bulletIndex, bool side);
+    // Whether bullet k killed somebody (the bullet is then gone).
+    bool killWith(int bulletIndex);
+    void removeBullet(int bulletIndex);
+    void drawScenery();
+    void drawTexts();
 };
 
 #endif

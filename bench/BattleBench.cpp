@@ -1,0 +1,77 @@
+// The cost of one frame's update of the largest battle the title screen
+// allows: 99 civilians and 99 fighters a side and the player's person, with
+// many bullets in flight. The battle's text drawer needs an OpenGL context,
+// so a small window is opened (run under a display, e.g. xvfb-run).
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+
+#include "battle/Bullet.h"
+#include "battle/GamePlay.h"
+
+namespace {
+
+constexpr int kMostOfAKind = 99;
+constexpr int kContextSize = 64;
+constexpr std::uint32_t kSeed = 20240607u;
+// Bullets are spread over the field's height and across its width.
+constexpr float kFieldHeight = 704.0f;
+constexpr float kFlightStart = 210.0f;
+constexpr float kFlightSpan = 590.0f;
+
+void openContext() {
+    static const bool opened = [] {
+        if (SDL_Init(SDL_INIT_VIDEO) < 0 ||
+            SDL_SetVideoMode(kContextSize, kContextSize, 0, SDL_OPENGL) == nullptr) {
+            std::cerr << "No OpenGL window: " << SDL_GetError() << std::endl;
+            std::exit(1);
+        }
+        std::atexit(SDL_Quit);
+        return true;
+    }();
+    (void)opened;
+}
+
+// A fresh battle with `count` bullets in flight, alternately from either side.
+GamePlay* battleWithBullets(int count) {
+    auto* battle =
+        new GamePlay(nullptr, kMostOfAKind, kMostOfAKind, kMostOfAKind, kMostOfAKind, kSeed);
+    for (int i = 0; i < count; ++i) {
+        const bool side = i % 2 == 1;
+        const float share = static_cast<float>(i) / static_cast<float>(count);
+        battle->addBullet(side, kFieldHeight * share);
+        Bullet* bullet = battle->bullets.back();
+        const float travelled =
+            kFlightSpan * static_cast<float>((i * 37) % count) / static_cast<float>(count);
+        bullet->x = side ? kFlightStart + kFlightSpan - travelled : kFlightStart + travelled;
+    }
+    return battle;
+}
+
+void BM_BattleUpdateAtTheLargestPopulation(benchmark::State& state) {
+    openContext();
+    const int bullets = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        GamePlay* battle = battleWithBullets(bullets);
+        state.ResumeTiming();
+        battle->update();
+        state.PauseTiming();
+        benchmark::DoNotOptimize(battle->people.size());
+        delete battle;
+        state.ResumeTiming();
+    }
+    state.counters["people"] = 397;
+    state.counters["bullets"] = bullets;
+}
+BENCHMARK(BM_BattleUpdateAtTheLargestPopulation)
+    ->Arg(0)
+    ->Arg(64)
+    ->Arg(256)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(300);
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include "people/PlayerControlled.h"
+
+#include "battle/GamePlay.h"
+#include "graphics/ImageDrawer.h"
+#include "people/Person.h"
+
+namespace {
+
+constexpr float kUnloadedSpeed = 8.0f;
+constexpr float kOneBrickSpeed = 6.0f;
+// The second brick slows down by as much again.
+constexpr float kBrickBurden = 2.0f;
+// With two bricks (speed 4) there is no trail.
+constexpr float kTrailSpeed = 4.0f;
+// Faster than this the trail reaches back three ticks, else two.
+constexpr float kLongTrailSpeed = 6.0f;
+constexpr int kTrailImages = 7;
+constexpr float kTrailStep = 0.125f;
+constexpr float kTrailFade = 0.25f;
+
+constexpr float kFieldHeight = 768.0f;
+constexpr float kSpriteSize = 64.0f;
+constexpr float kBottom = 0.0f;
+constexpr float kTopPickUp = 628.0f;
+constexpr float kBottomPickUp = 76.0f;
+
+constexpr float kCarriedOffsetX = 14.0f;
+constexpr float kCarriedOffsetY = 21.0f;
+constexpr float kCarriedScale = 0.625f;
+
+}  // namespace
+
+PlayerControlled::PlayerControlled(GamePlay* gamePlay)
+    : upHeld(false),
+      downHeld(false),
+      leftBrickLaid(false),
+      rightBrickLaid(false),
+      hasLeftBrick(true),
+      hasRightBrick(true),
+      trailY1(0.0f),
+      trailY2(0.0f),
+      trailY3(0.0f),
+      speed(kUnloadedSpeed),
+      gamePlay(gamePlay) {}
+
+void PlayerControlled::up(bool held) {
+    upHeld = held;
+    downHeld = false;
+}
+
+void PlayerControlled::down(bool held) {
+    downHeld = held;
+    upHeld = false;
+}
+
+void PlayerControlled::leftBrick() {
+    brickKey(false, hasLeftBrick, leftBrickLaid);
+}
+
+void PlayerControlled::rightBrick() {
+    brickKey(true, hasRightBrick, rightBrickLaid);
+}
+
+void PlayerControlled::brickKey(bool side, bool& hasBrick, bool& brickLaid) {
+    const float y = person->y;
+    if (hasBrick) {
+        brickLaid = true;
+        gamePlay->addBrick(side, y);
+    } else if (y >= kTopPickUp || y <= kBottomPickUp) {
+        hasBrick = true;
+    }
+}
+
+void PlayerControlled::tick() {
+    const float y = person->y;
+    trailY3 = trailY2;
+    trailY2 = trailY1;
+    trailY1 = y;
+
+    speed = kUnloadedSpeed;
+    if (hasLeftBrick) {
+        speed = kOneBrickSpeed;
+    }
+    if (hasRightBrick) {
+        speed -= kBrickBurden;
+    }
+
+    if (upHeld && !downHeld) {
+        if (y + kSpriteSize < kFieldHeight) {
+            person->setPosition(person->x, y + speed);
+        }
+    } else if (downHeld && !upHeld) {
+        if (y > kBottom) {
+            person->setPosition(person->x, y - speed);
+        }
+    }
+
+    if (hasLeftBrick && leftBrickLaid) {
+        hasLeftBrick = false;
+        leftBrickLaid = false;
+    }
+    if (hasRightBrick && rightBrickLaid) {
+        hasRightBrick = false;
+        rightBrickLaid = false;
+    }
+}
+
+void PlayerControlled::draw() {
+    ImageDrawer* drawer = ImageDrawer::getInstance();
+    const float x = person->x;
+    const float y = person->y;
+    if (speed > kTrailSpeed && trailY3 != y) {
+        const float from = speed > kLongTrailSpeed ? trailY3 : trailY2;
+        for (int i = 0; i < kTrailImages; ++i) {
+            const float t = static_cast<float>(i) * kTrailStep;
+            drawer->drawImage(ImageDrawer::ImageGuy, x, (1.0f - t) * from + t * y, 1.0f, 1.0f, 1.0f,
+                              1.0f, 1.0f, t * kTrailFade);
+        }
+    }
+    drawer->drawImage(ImageDrawer::ImageGuy, x, y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    if (hasLeftBrick) {
+        drawer->drawImage(ImageDrawer::ImageBrick, x - kCarriedOffsetX, y + kCarriedOffsetY,
+                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
+    }
+    if (hasRightBrick) {
+        drawer->drawImage(ImageDrawer::ImageBrick, x + kCarriedOffsetX, y + kCarriedOffsetY,
+                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
+    }
+}
+
+void PlayerControlled::aBirthInTheFamily() {}
+
+void PlayerControlled::aDeathInTheFamily() {}
+
+void PlayerControlled::familyMemberSaved() {}
