@@ -1,0 +1,162 @@
+// Takes the README's pictures from the game itself: the title screen with the
+// pointer on an arrow, and a battle in which the player's wall stops a bullet.
+// The battle is played from a fixed seed with scripted keys, so the pictures
+// come out the same on every run.
+//
+// Usage: screenshot OUTPUT_DIR      (needs an X display; writes title.png, battle.png)
+#include <GL/gl.h>
+#include <png.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "battle/Bullet.h"
+#include "battle/GamePlay.h"
+#include "battle/SmokePff.h"
+#include "people/Person.h"
+#include "title/TitleScreen.h"
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+// Battles are tried from this seed on until one shows a rescue at the wall.
+constexpr std::uint32_t kBattleSeed = 20261207;
+constexpr int kAttempts = 50;
+constexpr int kFramesPerAttempt = 3000;
+// A bullet needs about 60 frames from the fighters' line to the wall.
+constexpr int kBulletCrossingFrames = 120;
+// The brick box spans b + 9 .. b + 55 and a bullet's y + 11 .. y + 22: a brick
+// laid this far below a bullet's height meets it squarely.
+constexpr float kBrickBelowBullet = 20.0f;
+constexpr float kCloseEnough = 4.0f;
+// The puff is photographed when it has grown to full size.
+constexpr float kPuffAtFullSize = 1.5f;
+
+bool writePng(const std::string& path) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(file);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // OpenGL reads bottom row first; a PNG starts at the top.
+    for (int row = kHeight - 1; row >= 0; --row) {
+        png_write_row(png, &pixels[static_cast<size_t>(row) * kWidth * 4]);
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(file) == 0;
+}
+
+SDL_keysym key(SDLKey sym) {
+    SDL_keysym record{};
+    record.sym = sym;
+    return record;
+}
+
+void frame(Application& application) {
+    application.draw();
+}
+
+// The nearest left bullet still heading for the left wall, or null.
+const Bullet* incomingFromTheLeft(const GamePlay& battle) {
+    const Bullet* nearest = nullptr;
+    for (const Bullet* bullet : battle.bullets) {
+        if (!bullet->side && bullet->x < 330.0f && (nearest == nullptr || bullet->x > nearest->x)) {
+            nearest = bullet;
+        }
+    }
+    return nearest;
+}
+
+// Plays one battle from `seed`: the player walks to meet a bullet from the
+// left and lays both bricks in its way. True once the puff of that rescue is
+// at full size, with the frame saved; false when this battle gives no chance.
+bool takeBattle(Application& application, std::uint32_t seed, const std::string& path) {
+    delete application.currentState;
+    GamePlay* battle = new GamePlay(&application, 32, 3, 32, 3, seed);
+    application.currentState = battle;
+    application.stateKind = 1;
+    int framesSinceLaying = -1;
+    for (int count = 0; count < kFramesPerAttempt; ++count) {
+        frame(application);
+        if (battle->player == nullptr) {
+            return false;
+        }
+        if (framesSinceLaying >= 0) {
+            for (const SmokePff* puff : battle->smokePffs) {
+                if (!puff->fading && puff->level >= kPuffAtFullSize) {
+                    return writePng(path);
+                }
+            }
+            if (++framesSinceLaying > kBulletCrossingFrames) {
+                return false;
+            }
+            continue;
+        }
+        const Bullet* bullet = incomingFromTheLeft(*battle);
+        if (bullet == nullptr) {
+            continue;
+        }
+        const float goal = bullet->y - kBrickBelowBullet;
+        const float height = battle->people.front()->y;
+        battle->keyUp(key(SDLK_UP));
+        if (std::fabs(height - goal) <= kCloseEnough) {
+            battle->keyDown(key(SDLK_z));
+            battle->keyDown(key(SDLK_x));
+            framesSinceLaying = 0;
+        } else {
+            battle->keyDown(key(height < goal ? SDLK_UP : SDLK_DOWN));
+        }
+    }
+    return false;
+}
+
+bool takeTitle(Application& application, const std::string& path) {
+    // The pointer on the right civilians' "more" arrow, which lights up.
+    const float pointerX = 876.0f;
+    const float pointerY = kHeight - 418.0f;
+    application.currentState->mouseMove(pointerX, pointerY);
+    frame(application);
+    return writePng(path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const std::string folder = argv[1];
+    Application application(
+        {"-w", std::to_string(kWidth), "-h", std::to_string(kHeight), "-ns", "-nm"});
+    application.initGraphics();
+    if (!takeTitle(application, folder + "/title.png")) {
+        std::fprintf(stderr, "screenshot: could not take the title screen\n");
+        return 1;
+    }
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (takeBattle(application, kBattleSeed + attempt, folder + "/battle.png")) {
+            return 0;
+        }
+    }
+    std::fprintf(stderr, "screenshot: no rescue at the wall in %d battles\n", kAttempts);
+    return 1;
+}
