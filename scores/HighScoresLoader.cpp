@@ -86,6 +86,10 @@ HighScoresLoader::HighScoresLoader() {
         std::cout << "Error loading high scores file: " << path << std::endl;
         return;
     }
+    readFrom(in);
+}
+
+void HighScoresLoader::readFrom(std::istream& in) {
     unsigned char record[kRecordSize];
     while (in.read(reinterpret_cast<char*>(record), kRecordSize)) {
         Score entry;
@@ -101,33 +105,48 @@ HighScoresLoader::HighScoresLoader() {
     }
 }
 
+HighScoresLoader::HighScoresLoader(Unsaved) : persistent(false) {}
+
 HighScoresLoader::~HighScoresLoader() {
-    save();
+    if (persistent) {
+        save();
+    }
+}
+
+std::string HighScoresLoader::encoded() const {
+    const std::vector<unsigned char> bytes = encode(scores);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+int HighScoresLoader::indexOf(int leftCivilians, int rightCivilians, int leftFighters,
+                              int rightFighters) const {
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        const Score& entry = scores[i];
+        if (entry.leftCivilians == leftCivilians && entry.rightCivilians == rightCivilians &&
+            entry.leftFighters == leftFighters && entry.rightFighters == rightFighters) {
+            return static_cast<int>(i);
+        }
+    }
+    return kNotFound;
 }
 
 int HighScoresLoader::getScore(int leftCivilians, int rightCivilians, int leftFighters,
                                int rightFighters) const {
-    for (const Score& entry : scores) {
-        if (entry.leftCivilians == leftCivilians && entry.rightCivilians == rightCivilians &&
-            entry.leftFighters == leftFighters && entry.rightFighters == rightFighters) {
-            return entry.score;
-        }
-    }
-    return 0;
+    const int index = indexOf(leftCivilians, rightCivilians, leftFighters, rightFighters);
+    return index == kNotFound ? 0 : scores[static_cast<std::size_t>(index)].score;
 }
 
 void HighScoresLoader::setScore(int leftCivilians, int rightCivilians, int leftFighters,
                                 int rightFighters, int score) {
-    for (Score& entry : scores) {
-        if (entry.leftCivilians == leftCivilians && entry.rightCivilians == rightCivilians &&
-            entry.leftFighters == leftFighters && entry.rightFighters == rightFighters) {
-            if (score > entry.score) {
-                entry.score = score;
-            }
-            return;
-        }
+    const int index = indexOf(leftCivilians, rightCivilians, leftFighters, rightFighters);
+    if (index == kNotFound) {
+        scores.push_back({score, leftCivilians, rightCivilians, leftFighters, rightFighters});
+        return;
     }
-    scores.push_back({score, leftCivilians, rightCivilians, leftFighters, rightFighters});
+    Score& entry = scores[static_cast<std::size_t>(index)];
+    if (score > entry.score) {
+        entry.score = score;
+    }
 }
 
 bool HighScoresLoader::save() const {

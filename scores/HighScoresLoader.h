@@ -2,6 +2,7 @@
 #define TRUCEWARD_SCORES_HIGHSCORESLOADER_H
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ class HighScoresLoader {
     // prints "Error loading high scores file: " and the path and leaves the
     // table empty.
     HighScoresLoader();
+    // An empty table that touches no file, neither now nor when destroyed.
+    struct Unsaved {};
+    explicit HighScoresLoader(Unsaved);
     HighScoresLoader(const HighScoresLoader&) = delete;
     HighScoresLoader& operator=(const HighScoresLoader&) = delete;
     // Saves the table (see save()).
@@ -53,7 +57,18 @@ class HighScoresLoader {
     // "<per-user directory>/.Truceward"; creates the directory when missing.
     static std::string filePath();
 
+    // Appends the whole records of `in`, up to its end, to the table.
+    void readFrom(std::istream& in);
+    // The table as the file holds it.
+    std::string encoded() const;
+
     std::vector<Score> scores;
+
+  private:
+    static constexpr int kNotFound = -1;
+    bool persistent = true;
+    // The index of the first entry with this key, or kNotFound.
+    int indexOf(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters) const;
 };
 
 #endif

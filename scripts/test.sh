@@ -1,5 +1,9 @@
 #!/bin/sh
-# Builds Truceward and runs every test (installing what is missing first).
+# Builds Truceward and runs every test (installing what is missing first):
+# the whole suite, then the whole suite again under AddressSanitizer with
+# UndefinedBehaviorSanitizer, the audio and music threads under
+# ThreadSanitizer, the fuzz targets for a while each, and the tests of the art
+# and sound generators. `scripts/test.sh --quick` runs the plain suite only.
 # The tests that draw and the end-to-end tests need an X display: without one,
 # the whole run happens under a virtual display (Xvfb). Every test gets a
 # temporary HOME; no test touches the real user's files.
@@ -21,6 +25,40 @@ trap 'rm -rf "$HOME"' EXIT
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON >/dev/null
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+if [ "${1:-}" = "--quick" ]; then
+    exit 0
+fi
+
+# The same suite with memory errors, leaks and undefined behaviour caught.
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON \
+      -DTRUCEWARD_SANITIZE=address,undefined -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+# The threads of the sound: the mixer's callback, the music's filler and the
+# main thread that starts effects.
+cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON \
+      -DTRUCEWARD_SANITIZE=thread -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/tsan -j "$jobs" --target unit_tests display_tests
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+    ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L 'unit|display' \
+          -R 'Sounds|BackgroundMusic|Thread|CriticalSection|PortAudio|AudioMix'
+
+# Every input read from outside, fuzzed for a while.
+CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTRUCEWARD_BUILD_FUZZERS=ON -DTRUCEWARD_SANITIZE=address,undefined \
+      -DTRUCEWARD_BUILD_TESTS=OFF -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs" --target ConfigFuzz OptionsFuzz HighScoresFuzz
+for target in Config:config Options:options HighScores:highscores; do
+    name=${target%%:*}
+    corpus="build/fuzz/corpus-${target##*:}"
+    mkdir -p "$corpus"
+    "build/fuzz/${name}Fuzz" -max_total_time="${TRUCEWARD_FUZZ_SECONDS:-60}" -print_final_stats=1 \
+        "$corpus" "tests/fuzz/corpus/${target##*:}"
+done
 
 # The generators of the art and the sounds: their own tests, which also prove
 # that the committed files are exactly what they make.
