@@ -1,13 +1,12 @@
 // The cost of one frame's update of the largest battle the title screen
 // allows: 99 civilians and 99 fighters a side and the player's person, with
 // many bullets in flight. The battle's text drawer needs an OpenGL context,
-// so a small window is opened (run under a display, e.g. xvfb-run).
-#include <SDL.h>
+// so the benchmarks' window is opened (run under a display, e.g. xvfb-run).
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <iostream>
+
+#include "bench/BenchWindow.h"
 
 #include "battle/Bullet.h"
 #include "battle/GamePlay.h"
@@ -15,25 +14,11 @@
 namespace {
 
 constexpr int kMostOfAKind = 99;
-constexpr int kContextSize = 64;
 constexpr std::uint32_t kSeed = 20240607u;
 // Bullets are spread over the field's height and across its width.
 constexpr float kFieldHeight = 704.0f;
 constexpr float kFlightStart = 210.0f;
 constexpr float kFlightSpan = 590.0f;
-
-void openContext() {
-    static const bool opened = [] {
-        if (SDL_Init(SDL_INIT_VIDEO) < 0 ||
-            SDL_SetVideoMode(kContextSize, kContextSize, 0, SDL_OPENGL) == nullptr) {
-            std::cerr << "No OpenGL window: " << SDL_GetError() << std::endl;
-            std::exit(1);
-        }
-        std::atexit(SDL_Quit);
-        return true;
-    }();
-    (void)opened;
-}
 
 // A fresh battle with `count` bullets in flight, alternately from either side.
 GamePlay* battleWithBullets(int count) {
@@ -52,7 +37,7 @@ GamePlay* battleWithBullets(int count) {
 }
 
 void BM_BattleUpdateAtTheLargestPopulation(benchmark::State& state) {
-    openContext();
+    benchWindow();
     const int bullets = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();

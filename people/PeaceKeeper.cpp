@@ -33,11 +33,6 @@ constexpr int kFirstBrickTimer = 32;
 constexpr float kBrickSpread = 180.0f;
 constexpr float kBrickMinimum = 60.0f;
 
-// Carried bricks show small, on either side of the figure's centre line.
-constexpr float kCarriedOffsetX = 14.0f;
-constexpr float kCarriedOffsetY = 21.0f;
-constexpr float kCarriedScale = 0.625f;
-
 constexpr int kBecameCivilianPoints = -1;
 const char* const kBecameCivilian = "Became Civilian";
 
@@ -122,18 +117,7 @@ void PeaceKeeper::layBricks(float height) {
 }
 
 void PeaceKeeper::draw() {
-    ImageDrawer* drawer = ImageDrawer::getInstance();
-    const float x = person->x;
-    const float y = person->y;
-    drawer->drawImage(ImageDrawer::ImageGuy, x, y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-    if (hasLeftBrick) {
-        drawer->drawImage(ImageDrawer::ImageBrick, x - kCarriedOffsetX, y + kCarriedOffsetY,
-                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
-    }
-    if (hasRightBrick) {
-        drawer->drawImage(ImageDrawer::ImageBrick, x + kCarriedOffsetX, y + kCarriedOffsetY,
-                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
-    }
+    drawCarrying(hasLeftBrick, hasRightBrick);
 }
 
 void PeaceKeeper::aBirthInTheFamily() {}

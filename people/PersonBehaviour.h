@@ -39,6 +39,10 @@ class PersonBehaviour {
     // of a civilian or a peace keeper, given the relatives left after it: a
     // person who has just lost its last relative is the likeliest to change.
     static float deathThreshold(std::size_t familyLeft);
+
+    // Draws the person's plain figure with the bricks it carries: small ones
+    // on either side of its centre line, above its middle.
+    void drawCarrying(bool leftBrick, bool rightBrick) const;
 };
 
 #endif

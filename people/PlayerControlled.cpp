@@ -24,10 +24,6 @@ constexpr float kBottom = 0.0f;
 constexpr float kTopPickUp = 628.0f;
 constexpr float kBottomPickUp = 76.0f;
 
-constexpr float kCarriedOffsetX = 14.0f;
-constexpr float kCarriedOffsetY = 21.0f;
-constexpr float kCarriedScale = 0.625f;
-
 }  // namespace
 
 PlayerControlled::PlayerControlled(GamePlay* gamePlay)
@@ -117,15 +113,7 @@ void PlayerControlled::draw() {
                               1.0f, 1.0f, t * kTrailFade);
         }
     }
-    drawer->drawImage(ImageDrawer::ImageGuy, x, y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-    if (hasLeftBrick) {
-        drawer->drawImage(ImageDrawer::ImageBrick, x - kCarriedOffsetX, y + kCarriedOffsetY,
-                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
-    }
-    if (hasRightBrick) {
-        drawer->drawImage(ImageDrawer::ImageBrick, x + kCarriedOffsetX, y + kCarriedOffsetY,
-                          kCarriedScale, kCarriedScale, 1.0f, 1.0f, 1.0f, 1.0f);
-    }
+    drawCarrying(hasLeftBrick, hasRightBrick);
 }
 
 void PlayerControlled::aBirthInTheFamily() {}
