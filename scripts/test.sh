@@ -39,13 +39,15 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
 # The threads of the sound: the mixer's callback, the music's filler and the
-# main thread that starts effects.
+# main thread that starts effects, in the tests and in the real game playing
+# into a file.
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON \
       -DTRUCEWARD_SANITIZE=thread -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build/tsan -j "$jobs" --target unit_tests display_tests
-TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-    ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L 'unit|display' \
-          -R 'Sounds|BackgroundMusic|Thread|CriticalSection|PortAudio|AudioMix'
+cmake --build build/tsan -j "$jobs" --target unit_tests display_tests truceward \
+      truceward_sounds truceward_close_window
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/sanitizers/tsan.supp" \
+    ctest --test-dir build/tsan --output-on-failure -j "$jobs" \
+          -R 'Sounds|BackgroundMusic|Thread|CriticalSection|PortAudio|AudioMix|e2e.test_audio'
 
 # Every input read from outside, fuzzed for a while.
 CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -187,6 +187,7 @@ EOF
     done
     kill -TERM "$GAME_PID"
     wait_for_exit 20
+    [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS"
     cp "$WORK/stderr" "$WORK/stderr-$mode"
     unset ALSA_CONFIG_PATH
     [ -s "$CAPTURE" ] || fail "nothing was played (is PortAudio's ALSA output missing?)"
