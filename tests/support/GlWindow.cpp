@@ -2,12 +2,19 @@
 
 #include <GL/gl.h>
 
+#include <stdexcept>
+
+#include "app/FatalError.h"
+
 std::vector<std::string> GlWindow::arguments(int width, int height) {
     return {"-w", std::to_string(width), "-h", std::to_string(height), "-ns", "-nm"};
 }
 
-GlWindow::GlWindow(int width, int height) : application(arguments(width, height)) {
+// gtest cannot print a FatalError; a failed start-up must say why.
+GlWindow::GlWindow(int width, int height) try : application(arguments(width, height)) {
     application.initGraphics();
+} catch (const FatalError& error) {
+    throw std::runtime_error("the game window did not open: " + error.message);
 }
 
 void GlWindow::clear() {
