@@ -66,6 +66,34 @@ bool onlyInvisibleVideo() {
     return requested == nullptr || driver != requested;
 }
 
+bool displayNamed() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+}
+
+// SDL with timer, video and joystick, on a video driver that shows something.
+// A display that is named but does not answer in time makes SDL fall back as
+// if there were none; one more try after a moment tells a busy display from
+// a missing one.
+void initialiseSdl() {
+    constexpr Uint32 kSystems = SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK;
+    constexpr Uint32 kDisplayRetryDelayMs = 250;
+    for (int attempt = 1;; ++attempt) {
+        if (SDL_Init(kSystems) < 0) {
+            throw FatalError(std::string("Could not initialise SDL: ") + SDL_GetError());
+        }
+        if (!onlyInvisibleVideo()) {
+            return;
+        }
+        SDL_Quit();
+        if (attempt > 1 || !displayNamed()) {
+            throw FatalError("Could not initialise SDL: No available video device");
+        }
+        SDL_Delay(kDisplayRetryDelayMs);
+    }
+}
+
 SDL_keysym syntheticKey(SDLKey sym) {
     SDL_keysym key;
     std::memset(&key, 0, sizeof key);
@@ -77,13 +105,7 @@ SDL_keysym syntheticKey(SDLKey sym) {
 
 Application::Application(const std::vector<std::string>& args) {
     ConfigLoader config;
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0) {
-        throw FatalError(std::string("Could not initialise SDL: ") + SDL_GetError());
-    }
-    if (onlyInvisibleVideo()) {
-        SDL_Quit();
-        throw FatalError("Could not initialise SDL: No available video device");
-    }
+    initialiseSdl();
     try {
         SDL_WM_SetCaption(kCaption, nullptr);
         setUp(args.empty() ? Settings::fromConfig(config) : Settings::fromOptions(args));

@@ -13,18 +13,30 @@ cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ] && [ -z "${TRUCEWARD_UNDER_XVFB:-}" ]; then
     scripts/install-deps.sh --tests --tools
     export TRUCEWARD_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    mkdir -p build
+    exec xvfb-run -a -e build/xvfb.log -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 scripts/install-deps.sh --tests --tools
 
 jobs=$(nproc)
+
+# ctest, and on a failure the virtual display's own messages as well.
+run_ctest() {
+    if ! ctest "$@"; then
+        if [ -s build/xvfb.log ]; then
+            echo "--- the virtual display said:"
+            tail -n 30 build/xvfb.log
+        fi
+        return 1
+    fi
+}
 HOME=$(mktemp -d "${TMPDIR:-/tmp}/truceward-test-home-XXXXXX")
 export HOME
 trap 'rm -rf "$HOME"' EXIT
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON >/dev/null
 cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+run_ctest --test-dir build/test --output-on-failure -j "$jobs"
 if [ "${1:-}" = "--quick" ]; then
     exit 0
 fi
@@ -33,10 +45,12 @@ fi
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON \
       -DTRUCEWARD_SANITIZE=address,undefined -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+(
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_ctest --test-dir build/asan --output-on-failure -j "$jobs"
+)
 
 # The threads of the sound: the mixer's callback, the music's filler and the
 # main thread that starts effects, in the tests and in the real game playing
@@ -45,9 +59,11 @@ cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON
       -DTRUCEWARD_SANITIZE=thread -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/tsan -j "$jobs" --target unit_tests display_tests truceward \
       truceward_sounds truceward_close_window
-TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/sanitizers/tsan.supp" \
-    ctest --test-dir build/tsan --output-on-failure -j "$jobs" \
-          -R 'Sounds|BackgroundMusic|Thread|CriticalSection|PortAudio|AudioMix|e2e.test_audio'
+(
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/sanitizers/tsan.supp"
+    run_ctest --test-dir build/tsan --output-on-failure -j "$jobs" \
+        -R 'Sounds|BackgroundMusic|Thread|CriticalSection|PortAudio|AudioMix|e2e.test_audio'
+)
 
 # Every input read from outside, fuzzed for a while.
 CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

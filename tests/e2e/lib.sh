@@ -35,6 +35,10 @@ fail() {
         echo "--- game output:" >&2
         cat "$WORK/stdout" >&2
     fi
+    if [ -s "$WORK/stderr" ]; then
+        echo "--- game errors (audio library chatter left out):" >&2
+        grep -v -E '^(ALSA lib|Cannot connect|jack|Jack)' "$WORK/stderr" | tail -n 20 >&2
+    fi
     exit 1
 }
 

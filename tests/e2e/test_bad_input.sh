@@ -78,6 +78,12 @@ run_briefly -w 320 -h 240
 assert_output_has "vorbisfile: fopen could not open file: $COPY/sounds/music.ogg"
 GAME=$ORIGINAL_GAME
 
+# --- No audio device: the one device ALSA knows cannot be opened. The game
+# says so and plays on, silent.
+printf 'pcm.broken { type hw; card 99 }\n' >"$WORK/no-device.conf"
+ALSA_CONFIG_PATH="$WORK/no-device.conf" run_briefly -w 320 -h 240
+assert_output_has "PortAudioDevice Error: Could not open stream."
+
 # --- HOME in places where nothing can be written: missing, and read-only.
 for home in "$WORK/missing" /proc; do
     export HOME="$home"
