@@ -74,8 +74,13 @@ for target in Config:config Options:options HighScores:highscores; do
     name=${target%%:*}
     corpus="build/fuzz/corpus-${target##*:}"
     mkdir -p "$corpus"
-    "build/fuzz/${name}Fuzz" -max_total_time="${TRUCEWARD_FUZZ_SECONDS:-60}" -print_final_stats=1 \
-        "$corpus" "tests/fuzz/corpus/${target##*:}"
+    log="build/fuzz/${name}Fuzz.log"
+    if ! "build/fuzz/${name}Fuzz" -max_total_time="${TRUCEWARD_FUZZ_SECONDS:-60}" \
+        -print_final_stats=1 "$corpus" "tests/fuzz/corpus/${target##*:}" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        exit 1
+    fi
+    echo "${name}Fuzz: $(grep -E '^Done [0-9]+ runs' "$log")"
 done
 
 # The generators of the art and the sounds: their own tests, which also prove
