@@ -59,19 +59,6 @@ class BattleFrameTest : public testing::Test {
         battle->cleanUp();
     }
 
-    // RGBA bytes of the window rectangle [x0, x1) x [y0, y1), bottom row first.
-    std::vector<unsigned char> region(int x0, int y0, int x1, int y1) const {
-        const std::vector<unsigned char> all = window.readPixels();
-        std::vector<unsigned char> part;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                const size_t at = (static_cast<size_t>(y) * window.application.width + x) * 4;
-                part.insert(part.end(), all.begin() + at, all.begin() + at + 4);
-            }
-        }
-        return part;
-    }
-
     GlWindow window{800, 600};
     GamePlay* battle = nullptr;
     bool hosted = false;
@@ -241,7 +228,7 @@ TEST_F(BattleFrameTest, TheScoreLineSitsInTheTopLeftCornerScaledToTheWindow) {
     EXPECT_EQ(battle->scoreText(), "score -1");
     window.clear();
     battle->render();
-    const auto drawn = region(0, 550, 160, 600);
+    const auto drawn = window.region(0, 550, 160, 600);
 
     // At 800 x 600 the glyphs are 21 x 600 / 768 = 16.40625 pixels and the
     // line's bottom is 600 - 10 - 16.40625 = 573.59375. Beneath the text lie
@@ -251,7 +238,7 @@ TEST_F(BattleFrameTest, TheScoreLineSitsInTheTopLeftCornerScaledToTheWindow) {
     drawer->drawImage(ImageDrawer::ImageBackground, 0, 0, 1, 1, 1, 1, 1, 1);
     drawer->drawImage(ImageDrawer::ImageSideMounds, 128, 0, 1, 12, 1, 1, 1, 1);
     battle->textDrawer.drawText("score -1", 10.0f, 573.59375f, 16.40625f);
-    EXPECT_TRUE(region(0, 550, 160, 600) == drawn);
+    EXPECT_TRUE(window.region(0, 550, 160, 600) == drawn);
 }
 
 TEST_F(BattleFrameTest, TheEndOfTheWarIsWrittenAcrossTheField) {

@@ -43,18 +43,6 @@ class BattleRescueScriptTest : public testing::Test {
         }
     }
 
-    std::vector<unsigned char> region(int x0, int y0, int x1, int y1) const {
-        const std::vector<unsigned char> all = window.readPixels();
-        std::vector<unsigned char> part;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                const size_t at = (static_cast<size_t>(y) * window.application.width + x) * 4;
-                part.insert(part.end(), all.begin() + at, all.begin() + at + 4);
-            }
-        }
-        return part;
-    }
-
     GlWindow window{1024, 768};
     GamePlay* battle;
     std::vector<std::string> log;
@@ -110,21 +98,21 @@ TEST_F(BattleRescueScriptTest, ABrickLaidInTheLineOfFireSavesThePersonAndScores)
     // (10, 768 - 10 - 21), over the background and the left side mound.
     window.clear();
     battle->render();
-    const auto drawn = region(0, 720, 240, 768);
-    const auto withPuff = region(440, 340, 470, 380);
+    const auto drawn = window.region(0, 720, 240, 768);
+    const auto withPuff = window.region(440, 340, 470, 380);
     window.clear();
     ImageDrawer* drawer = ImageDrawer::getInstance();
     drawer->drawImage(ImageDrawer::ImageBackground, 0, 0, 1, 1, 1, 1, 1, 1);
     drawer->drawImage(ImageDrawer::ImageSideMounds, 128, 0, 1, 12, 1, 1, 1, 1);
     battle->textDrawer.drawText("score 1", 10.0f, 737.0f, 21.0f);
-    EXPECT_TRUE(region(0, 720, 240, 768) == drawn);
+    EXPECT_TRUE(window.region(0, 720, 240, 768) == drawn);
 
     // The puff shows over the brick's place until it has run out.
     frames(50);
     EXPECT_TRUE(battle->smokePffs.empty());
     window.clear();
     battle->render();
-    EXPECT_FALSE(region(440, 340, 470, 380) == withPuff);
+    EXPECT_FALSE(window.region(440, 340, 470, 380) == withPuff);
 }
 
 }  // namespace

@@ -37,3 +37,15 @@ std::vector<unsigned char> GlWindow::pixel(int x, int y) const {
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
 }
+
+std::vector<unsigned char> GlWindow::region(int x0, int y0, int x1, int y1) const {
+    const std::vector<unsigned char> all = readPixels();
+    std::vector<unsigned char> part;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const size_t at = (static_cast<size_t>(y) * application.width + x) * 4;
+            part.insert(part.end(), all.begin() + at, all.begin() + at + 4);
+        }
+    }
+    return part;
+}

@@ -17,6 +17,8 @@ class GlWindow {
     void clear();
     // The back buffer as RGBA bytes, bottom row first (OpenGL's order).
     std::vector<unsigned char> readPixels() const;
+    // RGBA bytes of the window rectangle [x0, x1) x [y0, y1), bottom row first.
+    std::vector<unsigned char> region(int x0, int y0, int x1, int y1) const;
     // RGBA of one window pixel, x from the left, y from the bottom.
     std::vector<unsigned char> pixel(int x, int y) const;
 

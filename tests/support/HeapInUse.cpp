@@ -5,9 +5,13 @@
 // exports this counter (GCC ships no header declaring it).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
-std::size_t heapInUse() { return __sanitizer_get_current_allocated_bytes(); }
+std::size_t heapInUse() {
+    return __sanitizer_get_current_allocated_bytes();
+}
 #else
 #include <malloc.h>
 
-std::size_t heapInUse() { return mallinfo2().uordblks; }
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
 #endif

@@ -10,19 +10,9 @@
 #include "people/Person.h"
 #include "people/Random.h"
 #include "scores/GameCounter.h"
+#include "tests/support/SeedSearch.h"
 
 namespace {
-
-// A seed whose first draw lies in (low, high].
-std::uint32_t seedWithFirstDrawIn(float low, float high) {
-    for (std::uint32_t seed = 1;; ++seed) {
-        Random probe(seed);
-        const float draw = probe.nextFloat();
-        if (draw > low && draw <= high) {
-            return seed;
-        }
-    }
-}
 
 // Civilians never touch the battle but to hand it on, so none is needed here.
 class CivilianTest : public testing::Test {
@@ -197,7 +187,7 @@ TEST_F(CivilianTest, ADeathMakesAFighterDependingOnTheFamilyLeft) {
         for (Person& relative : relatives) {
             civilianPerson.addFamilyMember(&relative, false);
         }
-        Random chance(seedWithFirstDrawIn(c.low, c.high));
+        Random chance(seedWithDraws({{c.low, c.high}}));
         const std::uint32_t seed = chance.state;
         civilianPerson.setBehaviour(new Civilian(&chance, nullptr, true));
         chance.state = seed;
@@ -221,7 +211,7 @@ TEST_F(CivilianTest, ADeathMakesAFighterDependingOnTheFamilyLeft) {
 }
 
 TEST_F(CivilianTest, ARescueRarelyMakesAPeaceKeeper) {
-    Random chance(seedWithFirstDrawIn(0.95f, 1.0f));
+    Random chance(seedWithDraws({{0.95f, 1.0f}}));
     const std::uint32_t seed = chance.state;
     person.setBehaviour(new Civilian(&chance, nullptr, false));
     chance.state = seed;
@@ -237,7 +227,7 @@ TEST_F(CivilianTest, ARescueRarelyMakesAPeaceKeeper) {
     EXPECT_EQ(person.circleColour[3], 1.0f);
 
     Person other;
-    Random noChance(seedWithFirstDrawIn(0.9f, 0.95f));
+    Random noChance(seedWithDraws({{0.9f, 0.95f}}));
     const std::uint32_t otherSeed = noChance.state;
     other.setBehaviour(new Civilian(&noChance, nullptr, false));
     noChance.state = otherSeed;

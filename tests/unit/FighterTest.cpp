@@ -9,20 +9,9 @@
 #include "people/Person.h"
 #include "people/Random.h"
 #include "scores/GameCounter.h"
+#include "tests/support/SeedSearch.h"
 
 namespace {
-
-// A seed whose first two draws lie in (low1, high1] and (low2, high2].
-std::uint32_t seedWithDraws(float low1, float high1, float low2, float high2) {
-    for (std::uint32_t seed = 1;; ++seed) {
-        Random probe(seed);
-        const float first = probe.nextFloat();
-        const float second = probe.nextFloat();
-        if (first > low1 && first <= high1 && second > low2 && second <= high2) {
-            return seed;
-        }
-    }
-}
 
 // These cases never fire, so the fighters need no battle.
 class FighterTest : public testing::Test {
@@ -178,7 +167,7 @@ TEST_F(FighterTest, DeathsInTheFamilyEachLengthenTheFight) {
 }
 
 TEST_F(FighterTest, ARescueAboveThreeQuartersMakesACivilian) {
-    Random chance(seedWithDraws(0.75f, 1.0f, 0.0f, 1.0f));
+    Random chance(seedWithDraws({{0.75f, 1.0f}, {0.0f, 1.0f}}));
     const std::uint32_t seed = chance.state;
     person.setBehaviour(new Fighter(&chance, nullptr, true));
     chance.state = seed;
@@ -194,7 +183,7 @@ TEST_F(FighterTest, ARescueAboveThreeQuartersMakesACivilian) {
 }
 
 TEST_F(FighterTest, ARescueRarelyMakesAPeaceKeeperOnTheSecondDraw) {
-    Random chance(seedWithDraws(0.0f, 0.75f, 0.99f, 1.0f));
+    Random chance(seedWithDraws({{0.0f, 0.75f}, {0.99f, 1.0f}}));
     const std::uint32_t seed = chance.state;
     person.setBehaviour(new Fighter(&chance, nullptr, false));
     chance.state = seed;
@@ -209,7 +198,7 @@ TEST_F(FighterTest, ARescueRarelyMakesAPeaceKeeperOnTheSecondDraw) {
 }
 
 TEST_F(FighterTest, OtherwiseARescueLeavesTheFighterAfterTwoDraws) {
-    Random chance(seedWithDraws(0.7f, 0.75f, 0.9f, 0.99f));
+    Random chance(seedWithDraws({{0.7f, 0.75f}, {0.9f, 0.99f}}));
     const std::uint32_t seed = chance.state;
     auto* fighter = new Fighter(&chance, nullptr, false);
     person.setBehaviour(fighter);

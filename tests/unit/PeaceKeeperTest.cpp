@@ -9,18 +9,9 @@
 #include "people/Person.h"
 #include "people/Random.h"
 #include "scores/GameCounter.h"
+#include "tests/support/SeedSearch.h"
 
 namespace {
-
-std::uint32_t seedWithFirstDrawIn(float low, float high) {
-    for (std::uint32_t seed = 1;; ++seed) {
-        Random probe(seed);
-        const float draw = probe.nextFloat();
-        if (draw > low && draw <= high) {
-            return seed;
-        }
-    }
-}
 
 class PeaceKeeperTest : public testing::Test {
   protected:
@@ -57,7 +48,7 @@ TEST_F(PeaceKeeperTest, ADeathMayMakeItGiveUpDependingOnTheFamilyLeft) {
         for (Person& relative : relatives) {
             person.addFamilyMember(&relative, false);
         }
-        Random chance(seedWithFirstDrawIn(c.low, c.high));
+        Random chance(seedWithDraws({{c.low, c.high}}));
         const std::uint32_t seed = chance.state;
         person.setBehaviour(new PeaceKeeper(nullptr, &chance));
         person.removeFamilyMember(&relatives.front());
