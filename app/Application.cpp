@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -94,6 +95,14 @@ void initialiseSdl() {
     }
 }
 
+// SDL turns SIGINT and SIGTERM into a quit event; a hang-up (the terminal
+// closed) must end the game in the same orderly way, not kill it on the spot.
+volatile std::sig_atomic_t hangUpReceived = 0;
+
+extern "C" void onHangUp(int /*signal*/) {
+    hangUpReceived = 1;
+}
+
 SDL_keysym syntheticKey(SDLKey sym) {
     SDL_keysym key;
     std::memset(&key, 0, sizeof key);
@@ -106,6 +115,7 @@ SDL_keysym syntheticKey(SDLKey sym) {
 Application::Application(const std::vector<std::string>& args) {
     ConfigLoader config;
     initialiseSdl();
+    std::signal(SIGHUP, onHangUp);
     try {
         SDL_WM_SetCaption(kCaption, nullptr);
         setUp(args.empty() ? Settings::fromConfig(config) : Settings::fromOptions(args));
@@ -220,6 +230,10 @@ bool Application::runOnce() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         handleEvent(event);
+    }
+    if (hangUpReceived != 0) {
+        hangUpReceived = 0;
+        quitRequested = true;
     }
     if (quitRequested) {
         return false;

@@ -2,7 +2,8 @@
 
 #include <iostream>
 
-FatalError::FatalError(const std::string& message) : message(message) {}
+FatalError::FatalError(const std::string& message, int exitStatus)
+    : message(message), exitStatus(exitStatus) {}
 
 void FatalError::display() const {
     std::cout << message << std::endl;

@@ -5,10 +5,15 @@
 
 // Thrown by the Application constructor when start-up cannot go on (SDL or the
 // video mode unavailable, or the help text requested). Caught by value in
-// SDL_main, which displays it and still returns 0.
+// SDL_main, which displays it and ends the process with its exit status.
 class FatalError {
   public:
-    explicit FatalError(const std::string& message);
+    // A real failure: the shell and the desktop must be able to tell.
+    static constexpr int kFailureStatus = 1;
+    // Start-up ended on purpose, as after the help text.
+    static constexpr int kSuccessStatus = 0;
+
+    explicit FatalError(const std::string& message, int exitStatus = kFailureStatus);
     FatalError(const FatalError& other) = default;
     ~FatalError() = default;
 
@@ -16,6 +21,7 @@ class FatalError {
     void display() const;
 
     std::string message;
+    int exitStatus;
 };
 
 #endif

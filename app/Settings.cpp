@@ -9,6 +9,22 @@
 namespace {
 
 constexpr int kMinimumSamples = 2;
+// No display or driver makes a window wider or taller than this.
+constexpr int kMaximumWindowSide = 16384;
+
+// Puts the default in place of a side that is not usable, and says so.
+void defaultUnless(bool usable, int& side, int fallback, const char* name) {
+    if (!usable) {
+        side = fallback;
+        std::cout << "Using default " << name << " = " << fallback << std::endl;
+    }
+}
+
+// The file is written by hand: a side of 0, below it or beyond any display
+// would open a window nobody asked for (SDL takes 0 as the desktop's size).
+bool showable(int side) {
+    return side > 0 && side <= kMaximumWindowSide;
+}
 
 bool hasFlag(const std::vector<std::string>& args, const char* longName, const char* shortName) {
     for (const std::string& arg : args) {
@@ -46,6 +62,9 @@ Settings Settings::fromConfig(const ConfigLoader& config) {
     Settings settings;
     settings.width = config.width;
     settings.height = config.height;
+    defaultUnless(showable(settings.width), settings.width, ConfigLoader::kDefaultWidth, "width");
+    defaultUnless(showable(settings.height), settings.height, ConfigLoader::kDefaultHeight,
+                  "height");
     settings.multisample = config.antialias > 0;
     settings.samples = config.antialias;
     settings.fullscreen = config.fullscreen;
@@ -58,20 +77,14 @@ Settings Settings::fromOptions(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help") {
             printHelp();
-            throw FatalError("\n");
+            throw FatalError("\n", FatalError::kSuccessStatus);
         }
     }
     Settings settings;
     readValuePass(args, "--width", "-w", settings.width);
-    if (settings.width == 0) {
-        settings.width = ConfigLoader::kDefaultWidth;
-        std::cout << "Using default width = " << ConfigLoader::kDefaultWidth << std::endl;
-    }
+    defaultUnless(settings.width != 0, settings.width, ConfigLoader::kDefaultWidth, "width");
     readValuePass(args, "--height", "-h", settings.height);
-    if (settings.height == 0) {
-        settings.height = ConfigLoader::kDefaultHeight;
-        std::cout << "Using default height = " << ConfigLoader::kDefaultHeight << std::endl;
-    }
+    defaultUnless(settings.height != 0, settings.height, ConfigLoader::kDefaultHeight, "height");
     settings.fullscreen = hasFlag(args, "--fullscreen", "-f");
     settings.noSound = hasFlag(args, "--nosound", "-ns");
     settings.noMusic = hasFlag(args, "--nomusic", "-nm");

@@ -17,7 +17,9 @@ struct Settings {
     bool noSound = false;
     bool noMusic = false;
 
-    // The file's values as they stand: no defaults substituted, nothing printed.
+    // The file's values as they stand, except a width or height no window can
+    // have (0, negative, beyond 16384): that takes its default, with "Using
+    // default width = 800" or "Using default height = 600".
     static Settings fromConfig(const ConfigLoader& config);
 
     // Reads the options, each by a pass of its own over all arguments: help,

@@ -1,25 +1,20 @@
 #include "scores/HighScoresLoader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
+#include <array>
+#include <functional>
 #include <iostream>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "app/FilePath.h"
+#include "scores/FileLock.h"
+#include "scores/FileSaver.h"
+#include "scores/RegularFileReader.h"
 
 namespace {
 
 const char* const kFileName = "/.Truceward";
-// mkstemp's pattern: the partial copy sits beside the file it will replace,
-// so that the final rename never crosses a file system.
-const char* const kTemporarySuffix = ".XXXXXX";
-// mkstemp makes its file private; the table is as readable as any other file
-// the game leaves in the user's folder.
-constexpr mode_t kFileMode = 0644;
+const char* const kLockSuffix = ".lock";
 
 constexpr int kFieldCount = 5;
 static_assert(HighScoresLoader::kRecordSize == kFieldCount * sizeof(std::int32_t),
@@ -42,25 +37,9 @@ std::int32_t getInt(const unsigned char* in) {
     return static_cast<std::int32_t>(bits);
 }
 
-// Writes all of `size` bytes, going on after partial writes and interrupts.
-bool writeAll(int fd, const unsigned char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-std::vector<unsigned char> encode(const std::vector<HighScoresLoader::Score>& scores) {
-    std::vector<unsigned char> bytes(scores.size() * HighScoresLoader::kRecordSize);
-    unsigned char* out = bytes.data();
+std::string encode(const std::vector<HighScoresLoader::Score>& scores) {
+    std::string bytes(scores.size() * HighScoresLoader::kRecordSize, '\0');
+    auto* out = reinterpret_cast<unsigned char*>(&bytes[0]);
     for (const HighScoresLoader::Score& entry : scores) {
         const std::int32_t fields[kFieldCount] = {entry.leftCivilians, entry.rightCivilians,
                                                   entry.leftFighters, entry.rightFighters,
@@ -73,26 +52,10 @@ std::vector<unsigned char> encode(const std::vector<HighScoresLoader::Score>& sc
     return bytes;
 }
 
-}  // namespace
-
-std::string HighScoresLoader::filePath() {
-    return getFilePath() + kFileName;
-}
-
-HighScoresLoader::HighScoresLoader() {
-    const std::string path = filePath();
-    std::ifstream in(path, std::ios::binary);
-    if (!in.good()) {
-        std::cout << "Error loading high scores file: " << path << std::endl;
-        return;
-    }
-    readFrom(in);
-}
-
-void HighScoresLoader::readFrom(std::istream& in) {
-    unsigned char record[kRecordSize];
-    while (in.read(reinterpret_cast<char*>(record), kRecordSize)) {
-        Score entry;
+void readRecords(std::istream& in, std::vector<HighScoresLoader::Score>& scores) {
+    unsigned char record[HighScoresLoader::kRecordSize];
+    while (in.read(reinterpret_cast<char*>(record), HighScoresLoader::kRecordSize)) {
+        HighScoresLoader::Score entry;
         std::int32_t* const fields[kFieldCount] = {&entry.leftCivilians, &entry.rightCivilians,
                                                    &entry.leftFighters, &entry.rightFighters,
                                                    &entry.score};
@@ -105,6 +68,78 @@ void HighScoresLoader::readFrom(std::istream& in) {
     }
 }
 
+// The four start numbers of a record, as one value to look up.
+using Key = std::array<std::int32_t, 4>;
+
+Key keyOf(const HighScoresLoader::Score& entry) {
+    return {entry.leftCivilians, entry.rightCivilians, entry.leftFighters, entry.rightFighters};
+}
+
+struct KeyHash {
+    std::size_t operator()(const Key& key) const {
+        std::size_t hash = 0;
+        for (std::int32_t field : key) {
+            // The usual mix of a new value into a running hash.
+            constexpr std::size_t kGoldenRatio = 0x9e3779b9;
+            constexpr int kShiftLeft = 6;
+            constexpr int kShiftRight = 2;
+            hash ^= std::hash<std::int32_t>()(field) + kGoldenRatio + (hash << kShiftLeft) +
+                    (hash >> kShiftRight);
+        }
+        return hash;
+    }
+};
+
+// Scores filed by this process that have not reached the file at `path` yet:
+// they live on in every table of that file built later in the process, so that
+// a file that cannot be read or written loses nothing of this run.
+std::vector<HighScoresLoader::Score>& unsavedScores(const std::string& path) {
+    static std::unordered_map<std::string, std::vector<HighScoresLoader::Score>> byFile;
+    return byFile[path];
+}
+
+}  // namespace
+
+std::string HighScoresLoader::filePath() {
+    return getFilePath() + kFileName;
+}
+
+HighScoresLoader::HighScoresLoader() : path(filePath()) {
+    RegularFileReader file(path);
+    std::istream in(&file);
+    readFrom(in);
+    if (file.status() != RegularFileReader::Read) {
+        std::cout << "Error loading high scores file: " << path << std::endl;
+        loadFailed = file.status() == RegularFileReader::Failed;
+    }
+    mergeInto(scores, unsavedScores(path));
+}
+
+void HighScoresLoader::readFrom(std::istream& in) {
+    readRecords(in, scores);
+}
+
+void HighScoresLoader::mergeInto(std::vector<Score>& table, const std::vector<Score>& newer) {
+    std::unordered_map<Key, std::size_t, KeyHash> firstOfKey;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        firstOfKey.emplace(keyOf(table[i]), i);
+    }
+    std::unordered_set<Key, KeyHash> merged;
+    for (const Score& entry : newer) {
+        const Key key = keyOf(entry);
+        if (!merged.insert(key).second) {
+            continue;
+        }
+        const auto found = firstOfKey.find(key);
+        if (found == firstOfKey.end()) {
+            firstOfKey.emplace(key, table.size());
+            table.push_back(entry);
+        } else if (entry.score > table[found->second].score) {
+            table[found->second].score = entry.score;
+        }
+    }
+}
+
 HighScoresLoader::HighScoresLoader(Unsaved) : persistent(false) {}
 
 HighScoresLoader::~HighScoresLoader() {
@@ -114,8 +149,7 @@ HighScoresLoader::~HighScoresLoader() {
 }
 
 std::string HighScoresLoader::encoded() const {
-    const std::vector<unsigned char> bytes = encode(scores);
-    return std::string(bytes.begin(), bytes.end());
+    return encode(scores);
 }
 
 int HighScoresLoader::indexOf(int leftCivilians, int rightCivilians, int leftFighters,
@@ -138,9 +172,13 @@ int HighScoresLoader::getScore(int leftCivilians, int rightCivilians, int leftFi
 
 void HighScoresLoader::setScore(int leftCivilians, int rightCivilians, int leftFighters,
                                 int rightFighters, int score) {
+    const Score filed = {score, leftCivilians, rightCivilians, leftFighters, rightFighters};
+    if (persistent) {
+        mergeInto(unsavedScores(path), {filed});
+    }
     const int index = indexOf(leftCivilians, rightCivilians, leftFighters, rightFighters);
     if (index == kNotFound) {
-        scores.push_back({score, leftCivilians, rightCivilians, leftFighters, rightFighters});
+        scores.push_back(filed);
         return;
     }
     Score& entry = scores[static_cast<std::size_t>(index)];
@@ -149,28 +187,28 @@ void HighScoresLoader::setScore(int leftCivilians, int rightCivilians, int leftF
     }
 }
 
-bool HighScoresLoader::save() const {
-    if (scores.empty()) {
+bool HighScoresLoader::save() {
+    if (scores.empty() || !persistent) {
         return true;
     }
-    const std::string path = filePath();
-    std::string temporary = path + kTemporarySuffix;
-    const int fd = mkstemp(&temporary[0]);
-    bool saved = fd >= 0;
-    if (saved) {
-        const std::vector<unsigned char> bytes = encode(scores);
-        saved = fchmod(fd, kFileMode) == 0 && writeAll(fd, bytes.data(), bytes.size());
-        // The data must be on the disk before the rename makes it the table:
-        // otherwise a crash right after could leave an empty file in its place.
-        saved = saved && fsync(fd) == 0;
-        saved = ::close(fd) == 0 && saved;
-        saved = saved && std::rename(temporary.c_str(), path.c_str()) == 0;
-        if (!saved) {
-            std::remove(temporary.c_str());
+    if (!loadFailed) {
+        const FileLock lock(path + kLockSuffix, path);
+        if (lock.held()) {
+            std::vector<Score> table;
+            RegularFileReader file(path);
+            std::istream in(&file);
+            readRecords(in, table);
+            if (file.status() != RegularFileReader::Failed) {
+                mergeInto(table, scores);
+                FileSaver::removeLeftovers(path);
+                if (FileSaver::replace(path, encode(table))) {
+                    scores.swap(table);
+                    unsavedScores(path).clear();
+                    return true;
+                }
+            }
         }
     }
-    if (!saved) {
-        std::cout << "Error saving high scores file: " << path << std::endl;
-    }
-    return saved;
+    std::cout << "Error saving high scores file: " << path << std::endl;
+    return false;
 }

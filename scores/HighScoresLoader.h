@@ -8,7 +8,12 @@
 
 // The best score for each combination of the four start numbers, kept in
 // "<per-user directory>/.Truceward". The file is read on construction and
-// written on destruction; in between the table lives in memory only.
+// written on destruction, and whenever the owner calls save().
+//
+// No record is ever lost: a file that exists but cannot be read whole is never
+// written over; a save merges with what other games saved meanwhile, under a
+// lock; and a score filed in this process stays in every table built later in
+// the process until it has reached the disk.
 //
 // File format: no header, one 20-byte record per entry, five signed 32-bit
 // little-endian integers in the order left civilians, right civilians, left
@@ -28,11 +33,12 @@ class HighScoresLoader {
 
     static constexpr std::size_t kRecordSize = 20;
 
-    // Reads the file. A file that cannot be opened (as on the first start)
-    // prints "Error loading high scores file: " and the path and leaves the
-    // table empty.
+    // Reads the file. A file that cannot be read whole prints "Error loading
+    // high scores file: " and the path and leaves the table with what could be
+    // read; only a missing file (as on the first start) may then be written.
+    // Scores filed earlier in the process that never reached the disk join in.
     HighScoresLoader();
-    // An empty table that touches no file, neither now nor when destroyed.
+    // An empty table that touches no file, neither now nor when saved or destroyed.
     struct Unsaved {};
     explicit HighScoresLoader(Unsaved);
     HighScoresLoader(const HighScoresLoader&) = delete;
@@ -47,18 +53,25 @@ class HighScoresLoader {
     void setScore(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters,
                   int score);
 
-    // Writes the table over the file, all or nothing: an empty table is never
-    // written, and the old file is replaced only once the new contents are
-    // complete on disk. A failure prints "Error saving high scores file: " and
-    // the path, removes the partial copy and leaves the old file as it was.
-    // Returns false on such a failure.
-    bool save() const;
+    // Saves the table, all or nothing; an empty table is never written.
+    // Under a lock shared by every game of this user, the file is read again
+    // and this table merged into it (a key keeps the higher score, records
+    // already in the file keep their order, new ones follow); the result
+    // replaces the file atomically (see FileSaver) and becomes this table.
+    // A failure, a file that could not be loaded among them, prints "Error
+    // saving high scores file: " and the path, leaves the file as it was and
+    // returns false.
+    bool save();
 
     // "<per-user directory>/.Truceward"; creates the directory when missing.
     static std::string filePath();
 
     // Appends the whole records of `in`, up to its end, to the table.
     void readFrom(std::istream& in);
+    // Adds the records of `newer` to `table`: a key already in `table` keeps
+    // its place and takes the higher score, a new key is appended. Of several
+    // records with one key in `newer`, the first speaks for it.
+    static void mergeInto(std::vector<Score>& table, const std::vector<Score>& newer);
     // The table as the file holds it.
     std::string encoded() const;
 
@@ -67,6 +80,10 @@ class HighScoresLoader {
   private:
     static constexpr int kNotFound = -1;
     bool persistent = true;
+    // The file's path, found once; empty for an unsaved table.
+    std::string path;
+    // The file exists but could not be read whole: it must not be written.
+    bool loadFailed = false;
     // The index of the first entry with this key, or kNotFound.
     int indexOf(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters) const;
 };

@@ -19,12 +19,13 @@ int battleScore(int counterSum, int frames) {
     return static_cast<int>(product);
 }
 
-void fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
+bool fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
                     int leftFighters, int rightFighters) {
     const GameCounter* counters = GameCounter::getInstance();
     if (counters->counters.empty()) {
-        return;
+        return false;
     }
     const int score = battleScore(counters->getScore(), counters->getCount(GameCounter::kTime));
     table.setScore(leftCivilians, rightCivilians, leftFighters, rightFighters, score);
+    return true;
 }

@@ -17,8 +17,8 @@ int battleScore(int counterSum, int frames);
 // Files the last battle's score under the key (left civilians, right
 // civilians, left fighters, right fighters), keeping the better of the old and
 // the new score. Does nothing while no game counter exists, that is before the
-// first battle of the process.
-void fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
+// first battle of the process. Returns whether a battle was filed.
+bool fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
                     int leftFighters, int rightFighters);
 
 #endif

@@ -71,8 +71,12 @@ TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFi
     startButton->registerListener(this);
     widgets.push_back(startButton);
 
-    fileLastBattle(highScores, this->leftCivilians, this->rightCivilians, this->leftFighters,
-                   this->rightFighters);
+    // Saved at once: the game may yet end in a way that destroys nothing
+    // (a closed terminal, a lost display), and the record must not go with it.
+    if (fileLastBattle(highScores, this->leftCivilians, this->rightCivilians, this->leftFighters,
+                       this->rightFighters)) {
+        highScores.save();
+    }
     refreshHighScore();
 }
 

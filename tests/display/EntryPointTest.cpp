@@ -1,4 +1,5 @@
-// The entry function: fatal start-up errors are printed and still end with 0.
+// The entry function: fatal start-up errors are printed and end with status 1;
+// the help is no failure.
 #include "app/EntryPoint.h"
 
 #include <SDL.h>
@@ -40,10 +41,10 @@ TEST(EntryPoint, HelpIsFollowedByTwoEmptyLinesAndReturnsZero) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
 }
 
-TEST(EntryPoint, AnImpossibleVideoModeIsFatalButReturnsZero) {
+TEST(EntryPoint, AnImpossibleVideoModeIsFatalAndReturnsOne) {
     getFilePath();
     CaptureStdout capture;
-    EXPECT_EQ(runEntry({"truceward", "-w", "-5", "-h", "100", "-ns", "-nm"}), 0);
+    EXPECT_EQ(runEntry({"truceward", "-w", "-5", "-h", "100", "-ns", "-nm"}), 1);
     EXPECT_EQ(lastLine(capture.text()).rfind("Could not set video mode: ", 0), 0u)
         << capture.text();
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "SDL must be shut down after the failure";

@@ -43,9 +43,11 @@ fail() {
 }
 
 # Starts the game in the background with the given arguments and waits for its
-# window. Sets GAME_PID, WIN, WIN_X, WIN_Y, WIN_W, WIN_H.
+# window. Sets GAME_PID, WIN, WIN_X, WIN_Y, WIN_W, WIN_H. A command in RUN_AS
+# (see as_nobody) runs the game.
 start_game() {
-    "$GAME" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
+    # shellcheck disable=SC2086
+    ${RUN_AS:-} "$GAME" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
     GAME_PID=$!
     WIN=
     for _ in $(seq 1 200); do
@@ -97,6 +99,17 @@ press_keys() {
     done
 }
 
+# Whether the game can be run as the unprivileged user nobody: permissions
+# only hold for a user who is not root. Sets NOBODY, a command prefix that
+# runs a program as nobody on this display.
+can_run_as_nobody() {
+    [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && [ -n "${XAUTHORITY:-}" ] || return 1
+    cp "$XAUTHORITY" "$WORK/xauth"
+    chmod 644 "$WORK/xauth"
+    chmod 755 "$WORK"
+    NOBODY="env XAUTHORITY=$WORK/xauth setpriv --reuid=nobody --regid=nogroup --clear-groups"
+}
+
 screenshot() {
     import -window root -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$1"
 }
@@ -114,6 +127,15 @@ wait_for_exit() {
         sleep 0.05
     done
     fail "the game did not end within $1 s"
+}
+
+# Starts the game, lets it draw for a moment and ends it with SIGTERM.
+run_briefly() {
+    start_game "$@"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game died on start ($*)"
+    kill -TERM "$GAME_PID"
+    wait_for_exit 15
+    [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS ($*)"
 }
 
 assert_output_has() {

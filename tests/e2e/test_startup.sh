@@ -28,9 +28,10 @@ EOF
 grep -v -E '^(vorbisfile: |Created directory )' "$WORK/help" >"$WORK/help-only"
 diff -u "$WORK/expected-help" "$WORK/help-only" || fail "the help text differs"
 
-# No display at all: the fatal message, status 0.
-env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" -ns >"$WORK/nodisplay" 2>/dev/null ||
-    fail "without a display the game must still exit with 0"
+# No display at all: the fatal message, and a status that says it failed.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" -ns >"$WORK/nodisplay" 2>/dev/null || status=$?
+[ "$status" = 1 ] || fail "without a display the game must exit with 1, not $status"
 tail -n 1 "$WORK/nodisplay" | grep -q "^Could not initialise SDL: " ||
     fail "without a display: expected the SDL message, got: $(tail -n 1 "$WORK/nodisplay")"
 

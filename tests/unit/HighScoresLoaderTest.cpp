@@ -6,13 +6,17 @@
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -313,6 +317,128 @@ TEST_F(HighScoresLoaderTest, SaveThatCannotReplaceTheFileLeavesNoCopy) {
               std::string::npos);
     EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
     EXPECT_TRUE(std::filesystem::is_directory(path + "/kept"));
+}
+
+TEST_F(HighScoresLoaderTest, SaveMergesWithWhatAnotherGameSavedMeanwhile) {
+    writeFile(concat({smallRecord(1, 1, 1, 1, 5), smallRecord(2, 2, 2, 2, 1)}));
+    HighScoresLoader table;
+    // Another game raises one key and adds another while this one runs.
+    writeFile(concat(
+        {smallRecord(1, 1, 1, 1, 5), smallRecord(2, 2, 2, 2, 9), smallRecord(3, 3, 3, 3, 3)}));
+    table.setScore(1, 1, 1, 1, 7);
+    table.setScore(2, 2, 2, 2, 4);
+    table.setScore(4, 4, 4, 4, 4);
+    ASSERT_TRUE(table.save());
+    EXPECT_EQ(readFile(), concat({smallRecord(1, 1, 1, 1, 7), smallRecord(2, 2, 2, 2, 9),
+                                  smallRecord(3, 3, 3, 3, 3), smallRecord(4, 4, 4, 4, 4)}));
+    EXPECT_EQ(table.getScore(3, 3, 3, 3), 3);
+}
+
+TEST_F(HighScoresLoaderTest, ATableThatCouldNotBeReadIsKeptButNotWritten) {
+    ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+    CaptureStdout output;
+    {
+        HighScoresLoader table;
+        table.setScore(1, 2, 3, 4, 5);
+        EXPECT_FALSE(table.save());
+    }
+    // The next title screen of the run still knows the score.
+    HighScoresLoader later;
+    EXPECT_EQ(later.getScore(1, 2, 3, 4), 5);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    EXPECT_NE(output.text().find("Error saving high scores file: " + path + "\n"),
+              std::string::npos);
+}
+
+// Two games, each holding the table as it was when they started, save at the
+// same moment: neither may lose the other's record, and the file is never torn.
+TEST_F(HighScoresLoaderTest, GamesSavingAtOnceKeepEachOthersRecords) {
+    constexpr int kRounds = 20;
+    for (int round = 0; round < kRounds; ++round) {
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        pid_t games[2];
+        for (int game = 0; game < 2; ++game) {
+            games[game] = fork();
+            ASSERT_GE(games[game], 0);
+            if (games[game] == 0) {
+                close(go[1]);
+                HighScoresLoader table;
+                table.setScore(round, game, 1, 1, round);
+                char start;
+                const bool released = read(go[0], &start, 1) == 0;
+                _exit(released && table.save() ? 0 : 1);
+            }
+        }
+        close(go[0]);
+        close(go[1]);  // both start saving now
+        for (pid_t game : games) {
+            int status = 0;
+            waitpid(game, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        ASSERT_EQ(readFile().size(), 2 * (round + 1) * HighScoresLoader::kRecordSize);
+        HighScoresLoader table;
+        for (int earlier = 0; earlier <= round; ++earlier) {
+            ASSERT_EQ(table.getScore(earlier, 0, 1, 1), earlier) << "round " << round;
+            ASSERT_EQ(table.getScore(earlier, 1, 1, 1), earlier) << "round " << round;
+        }
+    }
+}
+
+// Saves of a large table killed at any moment: the file is always one whole
+// table, the old or the new, and the next save clears away what they left.
+TEST_F(HighScoresLoaderTest, KilledSavesLeaveAWholeTableAndTheNextSaveClearsUp) {
+    constexpr int kRounds = 30;
+    constexpr int kRecords = 50000;
+    {
+        HighScoresLoader table;
+        for (int i = 0; i < kRecords; ++i) {
+            table.scores.push_back({i, i, 0, 0, 0});
+        }
+        ASSERT_TRUE(table.save());
+    }
+    // A game that files one record and saves; the first one is left to finish,
+    // so that the kills can be spread over the whole time a save takes here.
+    const auto startGame = [](int round) {
+        const pid_t game = fork();
+        if (game == 0) {
+            HighScoresLoader table;
+            table.setScore(-1, round, 0, 0, round);
+            _exit(table.save() ? 0 : 1);
+        }
+        return game;
+    };
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t first = startGame(-1);
+    ASSERT_GE(first, 0);
+    waitpid(first, nullptr, 0);
+    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - started);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<long> delay(0, saveTime.count() * 3 / 2);
+    int killedPartWay = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const Bytes before = readFile();
+        const pid_t game = startGame(round);
+        ASSERT_GE(game, 0);
+        usleep(static_cast<useconds_t>(delay(random)));
+        kill(game, SIGKILL);
+        waitpid(game, nullptr, 0);
+        const Bytes after = readFile();
+        const bool unchanged = after == before;
+        const bool saved = after.size() == before.size() + HighScoresLoader::kRecordSize &&
+                           std::equal(before.begin(), before.end(), after.begin());
+        ASSERT_TRUE(unchanged || saved) << "round " << round << ": " << after.size() << " bytes";
+        killedPartWay += directoryEntries().size() > 1 ? 1 : 0;
+    }
+    {
+        HighScoresLoader table;
+        table.setScore(-2, 0, 0, 0, 0);
+        ASSERT_TRUE(table.save());
+    }
+    EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"})
+        << killedPartWay << " of the kills left something behind";
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#ifndef TRUCEWARD_SCORES_FILESAVER_H
+#define TRUCEWARD_SCORES_FILESAVER_H
+
+#include <string>
+
+// Writes the player's files so that nothing already on disk is lost, whatever
+// happens part way: a full disk, a crash or a kill leaves the old file whole.
+class FileSaver {
+  public:
+    FileSaver() = delete;
+
+    // Replaces the contents of the file at `path` with `bytes`:
+    // - the new contents go to a temporary file beside it, reach the disk, and
+    //   only then take the old file's place by a rename;
+    // - a path that is a symbolic link stays one: its target is written;
+    // - the file keeps its permission bits; a new one gets 0666 less the umask;
+    // - a file the user may not write, or something other than an ordinary
+    //   file in its place, is not replaced;
+    // - in a folder that takes no new files, a writable file is overwritten
+    //   in place rather than not saved at all.
+    // Returns false, with the old file as it was and no temporary file left,
+    // when the new contents could not be saved.
+    static bool replace(const std::string& path, const std::string& bytes);
+
+    // Removes the temporary files that saves of `path` killed part way left
+    // behind, and nothing else. Only safe while no other save of the same
+    // file runs (hold its FileLock).
+    static void removeLeftovers(const std::string& path);
+
+    // The file a path finally names, through any symbolic links; the path
+    // itself when it is no link or the link leads nowhere.
+    static std::string resolveLinks(const std::string& path);
+};
+
+#endif
