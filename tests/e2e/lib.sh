@@ -1,26 +1,49 @@
-# Shared helpers of the end-to-end tests: the real game binary on the current
-# X display, a temporary HOME, input from xdotool and screenshots.
-# Source it, then call e2e_setup with the game binary.
+# Shared helpers of the end-to-end tests: the real game binary on a virtual X
+# display of the test's own, a temporary HOME, input from xdotool and
+# screenshots. Source it, then call e2e_setup with the game binary.
+#
+# Every test script has a display to itself, so that the scripts can run at
+# the same time without sharing a pointer, a keyboard focus or a screen.
 
 set -u
 
 e2e_setup() {
     GAME=$1
-    if [ -z "${DISPLAY:-}" ]; then
-        echo "SKIP: no display (the test command starts one)" >&2
-        exit 1
-    fi
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/truceward-e2e-XXXXXX")
+    GAME_PID=
+    XVFB_PID=
+    trap e2e_cleanup EXIT
+    start_display
     export HOME="$WORK/home"
     mkdir -p "$HOME"
     USER_DIR="$HOME/Library/Application Support/Truceward"
-    GAME_PID=
-    trap e2e_cleanup EXIT
+}
+
+# Starts Xvfb on a free display number of its own choosing and points DISPLAY
+# at it. Without -auth it takes local clients of any user.
+start_display() {
+    command -v Xvfb >/dev/null || { echo "FAIL: Xvfb is not installed" >&2; exit 1; }
+    local number_file="$WORK/display-number"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
+        >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 1 200); do
+        [ -s "$number_file" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    [ -s "$number_file" ] || { cat "$WORK/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n 1 "$number_file")"
+    unset XAUTHORITY WAYLAND_DISPLAY
 }
 
 e2e_cleanup() {
     if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
         kill -KILL "$GAME_PID" 2>/dev/null
+    fi
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
     fi
     if [ -n "${KEEP_E2E_WORK:-}" ]; then
         echo "work files kept in $WORK" >&2
@@ -103,11 +126,9 @@ press_keys() {
 # only hold for a user who is not root. Sets NOBODY, a command prefix that
 # runs a program as nobody on this display.
 can_run_as_nobody() {
-    [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && [ -n "${XAUTHORITY:-}" ] || return 1
-    cp "$XAUTHORITY" "$WORK/xauth"
-    chmod 644 "$WORK/xauth"
+    [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null || return 1
     chmod 755 "$WORK"
-    NOBODY="env XAUTHORITY=$WORK/xauth setpriv --reuid=nobody --regid=nogroup --clear-groups"
+    NOBODY="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 }
 
 screenshot() {
