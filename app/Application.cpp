@@ -31,9 +31,6 @@ constexpr Sint16 kDeadZone = 128;
 constexpr Uint8 kHorizontalAxis = 0;
 constexpr Uint8 kVerticalAxis = 1;
 
-constexpr int kStateTitle = 0;
-constexpr int kStateBattle = 1;
-
 struct Attribute {
     SDL_GLattr attribute;
     const char* failure;
@@ -334,12 +331,12 @@ void Application::sendKeyUp(SDLKey sym) {
 
 void Application::nextState() {
     delete currentState;
-    if (stateKind == kStateTitle) {
-        stateKind = kStateBattle;
+    if (stateKind == StateTitle) {
+        stateKind = StateBattle;
         currentState =
             new GamePlay(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
     } else {
-        stateKind = kStateTitle;
+        stateKind = StateTitle;
         currentState =
             new TitleScreen(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
     }

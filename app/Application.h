@@ -18,6 +18,9 @@ struct Settings;
 // its input and draws one frame whenever the event queue is empty.
 class Application : public PortAudioCallback {
   public:
+    // Which kind of screen is current.
+    enum StateKind { StateTitle = 0, StateBattle = 1 };
+
     // The process arguments without the executable name. Throws FatalError
     // when SDL or the video mode cannot be set up, and after printing the help.
     explicit Application(const std::vector<std::string>& args);
@@ -50,7 +53,7 @@ class Application : public PortAudioCallback {
     PortAudioDevice audioDevice;
     BackgroundMusic backgroundMusic;
     GameState* currentState = nullptr;
-    int stateKind = 0;
+    StateKind stateKind = StateTitle;
     bool quitRequested = false;
     int width = 0;
     int height = 0;

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 #include "app/NumberText.h"
 #include "scores/FileSaver.h"
 #include "scores/RegularFileReader.h"

@@ -84,10 +84,6 @@ SDL_RWops* TextDrawer::getRW(int index) {
     return file.open();
 }
 
-void TextDrawer::setColour(const ThreeFloats& newColour) {
-    colour = newColour;
-}
-
 int TextDrawer::glyphIndex(char character) {
     if (character >= '0' && character <= '9') {
         return character - '0';

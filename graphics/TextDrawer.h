@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "people/ThreeFloats.h"
+#include "graphics/ThreeFloats.h"
 
 // Writes short lines in the fixed-width bitmap font, in window pixels (origin
 // bottom-left, y up). Only digits, lower-case letters (shown as capitals) and
@@ -19,8 +19,6 @@ class TextDrawer {
     TextDrawer(const TextDrawer&) = delete;
     TextDrawer& operator=(const TextDrawer&) = delete;
     ~TextDrawer();
-
-    void setColour(const ThreeFloats& newColour);
 
     // The lower-left corner of the first cell at (x, y); every cell is size by
     // size pixels and the pen advances by size per character, blanks included.

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 #include "scores/FileLock.h"
 #include "scores/FileSaver.h"
 #include "scores/RegularFileReader.h"

@@ -99,14 +99,6 @@ void TitleScreen::addArrow(float x, float y, bool more, int* number) {
     arrows.push_back({button, number, more ? 1 : -1});
 }
 
-void TitleScreen::setNumbers(int newLeftCivilians, int newRightCivilians, int newLeftFighters,
-                             int newRightFighters) {
-    leftCivilians = newLeftCivilians;
-    rightCivilians = newRightCivilians;
-    leftFighters = newLeftFighters;
-    rightFighters = newRightFighters;
-}
-
 void TitleScreen::refreshHighScore() {
     highScore = highScores.getScore(leftCivilians, rightCivilians, leftFighters, rightFighters);
 }

@@ -34,9 +34,6 @@ class TitleScreen : public GameState, public ButtonListener {
     // Deletes the widgets, then saves the high score table.
     ~TitleScreen() override;
 
-    // Stores the numbers unchanged, in the high score table's key order.
-    void setNumbers(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters);
-
     // Draws the artwork, the buttons, the numbers, the high score and the
     // pointer. When the start button was clicked, that frame ends by handing
     // the numbers to the application and starting the battle; this object is

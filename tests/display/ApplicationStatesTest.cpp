@@ -11,7 +11,7 @@ namespace {
 TEST(ApplicationStates, StartsOnTheTitleScreenWithTwoFightersAndThirtyTwoCiviliansASide) {
     GlWindow window(320, 240);
     Application& application = window.application;
-    EXPECT_EQ(application.stateKind, 0);
+    EXPECT_EQ(application.stateKind, Application::StateTitle);
     const TitleScreen* title = dynamic_cast<const TitleScreen*>(application.currentState);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->leftCivilians, 32);
@@ -26,7 +26,7 @@ TEST(ApplicationStates, NextStateAlternatesAndHandsOnTheNumbersInOrder) {
     application.setNumbers(5, 1, 7, 3);
 
     application.nextState();
-    EXPECT_EQ(application.stateKind, 1);
+    EXPECT_EQ(application.stateKind, Application::StateBattle);
     const GamePlay* battle = dynamic_cast<const GamePlay*>(application.currentState);
     ASSERT_NE(battle, nullptr);
     EXPECT_EQ(battle->leftCivilians, 5);
@@ -35,7 +35,7 @@ TEST(ApplicationStates, NextStateAlternatesAndHandsOnTheNumbersInOrder) {
     EXPECT_EQ(battle->rightFighters, 3);
 
     application.nextState();
-    EXPECT_EQ(application.stateKind, 0);
+    EXPECT_EQ(application.stateKind, Application::StateTitle);
     const TitleScreen* title = dynamic_cast<const TitleScreen*>(application.currentState);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->leftCivilians, 5);

@@ -45,7 +45,7 @@ class BattleFrameTest : public testing::Test {
         Application& application = window.application;
         delete application.currentState;
         application.currentState = battle;
-        application.stateKind = 1;
+        application.stateKind = Application::StateBattle;
         hosted = true;
     }
 
@@ -138,7 +138,7 @@ TEST_F(BattleFrameTest, SpaceAfterTheWarRecordsItsLengthAndLeaves) {
     ASSERT_TRUE(battle->warOver);
     battle->keyDown(keyOf(SDLK_SPACE));
     EXPECT_TRUE(battleIsGone());
-    EXPECT_EQ(window.application.stateKind, 0);
+    EXPECT_EQ(window.application.stateKind, Application::StateTitle);
     EXPECT_EQ(GameCounter::getInstance()->getCount("Time"), 7);
 }
 
@@ -158,7 +158,7 @@ TEST_F(BattleFrameTest, EscapeLeavesDuringTheWar) {
     host();
     battle->keyDown(keyOf(SDLK_ESCAPE));
     EXPECT_TRUE(battleIsGone());
-    EXPECT_EQ(window.application.stateKind, 0);
+    EXPECT_EQ(window.application.stateKind, Application::StateTitle);
 }
 
 TEST_F(BattleFrameTest, TheKeysReachThePlayersPerson) {

@@ -25,7 +25,7 @@ class BattleRescueScriptTest : public testing::Test {
         delete application.currentState;
         battle = new GamePlay(&application, 0, 0, 0, 0, 99);
         application.currentState = battle;
-        application.stateKind = 1;
+        application.stateKind = Application::StateBattle;
     }
 
     static void sendKey(Uint8 type, SDLKey sym) {

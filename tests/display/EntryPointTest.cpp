@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 #include "tests/support/CaptureStdout.h"
 
 namespace {

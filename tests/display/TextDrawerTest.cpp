@@ -84,7 +84,7 @@ TEST(TextDrawer, TextIsWhiteOpaqueAndLeavesNoTextureBound) {
     EXPECT_EQ(quads[0][0].red, 1.0f);
     EXPECT_EQ(quads[0][0].alpha, 1.0f);
 
-    drawer.setColour(ThreeFloats{1.0f, 0.5f, 0.0f});
+    drawer.colour = ThreeFloats{1.0f, 0.5f, 0.0f};
     drawer.drawText("x", 0, 0, 40);
     std::array<GLfloat, 4> colour{};
     glGetFloatv(GL_CURRENT_COLOR, colour.data());

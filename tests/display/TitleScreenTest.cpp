@@ -63,7 +63,7 @@ class TitleScreenTest : public testing::Test {
         auto* title = new TitleScreen(&window.application, leftCivilians, leftFighters,
                                       rightCivilians, rightFighters);
         window.application.currentState = title;
-        window.application.stateKind = 0;
+        window.application.stateKind = Application::StateTitle;
         return title;
     }
 
@@ -258,10 +258,10 @@ TEST_F(TitleScreenTest, StartTakesEffectAtTheEndOfTheNextFrame) {
     window.application.handleEvent(event);
     ASSERT_EQ(window.application.currentState, title) << "the click alone starts nothing";
     EXPECT_TRUE(title->startRequested);
-    EXPECT_EQ(window.application.stateKind, 0);
+    EXPECT_EQ(window.application.stateKind, Application::StateTitle);
 
     window.application.draw();
-    EXPECT_EQ(window.application.stateKind, 1);
+    EXPECT_EQ(window.application.stateKind, Application::StateBattle);
     EXPECT_NE(window.application.currentState, nullptr);
     EXPECT_EQ(window.application.leftCivilians, 7);
     EXPECT_EQ(window.application.leftFighters, 3);
@@ -292,7 +292,7 @@ TEST_F(TitleScreenTest, StartButtonReactsOnlyBelowTheTopOfItsBar) {
     pushButton(true, kStart);
     pushButton(false, kStart);
     window.application.runOnce();
-    EXPECT_EQ(window.application.stateKind, 1);
+    EXPECT_EQ(window.application.stateKind, Application::StateBattle);
 }
 
 TEST_F(TitleScreenTest, StartAndEscapeInOnePassQuitWithoutABattle) {
@@ -302,7 +302,7 @@ TEST_F(TitleScreenTest, StartAndEscapeInOnePassQuitWithoutABattle) {
     pushKey(SDLK_ESCAPE);
     EXPECT_FALSE(window.application.runOnce());
     EXPECT_EQ(window.application.currentState, title);
-    EXPECT_EQ(window.application.stateKind, 0);
+    EXPECT_EQ(window.application.stateKind, Application::StateTitle);
 }
 
 TEST_F(TitleScreenTest, EscapeQuitsAndOtherKeysDoNothing) {

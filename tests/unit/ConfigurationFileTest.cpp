@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/ConfigLoader.h"
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 #include "app/Settings.h"
 #include "tests/support/CaptureStdout.h"
 #include "tests/support/TempHome.h"

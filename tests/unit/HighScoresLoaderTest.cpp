@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 #include "tests/support/CaptureStdout.h"
 #include "tests/support/TempHome.h"
 

@@ -1,4 +1,4 @@
-#include "app/FilePath.h"
+#include "scores/FilePath.h"
 
 #include <dirent.h>
 #include <pwd.h>

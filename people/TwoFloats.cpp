@@ -1,5 +1,0 @@
-#include "people/TwoFloats.h"
-
-TwoFloats operator*(float scalar, const TwoFloats& value) {
-    return TwoFloats{scalar * value.first, scalar * value.second};
-}
