@@ -1,8 +1,8 @@
 #!/bin/bash
-# Start-up and shut-down of the real binary: the help, no display, the first
-# start in an empty HOME with the window's icon, options against the
-# configuration file, and the ways the game ends (Escape on the title screen,
-# SIGTERM).
+# Start-up and shut-down of the real binary: the help, the version, no
+# display, the first start in an empty HOME with the window's icon, options
+# against the configuration file, and the ways the game ends (Escape on the
+# title screen, SIGTERM).
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 SOURCE="$(dirname "$0")/../.."
@@ -29,6 +29,13 @@ Flags:
 EOF
 grep -v -E '^(vorbisfile: |Created directory )' "$WORK/help" >"$WORK/help-only"
 diff -u "$WORK/expected-help" "$WORK/help-only" || fail "the help text differs"
+
+# --version: the name and the version kept in CMake, status 0, nothing else,
+# and no display needed.
+VERSION=$(sed -n 's/^project(Truceward VERSION \([0-9.]*\).*/\1/p' "$SOURCE/CMakeLists.txt")
+env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" --version >"$WORK/version" 2>&1 ||
+    fail "--version must exit with 0"
+[ "$(cat "$WORK/version")" = "Truceward $VERSION" ] || fail "--version printed: $(cat "$WORK/version")"
 
 # No display at all: the fatal message, status 0.
 env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" -ns >"$WORK/nodisplay" 2>/dev/null ||
