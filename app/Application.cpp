@@ -16,6 +16,7 @@
 #include "battle/GamePlay.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
+#include "graphics/WindowIcon.h"
 #include "title/TitleScreen.h"
 
 namespace {
@@ -170,6 +171,7 @@ void Application::requestAttributes(const Settings& settings) {
 }
 
 void Application::openWindow(const Settings& settings) {
+    WindowIcon::install();
     const Uint32 flags = SDL_OPENGL | (settings.fullscreen ? SDL_FULLSCREEN : 0);
     if (SDL_SetVideoMode(width, height, 0, flags) != nullptr) {
         return;

@@ -11,6 +11,7 @@
 
 #include "app/Application.h"
 #include "app/FatalError.h"
+#include "app/Settings.h"
 
 namespace {
 
@@ -38,6 +39,10 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     try {
         const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        if (Settings::versionRequested(args)) {
+            Settings::printVersion();
+            return 0;
+        }
         Application application(args);
         application.eventLoop();
     } catch (FatalError error) {

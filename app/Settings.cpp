@@ -26,6 +26,9 @@ bool showable(int side) {
     return side > 0 && side <= kMaximumWindowSide;
 }
 
+// The version is kept in one place, the project's CMake file, which passes it in.
+const char* const kVersionLine = "Truceward " TRUCEWARD_VERSION;
+
 bool hasFlag(const std::vector<std::string>& args, const char* longName, const char* shortName) {
     for (const std::string& arg : args) {
         if (arg == longName || arg == shortName) {
@@ -111,4 +114,12 @@ void Settings::printHelp() {
               << "--nosound | -ns:\t\tSwitches off the sound output.\n"
               << "--nomusic | -nm:\t\tSwitches off the background music.\n"
               << "--help:\t\t\t\tDisplay this help." << std::endl;
+}
+
+bool Settings::versionRequested(const std::vector<std::string>& args) {
+    return hasFlag(args, "--version", "--version") && !hasFlag(args, "--help", "--help");
+}
+
+void Settings::printVersion() {
+    std::cout << kVersionLine << std::endl;
 }

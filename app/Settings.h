@@ -29,6 +29,12 @@ struct Settings {
     static Settings fromOptions(const std::vector<std::string>& args);
 
     static void printHelp();
+
+    // Whether "--version" is among the arguments and "--help" (which wins
+    // over everything) is not. The game then prints its name and version
+    // and ends before it opens anything, so this works without a display.
+    static bool versionRequested(const std::vector<std::string>& args);
+    static void printVersion();
 };
 
 #endif

@@ -1,8 +1,9 @@
-# Compiles the PNG images and glyphs into the game library as byte arrays.
-# The PNG files are made by tools/artgen and committed under assets/.
+# Compiles the PNG images, glyphs and the window's icon into the game library
+# as byte arrays. The PNG files are made by tools/artgen and committed under
+# assets/.
 
 set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
-    "Folder holding the images/ and fonts/ PNG files to embed")
+    "Folder holding the images/, fonts/ and icon/ PNG files to embed")
 
 set(TRUCEWARD_IMAGE_NAMES
     background guy fighter brick bullet shotbang alertcircle centralmound sidemounds
@@ -13,6 +14,7 @@ set(TRUCEWARD_FONT_NAMES
     fonta fontb fontc fontd fonte fontf fontg fonth fonti fontj fontk fontl fontm
     fontn fonto fontp fontq fontr fonts fontt fontu fontv fontw fontx fonty fontz
     fontperiod fontcomma fontexclaim fontminus)
+set(TRUCEWARD_WINDOW_ICON_NAME truceward-64)
 
 add_executable(truceward_embed ${CMAKE_SOURCE_DIR}/tools/embed/embed.cpp)
 set_target_properties(truceward_embed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
@@ -38,3 +40,4 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
 set(TRUCEWARD_EMBEDDED_SOURCES)
 truceward_embed_group(Images images ${TRUCEWARD_IMAGE_NAMES})
 truceward_embed_group(Fonts fonts ${TRUCEWARD_FONT_NAMES})
+truceward_embed_group(Icons icon ${TRUCEWARD_WINDOW_ICON_NAME})

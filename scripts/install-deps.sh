@@ -3,20 +3,23 @@
 #   scripts/install-deps.sh           what building and playing need
 #   scripts/install-deps.sh --tests   also what the tests need
 #   scripts/install-deps.sh --tools   also what the art and sound generators need
+#   scripts/install-deps.sh --package also what making and checking the Debian package need
 set -eu
 
 BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
        libgl1-mesa-dri libvorbis-dev portaudio19-dev"
 TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox libsox-fmt-base
-       python3 clang libclang-rt-14-dev desktop-file-utils libx11-dev"
+       python3 clang libclang-rt-14-dev desktop-file-utils libx11-dev x11-utils appstream groff-base"
 TOOLS="libcairo2-dev libpng-dev libfreetype-dev fonts-comic-neue"
+PACKAGE="dpkg-dev lintian debootstrap xvfb xauth xdotool x11-utils appstream groff-base"
 
 wanted="$BUILD"
 for arg in "$@"; do
     case "$arg" in
         --tests) wanted="$wanted $TESTS" ;;
         --tools) wanted="$wanted $TOOLS" ;;
-        *) echo "usage: $0 [--tests] [--tools]" >&2; exit 2 ;;
+        --package) wanted="$wanted $PACKAGE" ;;
+        *) echo "usage: $0 [--tests] [--tools] [--package]" >&2; exit 2 ;;
     esac
 done
 

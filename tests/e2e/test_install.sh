@@ -1,11 +1,13 @@
 #!/bin/bash
 # `cmake --install` into a scratch prefix: the binary, its sounds, the desktop
-# entry and the icons land where a Linux desktop expects them, and the
-# installed game, started from elsewhere, finds its sounds.
+# entry, the icons, the manual page and the software-centre metadata land where
+# a Linux desktop expects them, and the installed game, started from
+# elsewhere, finds its sounds.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 BUILD_DIR=$(dirname "$GAME")
 PREFIX="$WORK/prefix"
+APP_ID=$(sed -n 's/^set(TRUCEWARD_APP_ID \(.*\))$/\1/p' "$(dirname "$0")/../../cmake/Install.cmake")
 
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
@@ -14,18 +16,25 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
 for sound in music shot personDying brickPuff; do
     [ -f "$PREFIX/share/truceward/sounds/$sound.ogg" ] || fail "no $sound.ogg installed"
 done
-DESKTOP="$PREFIX/share/applications/truceward.desktop"
-[ -f "$DESKTOP" ] || fail "no desktop entry"
+DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
+[ -f "$DESKTOP" ] || fail "no desktop entry $APP_ID.desktop"
 grep -qx "Exec=truceward" "$DESKTOP" || fail "the desktop entry does not start truceward"
-grep -qx "Icon=truceward" "$DESKTOP" || fail "the desktop entry names no icon"
+grep -qx "Icon=$APP_ID" "$DESKTOP" || fail "the desktop entry names no icon"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$DESKTOP" || fail "the desktop entry is not valid"
 fi
 for size in 16 32 48 64 128 256; do
-    icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/truceward.png"
+    icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
     [ -f "$icon" ] || fail "no ${size}x${size} icon"
     identify -format '%wx%h' "$icon" | grep -qx "${size}x${size}" || fail "icon $size has the wrong size"
 done
+MANUAL="$PREFIX/share/man/man6/truceward.6.gz"
+[ -f "$MANUAL" ] || fail "no manual page"
+gzip -dc "$MANUAL" | groff -ww -z -man 2>"$WORK/groff" && [ ! -s "$WORK/groff" ] ||
+    fail "the manual page has faults: $(cat "$WORK/groff")"
+appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP_ID.metainfo.xml" >"$WORK/appstream" ||
+    fail "the metainfo is not valid: $(cat "$WORK/appstream")"
+[ -f "$PREFIX/share/doc/truceward/copyright" ] || fail "no copyright file"
 
 # The installed game, started from another folder, loads its sounds from the
 # installation and plays.

@@ -1,9 +1,11 @@
 #!/bin/bash
-# Start-up and shut-down of the real binary: the help, no display, the first
-# start in an empty HOME, options against the configuration file, and the
-# ways the game ends (Escape on the title screen, SIGTERM).
+# Start-up and shut-down of the real binary: the help, the version, no
+# display, the first start in an empty HOME with the window's icon, options
+# against the configuration file, and the ways the game ends (Escape on the
+# title screen, SIGTERM).
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
+SOURCE="$(dirname "$0")/../.."
 
 # --help: the help text, two empty lines, status 0, no window.
 "$GAME" --help >"$WORK/help" 2>/dev/null || fail "--help must exit with 0"
@@ -28,6 +30,13 @@ EOF
 grep -v -E '^(vorbisfile: |Created directory )' "$WORK/help" >"$WORK/help-only"
 diff -u "$WORK/expected-help" "$WORK/help-only" || fail "the help text differs"
 
+# --version: the name and the version kept in CMake, status 0, nothing else,
+# and no display needed.
+VERSION=$(sed -n 's/^project(Truceward VERSION \([0-9.]*\).*/\1/p' "$SOURCE/CMakeLists.txt")
+env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" --version >"$WORK/version" 2>&1 ||
+    fail "--version must exit with 0"
+[ "$(cat "$WORK/version")" = "Truceward $VERSION" ] || fail "--version printed: $(cat "$WORK/version")"
+
 # No display at all: the fatal message, and a status that says it failed.
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" -ns >"$WORK/nodisplay" 2>/dev/null || status=$?
@@ -42,6 +51,16 @@ assert_output_has "Created directory $USER_DIR"
 printf 'w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n' >"$WORK/expected-conf"
 cmp -s "$WORK/expected-conf" "$USER_DIR/Truceward.conf" || fail "the configuration file differs"
 [ "$WIN_W" = 800 ] && [ "$WIN_H" = 600 ] || fail "first start window is ${WIN_W}x${WIN_H}"
+# The window manager gets the game's own icon, pixel for pixel.
+xprop -id "$WIN" -notype 32c _NET_WM_ICON >"$WORK/icon"
+convert "$SOURCE/assets/icon/truceward-64.png" "rgba:$WORK/icon.rgba"
+python3 - "$WORK/icon" "$WORK/icon.rgba" <<'EOF' || fail "the window's icon: $(head -c 100 "$WORK/icon")"
+import sys
+shown = [int(v) for v in open(sys.argv[1]).read().partition("=")[2].replace(",", " ").split()]
+rgba = open(sys.argv[2], "rb").read()
+argb = [a << 24 | r << 16 | g << 8 | b for r, g, b, a in zip(*[iter(rgba)] * 4)]
+sys.exit(shown != [64, 64] + argb)
+EOF
 press_keys Escape
 wait_for_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "Escape on the title screen: status $GAME_STATUS"
