@@ -101,6 +101,10 @@ extern "C" void onHangUp(int /*signal*/) {
     hangUpReceived = 1;
 }
 
+bool isWheel(const SDL_MouseButtonEvent& button) {
+    return button.button == SDL_BUTTON_WHEELUP || button.button == SDL_BUTTON_WHEELDOWN;
+}
+
 SDL_keysym syntheticKey(SDLKey sym) {
     SDL_keysym key;
     std::memset(&key, 0, sizeof key);
@@ -260,10 +264,19 @@ void Application::handleEvent(const SDL_Event& event) {
             currentState->mouseMove(event.motion.x, event.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            currentState->mouseButton(true, event.button.x, event.button.y);
+            if (isWheel(event.button)) {
+                currentState->mouseWheel(event.button.button == SDL_BUTTON_WHEELUP ? 1 : -1,
+                                         event.button.x, event.button.y);
+            } else {
+                currentState->mouseButton(true, event.button.x, event.button.y);
+            }
             break;
         case SDL_MOUSEBUTTONUP:
-            currentState->mouseButton(false, event.button.x, event.button.y);
+            // A notch of the wheel comes as a press and a release: the press
+            // alone stands for it.
+            if (!isWheel(event.button)) {
+                currentState->mouseButton(false, event.button.x, event.button.y);
+            }
             break;
         case SDL_JOYAXISMOTION:
             handleJoystickAxis(event.jaxis);

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "scores/FilePath.h"
 #include "app/NumberText.h"
+#include "scores/FilePath.h"
 #include "scores/FileSaver.h"
 #include "scores/RegularFileReader.h"
 

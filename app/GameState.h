@@ -8,7 +8,8 @@
 // Input contract, kept by the main loop:
 // - keys: only `sym` of the record is meaningful; there is no key repeat, but a
 //   joystick may send repeated presses and releases of keys that are not down;
-// - mouse: window pixels, origin top-left, y growing downwards;
+// - mouse: window pixels, origin top-left, y growing downwards; a turn of the
+//   wheel is a mouseWheel() of its own, never a button;
 // - draw(): called once per frame after all pending input, with the buffers
 //   cleared to white, model-view at identity and a pixel projection with the
 //   origin at the bottom-left; one call is one step of whatever the state
@@ -27,6 +28,9 @@ class GameState {
     virtual void keyUp(const SDL_keysym& /*key*/) {}
     virtual void mouseMove(float /*x*/, float /*y*/) {}
     virtual void mouseButton(bool /*down*/, float /*x*/, float /*y*/) {}
+    // The wheel turned by `notches`, positive away from the user, with the
+    // pointer at (x, y).
+    virtual void mouseWheel(int /*notches*/, float /*x*/, float /*y*/) {}
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "title/TitleScreen.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "app/Application.h"
@@ -20,6 +21,10 @@ constexpr float kRightMoreX = 844.0f;
 constexpr float kCiviliansArrowY = 386.0f;
 constexpr float kFightersArrowY = 316.0f;
 constexpr float kArrowSize = 64.0f;
+// The dark panel of the artwork, split into its left and right halves: a
+// number's row runs from the start of its half to its "more" arrow.
+constexpr float kPanelLeftX = 106.0f;
+constexpr float kPanelMiddleX = 512.0f;
 
 constexpr float kStartX = 256.0f;
 constexpr float kStartY = 80.0f;
@@ -103,14 +108,21 @@ void TitleScreen::refreshHighScore() {
     highScore = highScores.getScore(leftCivilians, rightCivilians, leftFighters, rightFighters);
 }
 
+void TitleScreen::stepNumber(int* number, int step) {
+    // Only the direction of the step is clamped, so a number given out of
+    // range comes back into it one step at a time.
+    *number =
+        step > 0 ? std::min(*number + 1, kMaximumNumber) : std::max(*number - 1, kMinimumNumber);
+    refreshHighScore();
+}
+
 void TitleScreen::buttonClicked(Button* button) {
-    for (const Arrow& arrow : arrows) {
-        if (arrow.button == button) {
-            // Only the direction of the step is clamped, so a number given
-            // out of range comes back into it one click at a time.
-            *arrow.number = arrow.step > 0 ? std::min(*arrow.number + 1, kMaximumNumber)
-                                           : std::max(*arrow.number - 1, kMinimumNumber);
-            refreshHighScore();
+    for (std::size_t i = 0; i < arrows.size(); ++i) {
+        if (arrows[i].button == button) {
+            // An arrow that has been repeating has taken its steps already.
+            if (!(repeat.repeated() && repeat.held() == static_cast<int>(i))) {
+                stepNumber(arrows[i].number, arrows[i].step);
+            }
             return;
         }
     }
@@ -140,7 +152,47 @@ void TitleScreen::mouseButton(bool down, float x, float y) {
     }
 }
 
+void TitleScreen::mouseWheel(int notches, float x, float y) {
+    const float logicalX = x * Widget::kLogicalWidth / Widget::screenWidth;
+    const float logicalY =
+        Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight;
+    for (const Arrow& arrow : arrows) {
+        const Widget& more = *arrow.button;
+        if (arrow.step < 0 || logicalY < more.y || logicalY >= more.y + kArrowSize) {
+            continue;
+        }
+        const float rowLeft = more.x < kPanelMiddleX ? kPanelLeftX : kPanelMiddleX;
+        if (logicalX >= rowLeft && logicalX < more.x + kArrowSize) {
+            for (int notch = 0; notch < std::abs(notches); ++notch) {
+                stepNumber(arrow.number, notches);
+            }
+            return;
+        }
+    }
+}
+
+void TitleScreen::repeatHeldArrow(std::uint32_t now) {
+    int held = ArrowRepeat::kNone;
+    for (std::size_t i = 0; i < arrows.size(); ++i) {
+        if (arrows[i].button->buttonState == Button::StateDown) {
+            held = static_cast<int>(i);
+        }
+    }
+    if (held != repeat.held()) {
+        if (held == ArrowRepeat::kNone) {
+            repeat.release();
+        } else {
+            repeat.press(held, now);
+        }
+    }
+    for (int due = repeat.stepsDue(now); due > 0; --due) {
+        const Arrow& arrow = arrows[static_cast<std::size_t>(held)];
+        stepNumber(arrow.number, arrow.step);
+    }
+}
+
 void TitleScreen::draw() {
+    repeatHeldArrow(SDL_GetTicks());
     ImageDrawer* images = ImageDrawer::getInstance();
     images->drawImage(ImageDrawer::ImageTitle, kArtworkX, kArtworkY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                       1.0f);

@@ -7,6 +7,7 @@
 #include "graphics/ButtonListener.h"
 #include "graphics/TextDrawer.h"
 #include "scores/HighScoresLoader.h"
+#include "title/ArrowRepeat.h"
 
 class Application;
 class Button;
@@ -15,6 +16,8 @@ class Widget;
 // The menu shown at start-up and after every battle: four number pickers
 // (civilians and fighters on each side), the best score recorded for the
 // chosen numbers, the start button and a pointer of its own. Escape quits.
+// An arrow held down repeats (see ArrowRepeat); the mouse wheel over a
+// number's row turns that number by one a notch.
 //
 // Built on the return from a battle, it first files that battle's score under
 // the numbers it was given; the high score file is read when it is built and
@@ -43,6 +46,7 @@ class TitleScreen : public GameState, public ButtonListener {
     // Window pixels, y from the top, as the main loop delivers them.
     void mouseMove(float x, float y) override;
     void mouseButton(bool down, float x, float y) override;
+    void mouseWheel(int notches, float x, float y) override;
 
     void buttonClicked(Button* button) override;
 
@@ -70,10 +74,15 @@ class TitleScreen : public GameState, public ButtonListener {
     };
     std::vector<Arrow> arrows;
     Button* startButton = nullptr;
+    ArrowRepeat repeat;
 
   private:
     void addArrow(float x, float y, bool more, int* number);
     void refreshHighScore();
+    // Moves the number by one in the direction of `step`, within the bounds.
+    void stepNumber(int* number, int step);
+    // Follows the arrow held down and takes the repeated steps that are due.
+    void repeatHeldArrow(std::uint32_t now);
 };
 
 #endif

@@ -29,6 +29,11 @@ class RecordingState : public GameState {
                        std::to_string(static_cast<int>(x)) + " " +
                        std::to_string(static_cast<int>(y)));
     }
+    void mouseWheel(int notches, float x, float y) override {
+        log->push_back("wheel " + std::to_string(notches) + " " +
+                       std::to_string(static_cast<int>(x)) + " " +
+                       std::to_string(static_cast<int>(y)));
+    }
 
   private:
     static std::string name(const SDL_keysym& key) {
@@ -200,15 +205,23 @@ TEST_F(ApplicationEventsTest, KeysAndMouseReachTheStateInWindowPixels) {
     push(motion);
     SDL_Event button{};
     button.type = SDL_MOUSEBUTTONDOWN;
-    button.button.button = SDL_BUTTON_WHEELUP;
+    button.button.button = SDL_BUTTON_MIDDLE;
     button.button.x = 40;
     button.button.y = 50;
     push(button);
     button.type = SDL_MOUSEBUTTONUP;
     button.button.button = SDL_BUTTON_RIGHT;
     push(button);
-    EXPECT_EQ(deliver(),
-              (Log{"down space", "up space", "move 17 230", "press 40 50", "release 40 50"}));
+    // A notch of the wheel: a press and a release of its own button.
+    for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        for (Uint8 wheel : {SDL_BUTTON_WHEELDOWN, SDL_BUTTON_WHEELUP}) {
+            button.type = type;
+            button.button.button = wheel;
+            push(button);
+        }
+    }
+    EXPECT_EQ(deliver(), (Log{"down space", "up space", "move 17 230", "press 40 50",
+                              "release 40 50", "wheel -1 40 50", "wheel 1 40 50"}));
 }
 
 TEST_F(ApplicationEventsTest, QuitDeliversQueuedEventsAndDrawsNoFurtherFrame) {

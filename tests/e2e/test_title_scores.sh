@@ -101,4 +101,27 @@ grep -q "Error saving high scores file" "$WORK/stdout" && fail "the save reporte
 for leftover in "$USER_DIR"/.Truceward.*; do
     [ -e "$leftover" ] && fail "a temporary copy was left behind: $leftover"
 done
+
+# --- Quicker pickers: an arrow held for 2 s, and three notches of the wheel
+# over the right civilians' row. The battle started then files its numbers,
+# which tell how far each moved.
+rm -f "$SCORES"
+start_game -w 1024 -h 768 -ns -nm
+move_logical "${ARROW_X[lc+]}" "${ARROW_Y[lc+]}"
+xdotool mousedown 1
+sleep 2
+xdotool mouseup 1
+move_logical 600 418
+for _ in 1 2 3; do
+    xdotool click 4
+    sleep 0.1
+done
+start_battle
+press_keys Escape
+sleep 0.5
+press_keys Escape
+wait_for_exit 10
+read -r lc rc lf rf _ < <(python3 -c 'import struct, sys; print(*struct.unpack("<5i", open(sys.argv[1], "rb").read(20)))' "$SCORES")
+[ "$lc" -ge 45 ] && [ "$lc" -le 52 ] || fail "2 s on an arrow took 32 to $lc, not about 48"
+[ "$rc $lf $rf" = "35 2 2" ] || fail "three notches over the right civilians gave $rc $lf $rf"
 echo "PASS"
