@@ -352,4 +352,5 @@ void Application::getAudio(float* /*input*/, float* output, int frames) {
         backgroundMusic.audioBlock(output, frames);
     }
     Sounds::getInstance()->audioBlock(output, frames);
+    limiter.process(output, frames);
 }

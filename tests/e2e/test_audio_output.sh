@@ -8,6 +8,7 @@
 #      of the field, some from the right.
 #   2. music off (-nm), into a battle: the title screen is pure silence and the
 #      battle brings only its effects.
+# In both, no sample leaves full scale, however many effects sound at once.
 # Needs sox and python3. The null device behind the file plays faster than
 # real time, so the analysis looks at what was played, not when.
 
@@ -60,6 +61,7 @@ def windows(path):
     with open(path, "rb") as f:
         data.frombytes(f.read())
     frames = len(data) // 2
+    peak = max(map(abs, data), default=0.0)
     rows = []
     for w in range(frames // WINDOW):
         base = 2 * w * WINDOW
@@ -80,7 +82,7 @@ def windows(path):
             "level": math.sqrt(mid_energy / WINDOW),
             "silent": silent,
         })
-    return frames, rows
+    return frames, peak, rows
 
 
 def effect(row):
@@ -145,14 +147,17 @@ def check_no_music(frames, rows, problems):
 
 def main():
     mode, path = sys.argv[1], sys.argv[2]
-    frames, rows = windows(path)
+    frames, peak, rows = windows(path)
     left, right = panned(rows)
     if len(sys.argv) > 3:
         enough = left and right and (mode != "music" or frames > FADE_FRAMES + 40 * WINDOW)
         sys.exit(0 if enough else 1)
     print("frames played: %d (%.1f s)" % (frames, frames / RATE))
     print("left-heavy effect windows: %d, right-heavy: %d" % (len(left), len(right)))
+    print("peak: %.4f" % peak)
     problems = []
+    if peak > 1.0:
+        problems.append("samples beyond full scale, up to %.4f" % peak)
     if not left or not right:
         problems.append("effects were not heard from both sides of the field")
     if mode == "music":
