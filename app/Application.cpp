@@ -148,6 +148,8 @@ void Application::setUp(const Settings& settings) {
     if (!noSound) {
         audioDevice.start();
     }
+    // Only now is the stream's rate settled (the device may have fallen back).
+    backgroundMusic.checkStreamRate(audioDevice.sampleRate);
 
     // The title screen draws a pointer of its own.
     SDL_ShowCursor(SDL_DISABLE);
@@ -371,8 +373,10 @@ void Application::quit() {
 
 void Application::getAudio(float* /*input*/, float* output, int frames) {
     std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));
-    if (!noMusic) {
+    // The stream's rate was settled before its first block and stays.
+    if (!noMusic && backgroundMusic.playsAt(audioDevice.sampleRate)) {
         backgroundMusic.audioBlock(output, frames);
     }
     Sounds::getInstance()->audioBlock(output, frames);
+    limiter.process(output, frames);
 }

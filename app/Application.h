@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/BackgroundMusic.h"
+#include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
 #include "audio/PortAudioDevice.h"
 
@@ -52,6 +53,8 @@ class Application : public PortAudioCallback {
 
     PortAudioDevice audioDevice;
     BackgroundMusic backgroundMusic;
+    // Audio thread only: keeps the finished blocks within full scale.
+    Limiter limiter;
     GameState* currentState = nullptr;
     StateKind stateKind = StateTitle;
     bool quitRequested = false;

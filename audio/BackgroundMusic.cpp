@@ -15,6 +15,7 @@ namespace {
 constexpr int kLeft = 0;
 constexpr int kRight = 1;
 constexpr int kFirstLink = 0;
+constexpr float kFullVolume = 1.0f;
 
 }  // namespace
 
@@ -51,9 +52,33 @@ void BackgroundMusic::open() {
     if (file == nullptr) {
         return;
     }
-    loaded = true;
     const vorbis_info* info = ov_info(&vorbisFile, kFirstLink);
-    rightChannel = info != nullptr && info->channels > 1 ? kRight : kLeft;
+    const int channels = info != nullptr ? info->channels : 0;
+    if (channels > kMaxSongChannels) {
+        // Its first two channels are not left and right in every layout (a
+        // 5.1 file's second is the centre): better silent than garbled.
+        std::cout << "BackgroundMusic: " << path << " has " << channels
+                  << " channels, more than the " << kMaxSongChannels
+                  << " the game plays; the music stays silent." << std::endl;
+        ov_clear(&vorbisFile);
+        file = nullptr;
+        return;
+    }
+    loaded = true;
+    rightChannel = channels > 1 ? kRight : kLeft;
+    songRate = info != nullptr ? info->rate : 0;
+}
+
+bool BackgroundMusic::playsAt(double streamRate) const {
+    return loaded && static_cast<double>(songRate) == streamRate;
+}
+
+void BackgroundMusic::checkStreamRate(double streamRate) const {
+    if (loaded && !playsAt(streamRate)) {
+        std::cout << "BackgroundMusic: " << path << " is made for " << songRate
+                  << " Hz but the sound plays at " << streamRate << " Hz; the music stays silent."
+                  << std::endl;
+    }
 }
 
 std::string BackgroundMusic::getSoundsPath() {
@@ -154,12 +179,18 @@ void BackgroundMusic::mixFrames(float* output, int frames) {
     const float* left = buffers + playBuffer * kFramesPerBuffer + playPosition;
     const float* right = left + kPlaneSize;
     float level = volume;
-    for (int frame = 0; frame < frames; ++frame) {
+    int frame = 0;
+    // The fade-in: the volume changes every frame.
+    for (; frame < frames && level < kFullVolume; ++frame) {
         output[kChannels * frame + kLeft] += left[frame] * level * kGain;
         output[kChannels * frame + kRight] += right[frame] * level * kGain;
-        if (level < 1.0f) {
-            level += kFadeStep;
-        }
+        level += kFadeStep;
+    }
+    // Then, all the rest of the game, a constant volume: a loop the compiler
+    // vectorises.
+    for (; frame < frames; ++frame) {
+        output[kChannels * frame + kLeft] += left[frame] * level * kGain;
+        output[kChannels * frame + kRight] += right[frame] * level * kGain;
     }
     volume = level;
     playPosition += frames;

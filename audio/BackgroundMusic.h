@@ -36,19 +36,32 @@ class BackgroundMusic : public Thread {
     static constexpr float kFadeStep = 0.000001f;
     // Long enough for the thread, which looks every 62 ms, to end its sweep.
     static constexpr Uint32 kShutdownWaitMs = 600;
+    static constexpr int kMaxSongChannels = 2;
 
     // The game's music: getSoundsPath() + "music.ogg", with its thread.
     BackgroundMusic();
     // Opens the song at `path` and primes the ring. With `startFiller` false no
     // thread is started, and the owner refills the ring with fillBuffer.
-    // A file that cannot be played is reported and leaves the music silent.
+    // A file that cannot be played is reported and leaves the music silent;
+    // so is a song of more than kMaxSongChannels channels, which would need a
+    // downmix nobody has written.
     explicit BackgroundMusic(const std::string& path, bool startFiller = true);
     ~BackgroundMusic() override;
 
     // Audio thread: adds the next `frames` frames of music into `output`
     // (interleaved stereo) at kGain times the fade-in volume. Never allocates,
     // decodes, locks or waits; adds nothing when the music is not loaded.
+    // Plays one song frame per output frame: see playsAt.
     void audioBlock(float* output, int frames);
+
+    // Whether the song is loaded and made for a stream of `streamRate` frames
+    // a second. Nothing resamples: at another rate it would play at the wrong
+    // pitch and speed, so its owner leaves it out of the mix.
+    bool playsAt(double streamRate) const;
+    // Main thread, once the stream's rate is settled: when a loaded song is
+    // refused for its rate, one line on standard output naming the file and
+    // both rates.
+    void checkStreamRate(double streamRate) const;
 
     // Music thread (or the constructor): decodes the next kFramesPerBuffer
     // frames of the looping song into `buffer`. A song that yields no frames
@@ -96,6 +109,8 @@ class BackgroundMusic : public Thread {
     bool songEmpty = false;
     // A mono song plays its one channel on both sides.
     int rightChannel = 0;
+    // Frames a second the song was made for.
+    long songRate = 0;
 };
 
 #endif

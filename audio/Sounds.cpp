@@ -3,7 +3,6 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <iostream>
 
@@ -18,6 +17,53 @@ constexpr int kMaxDecodeErrorsInARow = 64;
 
 constexpr int kLeft = 0;
 constexpr int kRight = 1;
+constexpr float kFullScale = 1.0f;
+
+// Decodes up to `frames` frames of the first channel into `samples`; returns
+// how many there were. Effects are mono; of a stereo file the left channel
+// plays.
+int decodeFirstChannel(OggVorbis_File* decoder, float* samples, int frames) {
+    int filled = 0;
+    int errorsInARow = 0;
+    while (filled < frames && errorsInARow < kMaxDecodeErrorsInARow) {
+        float** pcm = nullptr;
+        const long read = ov_read_float(decoder, &pcm, frames - filled, nullptr);
+        if (read == 0) {
+            break;
+        }
+        if (read < 0) {
+            ++errorsInARow;
+            continue;
+        }
+        errorsInARow = 0;
+        std::copy(pcm[kLeft], pcm[kLeft] + read, samples + filled);
+        filled += static_cast<int>(read);
+    }
+    return filled;
+}
+
+// Whether the decoder has another frame to give.
+bool goesOn(OggVorbis_File* decoder) {
+    float** pcm = nullptr;
+    return ov_read_float(decoder, &pcm, 1, nullptr) > 0;
+}
+
+// The mixer adds samples as they are, on a thread that must not print: a
+// sample beyond full scale (or not a number at all) is mended here, once.
+void clampToFullScale(const std::string& path, LoadedSound* sound) {
+    int outside = 0;
+    for (int i = 0; i < sound->length; ++i) {
+        float& sample = sound->samples[i];
+        if (!(std::fabs(sample) <= kFullScale)) {
+            ++outside;
+            sample = std::isnan(sample) ? 0.0f : std::clamp(sample, -kFullScale, kFullScale);
+        }
+    }
+    if (outside > 0) {
+        std::cout << "Sounds: " << path << " has " << outside
+                  << " samples beyond full scale; they are clamped to -1..1." << std::endl;
+    }
+}
 
 }  // namespace
 
@@ -55,28 +101,24 @@ void Sounds::loadFile(const std::string& path, LoadedSound* sound) {
     }
     const ogg_int64_t total = ov_pcm_total(&decoder, 0);
     // An empty (or unmeasurable) sound stays unloaded: a voice needs a frame.
-    if (total > 0 && total <= INT_MAX) {
-        const int length = static_cast<int>(total);
+    if (total > 0) {
+        // The length comes from a page anyone can damage: an 11 KB file may
+        // claim billions of frames. Room is made for the cap at most.
+        const bool claimBeyondCap = total > kMaxSoundFrames;
+        const int room = claimBeyondCap ? kMaxSoundFrames : static_cast<int>(total);
         // Zeroed, so a file that decodes short ends in silence.
-        sound->samples = std::make_unique<float[]>(length);
-        sound->length = length;
-        int filled = 0;
-        int errorsInARow = 0;
-        while (filled < length && errorsInARow < kMaxDecodeErrorsInARow) {
-            float** pcm = nullptr;
-            const long read = ov_read_float(&decoder, &pcm, length - filled, nullptr);
-            if (read == 0) {
-                break;
-            }
-            if (read < 0) {
-                ++errorsInARow;
-                continue;
-            }
-            errorsInARow = 0;
-            // Effects are mono; of a stereo file the left channel plays.
-            std::copy(pcm[kLeft], pcm[kLeft] + read, sound->samples.get() + filled);
-            filled += static_cast<int>(read);
+        sound->samples = std::make_unique<float[]>(room);
+        const int filled = decodeFirstChannel(&decoder, sound->samples.get(), room);
+        // A claim beyond the cap is not believed: such a sound ends where its
+        // data end, rather than in seconds of silence that hold a voice.
+        sound->length = claimBeyondCap ? filled : room;
+        if (sound->length == 0) {
+            sound->samples.reset();
+        } else if (claimBeyondCap && filled == room && goesOn(&decoder)) {
+            std::cout << "Sounds: " << path << " is longer than " << kMaxSoundSeconds
+                      << " seconds; it is cut there." << std::endl;
         }
+        clampToFullScale(path, sound);
     }
     ov_clear(&decoder);
 }
@@ -117,11 +159,6 @@ void Sounds::mixVoice(Voice* voice, float* output, int frames) {
     const float left = 1.0f - right;
     for (int frame = 0; frame < count; ++frame) {
         const float sample = samples[frame];
-        if (std::fabs(sample) > 1.0f) {
-            // The one message of the audio thread: an effect file too loud
-            // to mix cleanly should not go unnoticed.
-            std::cout << sample << '\n';
-        }
         output[2 * frame + kLeft] += left * sample;
         output[2 * frame + kRight] += right * sample;
     }

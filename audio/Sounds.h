@@ -19,6 +19,12 @@ class Sounds {
     static constexpr int kVoiceCount = 396;
     // Field positions run from 0 (left edge) to this (right edge).
     static constexpr float kFieldWidth = 1024.0f;
+    // The rate the effect files are made for (nothing resamples them).
+    static constexpr int kSoundRate = 44100;
+    // Far longer than any effect: a longer file is cut there, and a header
+    // claiming more is not believed.
+    static constexpr int kMaxSoundSeconds = 10;
+    static constexpr int kMaxSoundFrames = kMaxSoundSeconds * kSoundRate;
 
     // The process-wide player, loading from BackgroundMusic::getSoundsPath()
     // on the first call.
@@ -26,7 +32,9 @@ class Sounds {
 
     // A player of its own that loads the three files from `directory` (which
     // ends in a slash, or is "" for the current directory). Each file that
-    // fails is reported on standard output and stays silent.
+    // fails is reported on standard output and stays silent. A file longer
+    // than kMaxSoundFrames is cut there, and samples beyond -1..1 are clamped
+    // there; each with one line on standard output naming the file.
     explicit Sounds(const std::string& directory);
     Sounds(const Sounds&) = delete;
     Sounds& operator=(const Sounds&) = delete;
@@ -39,7 +47,7 @@ class Sounds {
     // Audio thread: adds every playing effect into `output`, `frames`
     // interleaved stereo frames. An effect starts with the first block mixed
     // after playSound and contributes exactly its length in frames. Never
-    // allocates, locks or waits; a sample beyond magnitude 1 is printed.
+    // allocates, locks, waits or prints.
     void audioBlock(float* output, int frames);
 
     // "shot.ogg", "personDying.ogg" or "brickPuff.ogg".

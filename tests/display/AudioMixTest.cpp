@@ -87,4 +87,19 @@ TEST_F(AudioMixTest, MusicSwitchedOnIsMixedAtHalfLevel) {
     EXPECT_EQ(application.backgroundMusic.playPosition, kBlock);
 }
 
+// Nothing resamples: music at another rate than the stream's is left out,
+// rather than played out of tune.
+TEST_F(AudioMixTest, MusicAtAnotherRateIsLeftOut) {
+    Application application(arguments(false));
+    const std::vector<float> tone(kSongFrames, 0.5f);
+    OggWriter::write(directory + "music.ogg", {tone, tone}, OggWriter::kDefaultSerialNumber, 22050);
+    replaceMusic(application);
+
+    std::vector<float> block(2 * kBlock, 7.0f);
+    application.getAudio(nullptr, block.data(), kBlock);
+    for (float sample : block) {
+        ASSERT_EQ(sample, 0.0f);
+    }
+}
+
 }  // namespace

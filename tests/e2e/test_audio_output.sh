@@ -8,6 +8,7 @@
 #      of the field, some from the right.
 #   2. music off (-nm), into a battle: the title screen is pure silence and the
 #      battle brings only its effects.
+# In both, no sample leaves full scale, however many effects sound at once.
 # Needs sox and python3. The null device behind the file plays faster than
 # real time, so the analysis looks at what was played, not when.
 
@@ -53,6 +54,10 @@ EFFECT_ENERGY = 1e-3
 # A window is left-heavy when its left channel carries this many times the
 # energy of its right one; a fighter's shot at x 150 gives (0.85/0.15)^2 = 32.
 PAN_RATIO = 4.0
+# After a burst that reached the limiter's threshold, everything, the music
+# too, is lowered for a moment: its hold and release, with room to spare.
+LIMITER_THRESHOLD = 0.9
+LIMITER_RECOVERY = RATE
 
 
 def windows(path):
@@ -60,7 +65,9 @@ def windows(path):
     with open(path, "rb") as f:
         data.frombytes(f.read())
     frames = len(data) // 2
+    peak = max(map(abs, data), default=0.0)
     rows = []
+    limited_until = 0
     for w in range(frames // WINDOW):
         base = 2 * w * WINDOW
         left_energy = right_energy = mid_energy = 0.0
@@ -73,14 +80,17 @@ def windows(path):
             previous_left, previous_right = left, right
             mid_energy += ((left + right) / 2) ** 2
             silent = silent and left == 0.0 and right == 0.0
+        if max(map(abs, data[base:base + 2 * WINDOW])) > LIMITER_THRESHOLD:
+            limited_until = (w + 1) * WINDOW + LIMITER_RECOVERY
         rows.append({
             "start": w * WINDOW,
             "left": left_energy / WINDOW,
             "right": right_energy / WINDOW,
             "level": math.sqrt(mid_energy / WINDOW),
             "silent": silent,
+            "limited": w * WINDOW < limited_until,
         })
-    return frames, rows
+    return frames, peak, rows
 
 
 def effect(row):
@@ -97,7 +107,7 @@ def check_music(frames, rows, problems):
     if frames < FADE_FRAMES + 20 * WINDOW:
         problems.append("only %d frames played, too few to hear the whole fade-in" % frames)
         return
-    quiet = [r for r in rows if not effect(r)]
+    quiet = [r for r in rows if not effect(r) and not r["limited"]]
     plateau = [r["level"] for r in quiet if r["start"] > FADE_FRAMES]
     if not plateau:
         problems.append("no window without effects after the fade-in")
@@ -145,14 +155,17 @@ def check_no_music(frames, rows, problems):
 
 def main():
     mode, path = sys.argv[1], sys.argv[2]
-    frames, rows = windows(path)
+    frames, peak, rows = windows(path)
     left, right = panned(rows)
     if len(sys.argv) > 3:
         enough = left and right and (mode != "music" or frames > FADE_FRAMES + 40 * WINDOW)
         sys.exit(0 if enough else 1)
     print("frames played: %d (%.1f s)" % (frames, frames / RATE))
     print("left-heavy effect windows: %d, right-heavy: %d" % (len(left), len(right)))
+    print("peak: %.4f" % peak)
     problems = []
+    if peak > 1.0:
+        problems.append("samples beyond full scale, up to %.4f" % peak)
     if not left or not right:
         problems.append("effects were not heard from both sides of the field")
     if mode == "music":

@@ -50,7 +50,8 @@ for size in 7 45 1000003; do
 done
 rm -f "$SCORES"
 
-# --- Sound files: missing, empty, not Vorbis, truncated, and mono music.
+# --- Sound files: missing, empty, not Vorbis, truncated, and mono music;
+# music at another rate than the stream's or with six channels stays silent.
 # The game looks for them beside its executable, so run a copy.
 COPY="$WORK/copy"
 mkdir -p "$COPY/sounds"
@@ -69,6 +70,12 @@ assert_output_has "vorbisfile: Loaded file: $COPY/sounds/music.ogg"
 rm "$COPY/sounds/music.ogg"
 run_briefly -w 320 -h 240
 assert_output_has "vorbisfile: fopen could not open file: $COPY/sounds/music.ogg"
+sox "$SOUNDS/music.ogg" -r 22050 "$COPY/sounds/music.ogg" trim 0 2
+run_briefly -w 320 -h 240
+assert_output_has "BackgroundMusic: $COPY/sounds/music.ogg is made for 22050 Hz but the sound plays at 44100 Hz; the music stays silent."
+sox "$SOUNDS/music.ogg" -c 6 "$COPY/sounds/music.ogg" trim 0 2
+run_briefly -w 320 -h 240
+assert_output_has "BackgroundMusic: $COPY/sounds/music.ogg has 6 channels, more than the 2 the game plays; the music stays silent."
 GAME=$ORIGINAL_GAME
 
 # --- No audio device: the one device ALSA knows cannot be opened. The game

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -30,9 +32,9 @@ void writePage(FILE* file, const ogg_page& page) {
 // The libvorbisenc states of one stream, released together.
 class Encoder {
   public:
-    Encoder(int channels, int serialNumber) {
+    Encoder(int channels, int serialNumber, int rate) {
         vorbis_info_init(&info);
-        if (vorbis_encode_init_vbr(&info, channels, OggWriter::kRate, kQuality) != 0) {
+        if (vorbis_encode_init_vbr(&info, channels, rate, kQuality) != 0) {
             vorbis_info_clear(&info);
             throw std::runtime_error("libvorbisenc refused the settings");
         }
@@ -113,7 +115,7 @@ class Encoder {
 }  // namespace
 
 void OggWriter::write(const std::string& path, const std::vector<std::vector<float>>& channels,
-                      int serialNumber) {
+                      int serialNumber, int rate) {
     if (channels.empty()) {
         throw std::invalid_argument("an Ogg Vorbis file needs a channel");
     }
@@ -127,13 +129,32 @@ void OggWriter::write(const std::string& path, const std::vector<std::vector<flo
     if (!file) {
         throw std::runtime_error("cannot create " + path);
     }
-    Encoder encoder(static_cast<int>(channels.size()), serialNumber);
+    Encoder encoder(static_cast<int>(channels.size()), serialNumber, rate);
     encoder.writeHeaders(file.get());
     for (size_t offset = 0; offset < length; offset += kChunkFrames) {
         const int frames = static_cast<int>(std::min<size_t>(kChunkFrames, length - offset));
         encoder.feed(file.get(), channels, offset, frames);
     }
     encoder.feed(file.get(), channels, length, 0);
+}
+
+void OggWriter::claimLength(const std::string& path, long long frames) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The last page runs to the end of the file. Its header: "OggS", version,
+    // type, the granule position (8 bytes, little endian), ..., the segment
+    // count at 26 and that many lacing values.
+    const size_t last = bytes.rfind("OggS");
+    for (size_t i = 0; i < sizeof frames; ++i) {
+        bytes[last + 6 + i] = static_cast<char>(frames >> (8 * i));
+    }
+    ogg_page page;
+    page.header = reinterpret_cast<unsigned char*>(&bytes[last]);
+    page.header_len = 27 + static_cast<unsigned char>(bytes[last + 26]);
+    page.body = page.header + page.header_len;
+    page.body_len = static_cast<long>(bytes.size() - last) - page.header_len;
+    ogg_page_checksum_set(&page);
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 void OggWriter::writeGarbage(const std::string& path) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// Writes small Ogg Vorbis files (44100 Hz) for the audio tests, encoded with
+// Writes small Ogg Vorbis files (44100 Hz unless asked) for the audio tests, encoded with
 // libvorbisenc at a high quality so that the decoded samples stay close to
 // the ones written (lossy all the same: compare with what OggReader decodes).
 class OggWriter {
@@ -19,7 +19,11 @@ class OggWriter {
     // Files of different serial numbers appended to one another make a
     // chained file. Throws std::runtime_error when the file cannot be written.
     static void write(const std::string& path, const std::vector<std::vector<float>>& channels,
-                      int serialNumber = kDefaultSerialNumber);
+                      int serialNumber = kDefaultSerialNumber, int rate = kRate);
+
+    // Damages a written file the way a bad copy can: its last page claims
+    // that the stream is `frames` frames long (the page stays valid).
+    static void claimLength(const std::string& path, long long frames);
 
     // Writes a file that is not Ogg Vorbis at all.
     static void writeGarbage(const std::string& path);
