@@ -213,6 +213,7 @@ void Application::initGraphics() {
 void Application::eventLoop() {
     initGraphics();
     while (runOnce()) {
+        frameLimiter.frameShown();
     }
 }
 
