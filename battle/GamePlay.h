@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GameState.h"
+#include "battle/PeopleByHeight.h"
 #include "graphics/TextDrawer.h"
 #include "people/Random.h"
 #include "scores/CounterNotification.h"
@@ -120,9 +121,14 @@ class GamePlay : public GameState, public CounterNotification {
     bool stopAtWall(int bulletIndex, bool side);
     // Whether bullet k killed somebody (the bullet is then gone).
     bool killWith(int bulletIndex);
+    // Lights the alert of everybody in a bullet's line of fire.
+    void markThreatened();
     void removeBullet(int bulletIndex);
     void drawScenery();
     void drawTexts();
+
+    // `people` by height, for the bullets' tests; rebuilt before each use.
+    PeopleByHeight peopleByHeight;
 };
 
 #endif
