@@ -325,16 +325,20 @@ void GamePlay::cleanUp() {
 
 void GamePlay::drawScenery() {
     ImageDrawer* drawer = ImageDrawer::getInstance();
-    drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
-    drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f, kCentralMoundStretch);
-    drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
-    drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
-    for (const Place& brick : kUpperPile) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-    }
-    for (const Place& brick : kLowerPile) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-    }
+    // Everything up to the walls is the same in every frame.
+    backdrop.draw([drawer] {
+        drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
+        drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
+                  kCentralMoundStretch);
+        drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
+        drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
+        for (const Place& brick : kUpperPile) {
+            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+        }
+        for (const Place& brick : kLowerPile) {
+            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+        }
+    });
     for (float height : leftBricks) {
         drawPlain(drawer, ImageDrawer::ImageBrick, kLeftWallX, height);
     }

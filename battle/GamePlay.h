@@ -7,6 +7,7 @@
 
 #include "app/GameState.h"
 #include "battle/PeopleByHeight.h"
+#include "graphics/BackdropCache.h"
 #include "graphics/TextDrawer.h"
 #include "people/Random.h"
 #include "scores/CounterNotification.h"
@@ -65,6 +66,8 @@ class GamePlay : public GameState, public CounterNotification {
     void advanceUnseen();
     // Deletes the flashes, puffs and ghosts that have run out.
     void cleanUp();
+    // The field with nobody on it: grass, mounds, brick piles and walls.
+    void drawScenery();
 
     // A fighter fires: a bullet and its muzzle flash.
     void addBullet(bool side, float y);
@@ -124,9 +127,10 @@ class GamePlay : public GameState, public CounterNotification {
     // Lights the alert of everybody in a bullet's line of fire.
     void markThreatened();
     void removeBullet(int bulletIndex);
-    void drawScenery();
     void drawTexts();
 
+    // The field up to the walls, drawn once.
+    BackdropCache backdrop;
     // `people` by height, for the bullets' tests; rebuilt before each use.
     PeopleByHeight peopleByHeight;
 };

@@ -130,11 +130,13 @@ TEST_F(FrameReferenceTest, ABattleFromAFixedSeedLooksAsRecorded) {
     battle->keyDown(key);
     key.sym = SDLK_x;
     battle->keyDown(key);
-    for (int frame = 1; frame < kBattleFrames; ++frame) {
+    for (int frame = 1; frame < kBattleFrames - 1; ++frame) {
         battle->update();
         battle->advanceUnseen();
         battle->cleanUp();
     }
+    // Two frames drawn, so that the second shows whatever the first kept.
+    window.application.draw();
     window.application.draw();
     compareWithReference("battle-frame", frameShown(window));
 }
