@@ -461,9 +461,7 @@ void GamePlay::collisionDetection() {
     }
     peopleByHeight.rebuild(people);
     for (int k = static_cast<int>(bullets.size()) - 1; k >= 0; --k) {
-        if (killWith(k)) {
-            peopleByHeight.rebuild(people);
-        }
+        killWith(k);
     }
 }
 
@@ -517,6 +515,7 @@ bool GamePlay::killWith(int bulletIndex) {
     // A dying fighter may end the war here; the rest of the bullets still count.
     delete victim;
     people.erase(people.begin() + victimIndex);
+    peopleByHeight.erase(victimIndex);
     removeBullet(bulletIndex);
     return true;
 }

@@ -32,3 +32,18 @@ void PeopleByHeight::rebuild(const std::vector<Person*>& people) {
         bands[static_cast<std::size_t>(band(people[i]->y))].push_back(static_cast<int>(i));
     }
 }
+
+void PeopleByHeight::erase(int index) {
+    for (std::vector<int>& members : bands) {
+        // Bands stay in list order: the entry goes, those after it move up one.
+        for (std::size_t i = members.size(); i-- > 0;) {
+            if (members[i] == index) {
+                members.erase(members.begin() + static_cast<std::ptrdiff_t>(i));
+            } else if (members[i] > index) {
+                --members[i];
+            } else {
+                break;
+            }
+        }
+    }
+}

@@ -38,6 +38,13 @@ TEST(PeopleByHeight, FindsTheFirstInListOrderAcrossBandsAndOffersEveryoneInRange
     for (const int i : {1, 2, 5}) {
         EXPECT_EQ(offered.count(i), 1u) << "person " << i;
     }
+
+    // Index 1 leaves the list: those after it move up one, in the index too.
+    list.erase(list.begin() + 1);
+    index.erase(1);
+    EXPECT_EQ(index.first(290.0f, 350.0f, below(339.0f)), 1) << "the one at 333";
+    EXPECT_EQ(index.first(290.0f, 350.0f, below(332.0f)), 4) << "the other at 301";
+    EXPECT_EQ(index.first(890.0f, 910.0f, [](int) { return true; }), 3);
 }
 
 }  // namespace
