@@ -265,6 +265,9 @@ void GamePlay::update() {
 }
 
 void GamePlay::markThreatened() {
+    if (bullets.empty()) {
+        return;
+    }
     peopleByHeight.rebuild(people);
     for (const Bullet* bullet : bullets) {
         // Lighting an alert twice is lighting it once, so the order of the
@@ -458,6 +461,9 @@ void GamePlay::collisionDetection() {
         if (!stopAtWall(i, false)) {
             stopAtWall(i, true);
         }
+    }
+    if (bullets.empty()) {
+        return;
     }
     peopleByHeight.rebuild(people);
     for (int k = static_cast<int>(bullets.size()) - 1; k >= 0; --k) {

@@ -4,13 +4,6 @@
 
 #include "people/Person.h"
 
-namespace {
-// People stand at heights 0 .. 768 - 64; bands this high hold a handful each.
-// Anybody outside the field falls into the band at its edge.
-constexpr float kBandHeight = 16.0f;
-constexpr int kBandCount = 48;
-}  // namespace
-
 int PeopleByHeight::band(float y) {
     const float scaled = y / kBandHeight;
     // Also catches a height that is not a number.
@@ -24,26 +17,41 @@ int PeopleByHeight::band(float y) {
 }
 
 void PeopleByHeight::rebuild(const std::vector<Person*>& people) {
-    bands.resize(kBandCount);
-    for (std::vector<int>& members : bands) {
-        members.clear();
+    // A counting sort: sizes of the bands, where each begins, then everybody
+    // in list order, which keeps every band ascending.
+    int sizes[kBandCount] = {};
+    for (const Person* person : people) {
+        ++sizes[band(person->y)];
+    }
+    bandStart[0] = 0;
+    for (int b = 0; b < kBandCount; ++b) {
+        bandStart[b + 1] = bandStart[b] + sizes[b];
+    }
+    indices.resize(people.size());
+    int next[kBandCount];
+    for (int b = 0; b < kBandCount; ++b) {
+        next[b] = bandStart[b];
     }
     for (std::size_t i = 0; i < people.size(); ++i) {
-        bands[static_cast<std::size_t>(band(people[i]->y))].push_back(static_cast<int>(i));
+        indices[static_cast<std::size_t>(next[band(people[i]->y)]++)] = static_cast<int>(i);
     }
 }
 
 void PeopleByHeight::erase(int index) {
-    for (std::vector<int>& members : bands) {
-        // Bands stay in list order: the entry goes, those after it move up one.
-        for (std::size_t i = members.size(); i-- > 0;) {
-            if (members[i] == index) {
-                members.erase(members.begin() + static_cast<std::ptrdiff_t>(i));
-            } else if (members[i] > index) {
-                --members[i];
-            } else {
-                break;
-            }
+    std::size_t kept = 0;
+    int b = 0;
+    for (std::size_t at = 0; at < indices.size(); ++at) {
+        while (bandStart[b + 1] <= static_cast<int>(at)) {
+            bandStart[++b] -= static_cast<int>(at - kept);
+        }
+        const int entry = indices[at];
+        if (entry != index) {
+            // Those after the one that left move up one.
+            indices[kept++] = entry > index ? entry - 1 : entry;
         }
     }
+    while (b < kBandCount) {
+        bandStart[++b] = static_cast<int>(kept);
+    }
+    indices.resize(kept);
 }

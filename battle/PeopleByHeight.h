@@ -24,7 +24,8 @@ class PeopleByHeight {
         int found = -1;
         const int last = band(high);
         for (int b = band(low); b <= last; ++b) {
-            for (const int index : bands[b]) {
+            for (int at = bandStart[b]; at < bandStart[b + 1]; ++at) {
+                const int index = indices[static_cast<std::size_t>(at)];
                 if (found >= 0 && index > found) {
                     break;
                 }
@@ -41,18 +42,23 @@ class PeopleByHeight {
     // (and a few more), each once, in no particular order.
     template <typename Visit>
     void each(float low, float high, Visit visit) const {
-        const int last = band(high);
-        for (int b = band(low); b <= last; ++b) {
-            for (const int index : bands[b]) {
-                visit(index);
-            }
+        for (int at = bandStart[band(low)]; at < bandStart[band(high) + 1]; ++at) {
+            visit(indices[static_cast<std::size_t>(at)]);
         }
     }
 
   private:
+    // People stand at heights 0 .. 768 - 64; bands this high hold a handful
+    // each. Anybody outside the field falls into the band at its edge.
+    static constexpr float kBandHeight = 16.0f;
+    static constexpr int kBandCount = 48;
+
     static int band(float y);
 
-    std::vector<std::vector<int>> bands;
+    // The indices of band b, ascending, are indices[bandStart[b]] up to
+    // indices[bandStart[b + 1]] (excluded).
+    std::vector<int> indices;
+    int bandStart[kBandCount + 1] = {};
 };
 
 #endif

@@ -14,22 +14,7 @@ HEIGHT=${4:-240}
 . "$HERE/../tests/e2e/lib.sh"
 e2e_setup "$BUILD/truceward"
 
-gcc -shared -fPIC -O1 -o "$WORK/countswap.so" "$HERE/countswap.c" -ldl || exit 1
-export PERF_COUNT_FILE="$WORK/swaps"
-
-swaps() {
-    tr -d ' ' <"$PERF_COUNT_FILE" 2>/dev/null || echo 0
-}
-# The shim writes every 10th swap: waiting for the count to change gives the
-# moment of a known count, so that a few seconds measure to a tenth of a frame.
-next_swaps() {
-    local now before
-    before=$(swaps)
-    while now=$(swaps) && [ "$now" = "$before" ]; do
-        sleep 0.002
-    done
-    echo "$now"
-}
+. "$HERE/swaps.sh"
 
 rate() {
     local swaps0 start swaps1 end
@@ -39,7 +24,7 @@ rate() {
     awk -v f=$((swaps1 - swaps0)) -v s="$start" -v e="$end" 'BEGIN { printf "%.1f", f / (e - s) }'
 }
 
-LD_PRELOAD="$WORK/countswap.so" start_game -w "$WIDTH" -h "$HEIGHT" -nm
+LD_PRELOAD="$SWAP_SHIM" start_game -w "$WIDTH" -h "$HEIGHT" -nm
 sleep 1
 echo "title screen, ${WIDTH} x ${HEIGHT}: $(rate) frames/s over $SECONDS_MEASURED s"
 start_battle

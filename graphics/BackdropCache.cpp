@@ -3,19 +3,12 @@
 #include <GL/gl.h>
 
 #include "graphics/ImageDrawer.h"
+#include "graphics/TextureUpload.h"
 
 namespace {
 
 constexpr int kViewportWidth = 2;
 constexpr int kViewportHeight = 3;
-
-int powerOfTwoAtLeast(int value) {
-    int power = 1;
-    while (power < value) {
-        power *= 2;
-    }
-    return power;
-}
 
 }  // namespace
 

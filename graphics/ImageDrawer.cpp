@@ -88,14 +88,6 @@ int packAtlas(SDL_Surface* const (&surfaces)[ImageDrawer::kImageCount],
     return y + shelf;
 }
 
-int powerOfTwoAtLeast(int value) {
-    int power = 1;
-    while (power < value) {
-        power *= 2;
-    }
-    return power;
-}
-
 // Copies the image, framed by its own opposite edges, to `place` in the atlas.
 void copyFramed(const SDL_Surface* surface, const Place& place, std::vector<unsigned char>& atlas) {
     const auto* pixels = static_cast<const unsigned char*>(surface->pixels);

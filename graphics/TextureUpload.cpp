@@ -23,6 +23,14 @@ SDL_Surface* decodeRgba(SDL_RWops* stream) {
     return surface;
 }
 
+int powerOfTwoAtLeast(int value) {
+    int power = 1;
+    while (power < value) {
+        power *= 2;
+    }
+    return power;
+}
+
 unsigned int uploadPixels(const void* pixels, int width, int height) {
     GLuint name = 0;
     glGenTextures(1, &name);

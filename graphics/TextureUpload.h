@@ -7,6 +7,9 @@
 // row first. Null when it does not decode to that; the caller frees it.
 SDL_Surface* decodeRgba(SDL_RWops* stream);
 
+// The smallest power of two not below `value` (OpenGL 1 textures need one).
+int powerOfTwoAtLeast(int value);
+
 // Uploads width x height R, G, B, A bytes as a new linear-filtered texture.
 unsigned int uploadPixels(const void* pixels, int width, int height);
 
