@@ -109,7 +109,8 @@ void copyFramed(const SDL_Surface* surface, const Place& place, std::vector<unsi
 
 // The smallest box, in texel edges from the top-left, that holds every texel
 // that is not fully transparent, grown by one texel on each side (a pixel
-// near the box samples its neighbours too) and kept within the image.
+// near the box samples its neighbours too) and kept within the image; ink on
+// an edge keeps the opposite edge in the box.
 // Left, top, right, bottom as fractions of the size; all 0 when nothing shows.
 void measureVisible(const SDL_Surface* surface, float (&box)[4], bool& opaque) {
     const auto* pixels = static_cast<const unsigned char*>(surface->pixels);
@@ -138,10 +139,17 @@ void measureVisible(const SDL_Surface* surface, float (&box)[4], bool& opaque) {
     }
     const auto width = static_cast<float>(surface->w);
     const auto height = static_cast<float>(surface->h);
-    box[0] = static_cast<float>(std::max(left - 1, 0)) / width;
-    box[1] = static_cast<float>(std::max(top - 1, 0)) / height;
-    box[2] = static_cast<float>(std::min(right + 2, surface->w)) / width;
-    box[3] = static_cast<float>(std::min(bottom + 2, surface->h)) / height;
+    // Filtering wraps around: ink on one edge shows faintly along the other.
+    const int lastColumn = surface->w - 1;
+    const int lastRow = surface->h - 1;
+    const int grownLeft = right == lastColumn ? 0 : std::max(left - 1, 0);
+    const int grownTop = bottom == lastRow ? 0 : std::max(top - 1, 0);
+    const int grownRight = left == 0 ? surface->w : std::min(right + 2, surface->w);
+    const int grownBottom = top == 0 ? surface->h : std::min(bottom + 2, surface->h);
+    box[0] = static_cast<float>(grownLeft) / width;
+    box[1] = static_cast<float>(grownTop) / height;
+    box[2] = static_cast<float>(grownRight) / width;
+    box[3] = static_cast<float>(grownBottom) / height;
 }
 
 // From a to b; exactly a at 0 and exactly b at 1.
