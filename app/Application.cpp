@@ -228,6 +228,7 @@ void Application::initGraphics() {
 void Application::eventLoop() {
     initGraphics();
     while (runOnce()) {
+        frameLimiter.frameShown();
     }
 }
 
@@ -249,9 +250,13 @@ bool Application::runOnce() {
 }
 
 void Application::draw() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Nothing is drawn with depth, so only the colours need clearing.
+    glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
+    ImageDrawer* images = ImageDrawer::getInstance();
+    images->beginBatch();
     currentState->draw();
+    images->endBatch();
 }
 
 void Application::handleEvent(const SDL_Event& event) {

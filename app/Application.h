@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FrameLimiter.h"
 #include "audio/BackgroundMusic.h"
 #include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
@@ -29,13 +30,15 @@ class Application : public PortAudioCallback {
     Application& operator=(const Application&) = delete;
     ~Application() override;
 
-    // Sets up OpenGL, then runs frames until a quit is requested.
+    // Sets up OpenGL, then runs frames until a quit is requested, never more
+    // than 60 a second.
     void eventLoop();
     // The OpenGL state every screen relies on; once, before the first frame.
     void initGraphics();
     // One pass of the main loop: delivers every queued event to the current
     // state; then, unless a quit was requested, draws and shows one frame.
-    // Returns false once a quit was requested.
+    // Returns false once a quit was requested. The pace is eventLoop's: a
+    // caller of runOnce() decides itself when the next frame comes.
     bool runOnce();
     // Clears the buffers and lets the current state draw (and step) once.
     void draw();
@@ -63,6 +66,7 @@ class Application : public PortAudioCallback {
     bool noSound = false;
     bool noMusic = false;
     SDL_Joystick* joystick = nullptr;
+    FrameLimiter frameLimiter;
     bool joyUpHeld = false;
     bool joyDownHeld = false;
     bool joyLeftHeld = false;

@@ -11,8 +11,6 @@ constexpr float kSpeed = 4.0f;
 // The glowing slug inside the 32 x 32 image.
 constexpr float kHitLeft = 1.0f;
 constexpr float kHitRight = 21.0f;
-constexpr float kHitBottom = 11.0f;
-constexpr float kHitTop = 22.0f;
 
 }  // namespace
 

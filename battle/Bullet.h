@@ -5,6 +5,10 @@
 // fired at. Left bullets fly to the right, right bullets to the left.
 class Bullet {
   public:
+    // The hit box's lower and upper edge above y.
+    static constexpr float kHitBottom = 11.0f;
+    static constexpr float kHitTop = 22.0f;
+
     // Starts at the side's muzzle, whatever the firing fighter's x.
     Bullet(bool side, float y);
     // The battle owns it in a list and deletes it once.

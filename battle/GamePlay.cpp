@@ -63,6 +63,15 @@ constexpr float kBodyHeight = 41.0f;
 // A bullet flies this far above the height of the people it threatens.
 constexpr float kLineOfFireDrop = 16.0f;
 constexpr float kLineOfFireReach = 8.0f;
+
+// The heights, relative to a bullet's, between which a person can be in its
+// line of fire or hit by it; a unit wider than exact, so that rounding never
+// leaves anybody out (the exact tests decide).
+constexpr float kSearchMargin = 1.0f;
+constexpr float kLineOfFireLowest = kLineOfFireDrop + kLineOfFireReach + kSearchMargin;
+constexpr float kLineOfFireHighest = kLineOfFireDrop - kLineOfFireReach - kSearchMargin;
+constexpr float kHitLowest = kBodyInsetY + kBodyHeight - Bullet::kHitBottom + kSearchMargin;
+constexpr float kHitHighest = Bullet::kHitTop - kBodyInsetY + kSearchMargin;
 constexpr int kThreatAlert = 1;
 
 const char* const kKilled = "Killed";
@@ -251,15 +260,27 @@ void GamePlay::update() {
     for (Bullet* bullet : bullets) {
         bullet->tick();
     }
-    for (Bullet* bullet : bullets) {
-        for (Person* person : people) {
-            if (inLineOfFire(*bullet, *person)) {
-                person->setCircleColour(1.0f, 0.0f, 0.0f, 1.0f);
-                person->setAlert(kThreatAlert);
-            }
-        }
-    }
+    markThreatened();
     collisionDetection();
+}
+
+void GamePlay::markThreatened() {
+    if (bullets.empty()) {
+        return;
+    }
+    peopleByHeight.rebuild(people);
+    for (const Bullet* bullet : bullets) {
+        // Lighting an alert twice is lighting it once, so the order of the
+        // people does not matter here.
+        peopleByHeight.each(bullet->y - kLineOfFireLowest, bullet->y - kLineOfFireHighest,
+                            [this, bullet](int index) {
+                                Person* person = people[static_cast<std::size_t>(index)];
+                                if (inLineOfFire(*bullet, *person)) {
+                                    person->setCircleColour(1.0f, 0.0f, 0.0f, 1.0f);
+                                    person->setAlert(kThreatAlert);
+                                }
+                            });
+    }
 }
 
 void GamePlay::render() {
@@ -307,16 +328,20 @@ void GamePlay::cleanUp() {
 
 void GamePlay::drawScenery() {
     ImageDrawer* drawer = ImageDrawer::getInstance();
-    drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
-    drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f, kCentralMoundStretch);
-    drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
-    drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
-    for (const Place& brick : kUpperPile) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-    }
-    for (const Place& brick : kLowerPile) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-    }
+    // Everything up to the walls is the same in every frame.
+    backdrop.draw([drawer] {
+        drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
+        drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
+                  kCentralMoundStretch);
+        drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
+        drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
+        for (const Place& brick : kUpperPile) {
+            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+        }
+        for (const Place& brick : kLowerPile) {
+            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+        }
+    });
     for (float height : leftBricks) {
         drawPlain(drawer, ImageDrawer::ImageBrick, kLeftWallX, height);
     }
@@ -437,6 +462,10 @@ void GamePlay::collisionDetection() {
             stopAtWall(i, true);
         }
     }
+    if (bullets.empty()) {
+        return;
+    }
+    peopleByHeight.rebuild(people);
     for (int k = static_cast<int>(bullets.size()) - 1; k >= 0; --k) {
         killWith(k);
     }
@@ -469,15 +498,16 @@ bool GamePlay::stopAtWall(int bulletIndex, bool side) {
 
 bool GamePlay::killWith(int bulletIndex) {
     const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
-    const auto hit = std::find_if(people.begin(), people.end(), [&bullet](const Person* person) {
-        return bullet.collides(person->x + kBodyInsetX, person->y + kBodyInsetY, kBodyWidth,
-                               kBodyHeight);
-    });
-    if (hit == people.end()) {
+    const int victimIndex = peopleByHeight.first(
+        bullet.y - kHitLowest, bullet.y + kHitHighest, [this, &bullet](int index) {
+            const Person* person = people[static_cast<std::size_t>(index)];
+            return bullet.collides(person->x + kBodyInsetX, person->y + kBodyInsetY, kBodyWidth,
+                                   kBodyHeight);
+        });
+    if (victimIndex < 0) {
         return false;
     }
-    const std::ptrdiff_t victimIndex = hit - people.begin();
-    Person* victim = *hit;
+    Person* victim = people[static_cast<std::size_t>(victimIndex)];
     // The victim's own list is not changed by its relatives' removals.
     for (Person* relative : victim->family) {
         relative->removeFamilyMember(victim);
@@ -491,6 +521,7 @@ bool GamePlay::killWith(int bulletIndex) {
     // A dying fighter may end the war here; the rest of the bullets still count.
     delete victim;
     people.erase(people.begin() + victimIndex);
+    peopleByHeight.erase(victimIndex);
     removeBullet(bulletIndex);
     return true;
 }

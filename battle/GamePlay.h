@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/GameState.h"
+#include "battle/PeopleByHeight.h"
+#include "graphics/BackdropCache.h"
 #include "graphics/TextDrawer.h"
 #include "people/Random.h"
 #include "scores/CounterNotification.h"
@@ -64,6 +66,8 @@ class GamePlay : public GameState, public CounterNotification {
     void advanceUnseen();
     // Deletes the flashes, puffs and ghosts that have run out.
     void cleanUp();
+    // The field with nobody on it: grass, mounds, brick piles and walls.
+    void drawScenery();
 
     // A fighter fires: a bullet and its muzzle flash.
     void addBullet(bool side, float y);
@@ -120,9 +124,15 @@ class GamePlay : public GameState, public CounterNotification {
     bool stopAtWall(int bulletIndex, bool side);
     // Whether bullet k killed somebody (the bullet is then gone).
     bool killWith(int bulletIndex);
+    // Lights the alert of everybody in a bullet's line of fire.
+    void markThreatened();
     void removeBullet(int bulletIndex);
-    void drawScenery();
     void drawTexts();
+
+    // The field up to the walls, drawn once.
+    BackdropCache backdrop;
+    // `people` by height, for the bullets' tests; rebuilt before each use.
+    PeopleByHeight peopleByHeight;
 };
 
 #endif

@@ -55,6 +55,7 @@ void BM_BattleUpdateAtTheLargestPopulation(benchmark::State& state) {
 BENCHMARK(BM_BattleUpdateAtTheLargestPopulation)
     ->Arg(0)
     ->Arg(64)
+    ->Arg(100)
     ->Arg(256)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(300);

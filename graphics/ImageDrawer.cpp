@@ -2,7 +2,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "assets/Images.h"
 #include "graphics/EmbeddedFile.h"
@@ -38,6 +40,123 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
 constexpr float kLogicalWidth = 1024.0f;
 constexpr float kLogicalHeight = 768.0f;
 
+constexpr int kBytesPerPixel = 4;
+constexpr int kAlphaByte = 3;
+constexpr unsigned char kFullyOpaque = 255;
+// Images up to this size share one texture, in rows of this width; the two
+// full-screen pictures keep their own.
+constexpr int kLargestSprite = 512;
+constexpr int kAtlasWidth = 2048;
+// Around each image in the atlas, a frame of one texel repeats the opposite
+// edge, as the wrapping of a texture of its own would: linear filtering at
+// the image's edges then reads exactly what it read before.
+constexpr int kFrame = 1;
+
+struct Place {
+    int x = -1;
+    int y = -1;
+};
+
+// Shelves of images, tallest first, left to right; returns the height used.
+int packAtlas(SDL_Surface* const (&surfaces)[ImageDrawer::kImageCount],
+              Place (&places)[ImageDrawer::kImageCount]) {
+    std::vector<int> order;
+    for (int type = 0; type < ImageDrawer::kImageCount; ++type) {
+        const SDL_Surface* surface = surfaces[type];
+        if (surface != nullptr && surface->w <= kLargestSprite && surface->h <= kLargestSprite) {
+            order.push_back(type);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&surfaces](int a, int b) { return surfaces[a]->h > surfaces[b]->h; });
+    int x = 0;
+    int y = 0;
+    int shelf = 0;
+    for (const int type : order) {
+        const int width = surfaces[type]->w + 2 * kFrame;
+        const int height = surfaces[type]->h + 2 * kFrame;
+        if (x + width > kAtlasWidth) {
+            x = 0;
+            y += shelf;
+            shelf = 0;
+        }
+        places[type].x = x;
+        places[type].y = y;
+        x += width;
+        shelf = std::max(shelf, height);
+    }
+    return y + shelf;
+}
+
+// Copies the image, framed by its own opposite edges, to `place` in the atlas.
+void copyFramed(const SDL_Surface* surface, const Place& place, std::vector<unsigned char>& atlas) {
+    const auto* pixels = static_cast<const unsigned char*>(surface->pixels);
+    const int width = surface->w;
+    const int height = surface->h;
+    for (int row = -kFrame; row < height + kFrame; ++row) {
+        const int sourceRow = (row + height) % height;
+        for (int column = -kFrame; column < width + kFrame; ++column) {
+            const int sourceColumn = (column + width) % width;
+            const size_t from =
+                (static_cast<size_t>(sourceRow) * width + sourceColumn) * kBytesPerPixel;
+            const size_t to = (static_cast<size_t>(place.y + kFrame + row) * kAtlasWidth +
+                               static_cast<size_t>(place.x + kFrame + column)) *
+                              kBytesPerPixel;
+            std::copy(pixels + from, pixels + from + kBytesPerPixel, atlas.begin() + to);
+        }
+    }
+}
+
+// The smallest box, in texel edges from the top-left, that holds every texel
+// that is not fully transparent, grown by one texel on each side (a pixel
+// near the box samples its neighbours too) and kept within the image; ink on
+// an edge keeps the opposite edge in the box.
+// Left, top, right, bottom as fractions of the size; all 0 when nothing shows.
+void measureVisible(const SDL_Surface* surface, float (&box)[4], bool& opaque) {
+    const auto* pixels = static_cast<const unsigned char*>(surface->pixels);
+    int left = surface->w;
+    int top = surface->h;
+    int right = -1;
+    int bottom = -1;
+    opaque = true;
+    for (int row = 0; row < surface->h; ++row) {
+        for (int column = 0; column < surface->w; ++column) {
+            const unsigned char alpha =
+                pixels[(static_cast<size_t>(row) * surface->w + column) * kBytesPerPixel +
+                       kAlphaByte];
+            opaque = opaque && alpha == kFullyOpaque;
+            if (alpha != 0) {
+                left = std::min(left, column);
+                right = std::max(right, column);
+                top = std::min(top, row);
+                bottom = std::max(bottom, row);
+            }
+        }
+    }
+    if (right < 0) {
+        std::fill(box, box + 4, 0.0f);
+        return;
+    }
+    const auto width = static_cast<float>(surface->w);
+    const auto height = static_cast<float>(surface->h);
+    // Filtering wraps around: ink on one edge shows faintly along the other.
+    const int lastColumn = surface->w - 1;
+    const int lastRow = surface->h - 1;
+    const int grownLeft = right == lastColumn ? 0 : std::max(left - 1, 0);
+    const int grownTop = bottom == lastRow ? 0 : std::max(top - 1, 0);
+    const int grownRight = left == 0 ? surface->w : std::min(right + 2, surface->w);
+    const int grownBottom = top == 0 ? surface->h : std::min(bottom + 2, surface->h);
+    box[0] = static_cast<float>(grownLeft) / width;
+    box[1] = static_cast<float>(grownTop) / height;
+    box[2] = static_cast<float>(grownRight) / width;
+    box[3] = static_cast<float>(grownBottom) / height;
+}
+
+// From a to b; exactly a at 0 and exactly b at 1.
+float along(float a, float b, float fraction) {
+    return (1.0f - fraction) * a + fraction * b;
+}
+
 }  // namespace
 
 ImageDrawer* ImageDrawer::getInstance() {
@@ -46,15 +165,50 @@ ImageDrawer* ImageDrawer::getInstance() {
 }
 
 ImageDrawer::ImageDrawer() {
+    SDL_Surface* surfaces[kImageCount] = {};
     for (int type = 0; type < kImageCount; ++type) {
-        int width = 0;
-        int height = 0;
-        if (!uploadTexture(getRW(static_cast<ImageType>(type)), textures[type], width, height)) {
+        surfaces[type] = decodeRgba(getRW(static_cast<ImageType>(type)));
+        if (surfaces[type] == nullptr) {
             std::cout << "Could not load image " << type << std::endl;
             continue;
         }
-        imageSizes[type][0] = static_cast<float>(width);
-        imageSizes[type][1] = static_cast<float>(height);
+        imageSizes[type][0] = static_cast<float>(surfaces[type]->w);
+        imageSizes[type][1] = static_cast<float>(surfaces[type]->h);
+        measureVisible(surfaces[type], visibleBoxes[type], opaque[type]);
+    }
+
+    Place places[kImageCount];
+    const int atlasHeight = powerOfTwoAtLeast(packAtlas(surfaces, places));
+    std::vector<unsigned char> atlas(static_cast<size_t>(kAtlasWidth) * atlasHeight *
+                                     kBytesPerPixel);
+    for (int type = 0; type < kImageCount; ++type) {
+        if (places[type].x >= 0) {
+            copyFramed(surfaces[type], places[type], atlas);
+        }
+    }
+    const unsigned int atlasTexture = uploadPixels(atlas.data(), kAtlasWidth, atlasHeight);
+
+    for (int type = 0; type < kImageCount; ++type) {
+        SDL_Surface* surface = surfaces[type];
+        if (surface == nullptr) {
+            continue;
+        }
+        float* box = textureBoxes[type];
+        if (places[type].x >= 0) {
+            textures[type] = atlasTexture;
+            box[0] = static_cast<float>(places[type].x + kFrame) / kAtlasWidth;
+            box[1] = static_cast<float>(places[type].y + kFrame) / static_cast<float>(atlasHeight);
+            box[2] = static_cast<float>(places[type].x + kFrame + surface->w) / kAtlasWidth;
+            box[3] = static_cast<float>(places[type].y + kFrame + surface->h) /
+                     static_cast<float>(atlasHeight);
+        } else {
+            textures[type] = uploadPixels(surface->pixels, surface->w, surface->h);
+            box[0] = 0.0f;
+            box[1] = 0.0f;
+            box[2] = 1.0f;
+            box[3] = 1.0f;
+        }
+        SDL_FreeSurface(surface);
     }
 }
 
@@ -70,6 +224,15 @@ void ImageDrawer::setScreenDimensions(float width, float height) {
     screenHeight = height;
 }
 
+void ImageDrawer::beginBatch() {
+    batching = true;
+}
+
+void ImageDrawer::endBatch() {
+    batching = false;
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 void ImageDrawer::drawImage(ImageType type, float x, float y, float scaleX, float scaleY, float red,
                             float green, float blue, float alpha) {
     const float s = screenWidth * (1.0f / kLogicalWidth);
@@ -77,29 +240,54 @@ void ImageDrawer::drawImage(ImageType type, float x, float y, float scaleX, floa
     const float scaledWidth = imageSizes[type][0] * s;
     const float scaledHeight = imageSizes[type][1] * s;
 
-    glPushMatrix();
-    // Moving by half the scaled size puts the quad's centre where the image's
-    // centre is at natural size, so scaling acts about that centre.
-    glTranslatef(scaledWidth / 2, scaledHeight / 2, 1);
-    glColor4f(red, green, blue, alpha);
-    glBindTexture(GL_TEXTURE_2D, textures[type]);
-
+    // The whole image's corners. Moving by half the scaled size puts the
+    // centre where the image's centre is at natural size, so scaling acts
+    // about that centre; the sums are made in the order the model-view
+    // translation made them, so that the edges fall on the same pixels.
     const float cx = x * s;
     const float cy = y * sy;
     const float halfWidth = scaledWidth * scaleX / 2;
     const float halfHeight = scaledHeight * scaleY / 2;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 1);
-    glVertex2f(cx - halfWidth, cy - halfHeight);
-    glTexCoord2f(1, 1);
-    glVertex2f(cx + halfWidth, cy - halfHeight);
-    glTexCoord2f(1, 0);
-    glVertex2f(cx + halfWidth, cy + halfHeight);
-    glTexCoord2f(0, 0);
-    glVertex2f(cx - halfWidth, cy + halfHeight);
-    glEnd();
+    const float imageLeft = (cx - halfWidth) + scaledWidth / 2;
+    const float imageRight = (cx + halfWidth) + scaledWidth / 2;
+    const float imageTop = (cy + halfHeight) + scaledHeight / 2;
+    const float imageBottom = (cy - halfHeight) + scaledHeight / 2;
 
-    glBindTexture(GL_TEXTURE_2D, 0);
+    // The visible part, and the same part of the texture.
+    const float* part = visibleBoxes[type];
+    const float* texture = textureBoxes[type];
+    const float left = along(imageLeft, imageRight, part[0]);
+    const float right = along(imageLeft, imageRight, part[2]);
+    const float top = along(imageTop, imageBottom, part[1]);
+    const float bottom = along(imageTop, imageBottom, part[3]);
+    const float sLeft = along(texture[0], texture[2], part[0]);
+    const float sRight = along(texture[0], texture[2], part[2]);
+    const float tTop = along(texture[1], texture[3], part[1]);
+    const float tBottom = along(texture[1], texture[3], part[3]);
+
+    // An opaque image drawn unfaded covers what is below it whatever the
+    // blending; without it the renderer need not read the pixels below.
+    const bool solid = opaque[type] && alpha >= 1.0f;
+    if (solid) {
+        glDisable(GL_BLEND);
+    }
+    glColor4f(red, green, blue, alpha);
+    glBindTexture(GL_TEXTURE_2D, textures[type]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(sLeft, tBottom);
+    glVertex2f(left, bottom);
+    glTexCoord2f(sRight, tBottom);
+    glVertex2f(right, bottom);
+    glTexCoord2f(sRight, tTop);
+    glVertex2f(right, top);
+    glTexCoord2f(sLeft, tTop);
+    glVertex2f(left, top);
+    glEnd();
+    if (solid) {
+        glEnable(GL_BLEND);
+    }
+    if (!batching) {
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
     glColor4f(1, 1, 1, 1);
-    glPopMatrix();
 }

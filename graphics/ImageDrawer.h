@@ -46,22 +46,41 @@ class ImageDrawer {
     // negative scale mirrors); red, green, blue and alpha multiply the texture.
     // Both sides scale with the width ratio, so images keep their aspect; only
     // the vertical position follows the height ratio. Leaves the colour white,
-    // no texture bound and the model-view matrix as it was.
+    // no texture bound (except within a batch) and the model-view matrix as it
+    // was. Only the part of the image that is not fully transparent is sent
+    // to OpenGL, with the texture coordinates of that part.
     void drawImage(ImageType type, float x, float y, float scaleX, float scaleY, float red,
                    float green, float blue, float alpha);
+
+    // Between beginBatch() and endBatch() draws leave their texture bound, so
+    // that the renderer can take a run of sprites as one; endBatch() unbinds.
+    // A caller that binds textures of its own in between needs no care.
+    void beginBatch();
+    void endBatch();
 
     // A read-only stream over the embedded PNG of `type`; any value outside
     // the enumeration gives the figure's stream.
     static SDL_RWops* getRW(ImageType type);
 
+    // The texture of each image: the small ones share one (the atlas).
     unsigned int textures[kImageCount] = {};
     float imageSizes[kImageCount][2] = {};
+    // Where the whole image lies in its texture: s and t of its top-left and
+    // bottom-right corners (the top row of the PNG at the smaller t).
+    float textureBoxes[kImageCount][4] = {};
+    // The part drawn: left, top, right and bottom edges as fractions of the
+    // image's width and height, from its top-left corner.
+    float visibleBoxes[kImageCount][4] = {};
+    // Every pixel fully opaque: drawn unfaded, such an image needs no blending.
+    bool opaque[kImageCount] = {};
     float screenWidth = 1024.0f;
     float screenHeight = 768.0f;
 
   private:
     ImageDrawer();
     ~ImageDrawer() = default;
+
+    bool batching = false;
 };
 
 #endif

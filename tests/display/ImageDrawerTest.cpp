@@ -4,7 +4,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "tests/support/GlFeedback.h"
@@ -14,9 +16,48 @@ namespace {
 
 constexpr float kExact = 1e-3f;
 
+// Where the edges of the whole image land in window pixels. Only the visible
+// part of an image is drawn, so they are found from the texture coordinates
+// that the drawn vertices carry, which follow the position linearly.
+struct ImageFrame {
+    float leftEdgeX, rightEdgeX, topEdgeY, bottomEdgeY;
+};
+
+ImageFrame imageFrame(ImageDrawer::ImageType type, const std::vector<FeedbackPolygon>& polygons) {
+    const float* texture = ImageDrawer::getInstance()->textureBoxes[type];
+    std::vector<FeedbackVertex> vertices;
+    for (const FeedbackPolygon& polygon : polygons) {
+        vertices.insert(vertices.end(), polygon.begin(), polygon.end());
+    }
+    EXPECT_FALSE(vertices.empty());
+    FeedbackVertex first = vertices.empty() ? FeedbackVertex{} : vertices.front();
+    FeedbackVertex acrossS = first;
+    FeedbackVertex acrossT = first;
+    for (const FeedbackVertex& vertex : vertices) {
+        if (std::fabs(vertex.s - first.s) > std::fabs(acrossS.s - first.s)) {
+            acrossS = vertex;
+        }
+        if (std::fabs(vertex.t - first.t) > std::fabs(acrossT.t - first.t)) {
+            acrossT = vertex;
+        }
+    }
+    auto xAt = [&](float s) {
+        return first.x + (acrossS.x - first.x) * (s - first.s) / (acrossS.s - first.s);
+    };
+    auto yAt = [&](float t) {
+        return first.y + (acrossT.y - first.y) * (t - first.t) / (acrossT.t - first.t);
+    };
+    return {xAt(texture[0]), xAt(texture[2]), yAt(texture[1]), yAt(texture[3])};
+}
+
 FeedbackBox drawnBox(ImageDrawer::ImageType type, float x, float y, float scaleX, float scaleY) {
-    return boundingBox(capturePolygons(
-        [&] { ImageDrawer::getInstance()->drawImage(type, x, y, scaleX, scaleY, 1, 1, 1, 1); }));
+    const ImageFrame frame = imageFrame(type, capturePolygons([&] {
+                                            ImageDrawer::getInstance()->drawImage(
+                                                type, x, y, scaleX, scaleY, 1, 1, 1, 1);
+                                        }));
+    return {
+        std::min(frame.leftEdgeX, frame.rightEdgeX), std::min(frame.topEdgeY, frame.bottomEdgeY),
+        std::max(frame.leftEdgeX, frame.rightEdgeX), std::max(frame.topEdgeY, frame.bottomEdgeY)};
 }
 
 void expectBox(const FeedbackBox& box, float left, float right, float bottom, float top) {
@@ -89,14 +130,14 @@ TEST(ImageDrawer, ScalingActsAboutTheNaturalCentreAndMirrors) {
         ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageBullet, 400, 400, -1, 1, 1, 1, 1,
                                               1);
     });
-    expectBox(boundingBox(mirrored), 400.0f, 432.0f, 400.0f, 432.0f);
-    for (const FeedbackPolygon& polygon : mirrored) {
-        for (const FeedbackVertex& vertex : polygon) {
-            EXPECT_NEAR(vertex.s, vertex.x > 416 ? 0.0f : 1.0f, kExact);
-            EXPECT_NEAR(vertex.t, vertex.y > 416 ? 0.0f : 1.0f, kExact)
-                << "top row of the PNG on top";
-        }
-    }
+    const ImageFrame frame = imageFrame(ImageDrawer::ImageBullet, mirrored);
+    EXPECT_NEAR(frame.leftEdgeX, 432.0f, kExact);
+    EXPECT_NEAR(frame.rightEdgeX, 400.0f, kExact);
+    EXPECT_NEAR(frame.topEdgeY, 432.0f, kExact) << "top row of the PNG on top";
+    EXPECT_NEAR(frame.bottomEdgeY, 400.0f, kExact);
+    const FeedbackBox drawn = boundingBox(mirrored);
+    EXPECT_GE(drawn.left, 400.0f - kExact);
+    EXPECT_LE(drawn.right, 432.0f + kExact);
 }
 
 TEST(ImageDrawer, TheMirroredBulletFliesHeadFirstToTheRight) {

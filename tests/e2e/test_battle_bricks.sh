@@ -4,8 +4,10 @@
 # walls where it stands, and a brick disappears once it has stopped a bullet.
 #
 # Eight fighters a side keep bullets flying at many heights. Nobody fires in a
-# battle's first 60 frames, which is when the bricks are laid; should the
-# player's person be shot all the same, the game is started again, up to
+# battle's first 60 frames (a second at the game's pace) and no bullet reaches
+# the walls in the 60 after, which is when the bricks are laid, so the keys
+# follow each other closely; should the player's person be shot all the same,
+# or a brick be taken before it is seen, the game is started again, up to
 # three times. Everything is read from screenshots compared with each other,
 # so the checks hold whatever the art looks like.
 . "$(dirname "$0")/lib.sh"
@@ -35,7 +37,7 @@ tap_key() {
     xdotool keydown "$1"
     sleep 0.05
     xdotool keyup "$1"
-    sleep 0.3
+    sleep "${2:-0.3}"
 }
 
 # The rows (from the top) where the band differs clearly between two
@@ -83,10 +85,10 @@ play_battle() {
     # The field before any brick and before the first shot.
     screenshot "$WORK/base.png"
 
-    hold_key Down 0.2
-    tap_key z
-    hold_key Up 0.4
-    tap_key x
+    hold_key Down 0.15
+    tap_key z 0.1
+    hold_key Up 0.3
+    tap_key x 0.1
     screenshot "$WORK/bricks.png"
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended during the battle"
 

@@ -1,0 +1,50 @@
+#include "app/FrameLimiter.h"
+
+#include <chrono>
+#include <thread>
+#include <utility>
+
+namespace {
+constexpr std::int64_t kNanosecondsPerSecond = 1000000000;
+}  // namespace
+
+FrameLimiter::FrameLimiter()
+    : FrameLimiter(
+          [] {
+              return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::steady_clock::now().time_since_epoch())
+                  .count();
+          },
+          [](std::int64_t nanoseconds) {
+              std::this_thread::sleep_for(std::chrono::nanoseconds(nanoseconds));
+          }) {}
+
+FrameLimiter::FrameLimiter(Clock clock, Sleep sleep)
+    : clock(std::move(clock)), sleep(std::move(sleep)) {}
+
+std::int64_t FrameLimiter::dueTime(std::int64_t frame) const {
+    // Counted from the start each time, so that 1/60 s never drifts by rounding.
+    return scheduleStart + frame * kNanosecondsPerSecond / kFramesPerSecond;
+}
+
+void FrameLimiter::frameShown() {
+    const std::int64_t now = clock();
+    if (!started) {
+        // The first frame is shown now: the schedule starts with it.
+        started = true;
+        scheduleStart = now;
+        framesShown = 0;
+    }
+    ++framesShown;
+    const std::int64_t due = dueTime(framesShown);
+    if (now - due > dueTime(kMostFramesBehind) - scheduleStart) {
+        // Far behind (a stall, a slow machine): no burst of catch-up frames,
+        // the next frame starts now and the schedule with it.
+        scheduleStart = now;
+        framesShown = 0;
+        return;
+    }
+    if (due > now) {
+        sleep(due - now);
+    }
+}
