@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_BRICKART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_BRICKART_H
 
 #include <cairo.h>
 
@@ -16,3 +17,5 @@ void drawBrick(cairo_t* cr);
 RgbaImage paint();
 
 }  // namespace brick_art
+
+#endif

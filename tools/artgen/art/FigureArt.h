@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_FIGUREART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_FIGUREART_H
 
 #include <cairo.h>
 
@@ -21,3 +22,5 @@ RgbaImage paintGuy();
 RgbaImage paintFighter();
 
 }  // namespace figure_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_GLYPHART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_GLYPHART_H
 
 #include <string>
 #include <vector>
@@ -24,3 +25,5 @@ std::vector<Glyph> allGlyphs();
 RgbaImage paint(const Glyph& glyph);
 
 }  // namespace glyph_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_ICONART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_ICONART_H
 
 #include "image/RgbaImage.h"
 
@@ -15,3 +16,5 @@ constexpr int sizes[] = {16, 32, 48, 64, 128, 256};
 RgbaImage paint(int size);
 
 }  // namespace icon_art
+
+#endif

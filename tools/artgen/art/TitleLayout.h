@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_TITLELAYOUT_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_TITLELAYOUT_H
 
 #include "image/PixelBox.h"
 
@@ -38,3 +39,5 @@ constexpr double highScoreCell = 34.0;
 constexpr double glyphCell = 64.0;
 
 }  // namespace title_layout
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_PIXELBOX_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_PIXELBOX_H
 
 // An inclusive rectangle of pixel columns and rows, counted from the top-left
 // pixel of an image. An empty box (no pixel at all) has right < left.
@@ -40,3 +41,5 @@ inline void PixelBox::include(int column, int row) {
     if (row > bottom)
         bottom = row;
 }
+
+#endif

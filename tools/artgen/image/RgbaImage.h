@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBAIMAGE_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBAIMAGE_H
 
 #include <cstdint>
 #include <vector>
@@ -51,3 +52,5 @@ PixelBox RgbaImage::boxWhere(const PixelBox& area, Predicate predicate) const {
                 found.include(column, row);
     return found;
 }
+
+#endif

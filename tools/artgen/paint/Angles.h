@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_ANGLES_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_ANGLES_H
 
 // Angles for cairo's arcs and rotations, in radians. (M_PI is not part of
 // standard C++.)
@@ -13,3 +14,5 @@ constexpr double fromDegrees(double degrees) {
 }
 
 }  // namespace angles
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_PALETTE_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_PALETTE_H
 
 #include "paint/Colour.h"
 
@@ -45,3 +46,5 @@ constexpr Colour checkerDark = Colour::bytes(146, 146, 146);
 constexpr Colour sheetBackground = Colour::bytes(222, 222, 218);
 
 }  // namespace palette
+
+#endif

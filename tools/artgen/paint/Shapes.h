@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_SHAPES_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_SHAPES_H
 
 #include <cairo.h>
 
@@ -32,3 +33,5 @@ void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth);
 void outlineAndFillTranslucent(cairo_t* cr, const Colour& fill, double outlineWidth);
 
 }  // namespace shapes
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_STYLE_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_STYLE_H
 
 // Measures shared by all pictures, in image pixels at natural size.
 namespace style {
@@ -12,3 +13,5 @@ constexpr double outline = 4.0;
 constexpr double edgeInset = 0.25;
 
 }  // namespace style
+
+#endif

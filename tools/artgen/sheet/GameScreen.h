@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_SHEET_GAMESCREEN_H
+#define TRUCEWARD_TOOLS_ARTGEN_SHEET_GAMESCREEN_H
 
 #include <functional>
 #include <string>
@@ -33,3 +34,5 @@ class GameScreen {
     Canvas canvas;
     GlyphSource glyphFor;
 };
+
+#endif

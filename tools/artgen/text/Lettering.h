@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_TEXT_LETTERING_H
+#define TRUCEWARD_TOOLS_ARTGEN_TEXT_LETTERING_H
 
 #include <cairo.h>
 
@@ -26,3 +27,5 @@ class Lettering {
     static void paint(cairo_t* cr, const std::string& text, const Bounds& target,
                       double outlineWidth, PathFit::Mode mode, const Colour& fill);
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDFILES_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDFILES_H
 
 // The files the game loads, the seeds they are made from, and the limits
 // they must keep. The generator and the checker both work from this list.
@@ -54,3 +55,5 @@ struct SoundFiles {
     static constexpr float effectQuality = 0.6f;
     static constexpr float musicQuality = 0.4f;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDGENERATOR_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDGENERATOR_H
 
 #include <ostream>
 #include <string>
@@ -26,3 +27,5 @@ class SoundGenerator {
   private:
     std::ostream& log;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_BRICKPUFFSYNTH_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_BRICKPUFFSYNTH_H
 
 #include <cstdint>
 #include <vector>
@@ -11,3 +12,5 @@ class BrickPuffSynth {
     // Samples in [-1, 1], starting and ending at silence.
     static std::vector<float> render(std::uint64_t seed);
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_DYINGCRYSYNTH_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_DYINGCRYSYNTH_H
 
 #include <cstdint>
 #include <vector>
@@ -12,3 +13,5 @@ class DyingCrySynth {
     // Samples in [-1, 1], starting and ending at silence.
     static std::vector<float> render(std::uint64_t seed);
 };
+
+#endif

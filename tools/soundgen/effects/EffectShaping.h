@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_EFFECTSHAPING_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_EFFECTSHAPING_H
 
 #include <vector>
 
@@ -14,3 +15,5 @@ class EffectShaping {
     static constexpr double fadeInSeconds = 0.0005;
     static constexpr double fadeOutSeconds = 0.03;
 };
+
+#endif

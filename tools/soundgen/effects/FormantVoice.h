@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_FORMANTVOICE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_FORMANTVOICE_H
 
 #include <complex>
 #include <cstdint>
@@ -39,3 +40,5 @@ class FormantVoice {
     static constexpr int breathBandCount = 3;
     Biquad breathBands[breathBandCount];
 };
+
+#endif

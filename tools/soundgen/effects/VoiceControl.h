@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_VOICECONTROL_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_VOICECONTROL_H
 
 // The settings of a synthetic voice for one sample: what the larynx does
 // (pitch, loudness, breath, roughness, brightness) and the shape of the
@@ -22,3 +23,5 @@ struct VoiceControl {
     double formants[formantCount] = {700, 1200, 2500, 3500, 4500};
     double bandwidths[formantCount] = {90, 110, 160, 250, 300};
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_DRUMPATTERN_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_DRUMPATTERN_H
 
 #include <string>
 #include <vector>
@@ -23,3 +24,5 @@ class DrumPattern {
     // Number of steps in a pattern.
     static int steps(const std::string& pattern);
 };
+
+#endif

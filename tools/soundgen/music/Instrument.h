@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_INSTRUMENT_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_INSTRUMENT_H
 
 #include <vector>
 
@@ -16,3 +17,5 @@ class Instrument {
 
     virtual std::vector<float> play(const NotePlay& note) const = 0;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_MUSICRENDERER_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_MUSICRENDERER_H
 
 #include <cstdint>
 
@@ -22,3 +23,5 @@ class MusicRenderer {
     // Frequency in Hz of a MIDI pitch (A4 = 69 = 440 Hz, equal temperament).
     static double frequencyOf(int pitch);
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORE_H
 
 #include <vector>
 
@@ -35,3 +36,5 @@ class Score {
 
     std::vector<Part> partList;
 };
+
+#endif
