@@ -49,8 +49,9 @@ std::vector<Piece> images() {
 
 std::vector<Piece> glyphs() {
     std::vector<Piece> pieces;
-    for (const glyph_art::Glyph& glyph : glyph_art::allGlyphs())
+    for (const glyph_art::Glyph& glyph : glyph_art::allGlyphs()) {
         pieces.push_back({glyph.name, [glyph] { return glyph_art::paint(glyph); }});
+    }
     return pieces;
 }
 

@@ -54,8 +54,9 @@ void paintLetter(cairo_t* cr, const std::string& text) {
     const Bounds own = PathFit::measure(cr, Lettering::textPath(text));
     double sx = scale * widening;
     double sy = scale;
-    if (own.width() * sx > room.width())
+    if (own.width() * sx > room.width()) {
         sx = room.width() / own.width();
+    }
     double dy = baseline;
     // Overshooting rounds and tails are pulled back inside the box.
     if (own.height() * sy > room.height()) {
@@ -80,11 +81,13 @@ void paintMark(cairo_t* cr, const std::string& text, const PixelBox& box, PathFi
 
 std::vector<Glyph> allGlyphs() {
     std::vector<Glyph> glyphs;
-    for (char digit = '0'; digit <= '9'; ++digit)
+    for (char digit = '0'; digit <= '9'; ++digit) {
         glyphs.push_back({std::string("font") + digit, std::string(1, digit)});
-    for (char letter = 'a'; letter <= 'z'; ++letter)
+    }
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
         glyphs.push_back(
             {std::string("font") + letter, std::string(1, static_cast<char>(letter - 'a' + 'A'))});
+    }
     glyphs.push_back({"fontperiod", "."});
     glyphs.push_back({"fontcomma", ","});
     glyphs.push_back({"fontexclaim", "!"});
@@ -95,16 +98,17 @@ std::vector<Glyph> allGlyphs() {
 RgbaImage paint(const Glyph& glyph) {
     Canvas canvas(cellSize, cellSize);
     cairo_t* cr = canvas.context();
-    if (glyph.character == ".")
+    if (glyph.character == ".") {
         paintMark(cr, glyph.character, fullStopBox, PathFit::Mode::Stretch);
-    else if (glyph.character == ",")
+    } else if (glyph.character == ",") {
         paintMark(cr, glyph.character, commaBox, PathFit::Mode::KeepAspect);
-    else if (glyph.character == "-")
+    } else if (glyph.character == "-") {
         paintMark(cr, glyph.character, minusBox, PathFit::Mode::Stretch);
-    else if (glyph.character == "!")
+    } else if (glyph.character == "!") {
         paintMark(cr, glyph.character, exclamationBox, PathFit::Mode::Stretch);
-    else
+    } else {
         paintLetter(cr, glyph.character);
+    }
     return canvas.snapshot();
 }
 

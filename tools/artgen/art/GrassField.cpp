@@ -31,7 +31,7 @@ RgbaImage paint(int width, int height, int originColumn, int originRow) {
     const ValueNoise mottle(mottleSeed);
     const ValueNoise tufts(tuftSeed);
     RgbaImage image(width, height);
-    for (int row = 0; row < height; ++row)
+    for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const double x = column + originColumn;
             const double y = row + originRow;
@@ -43,6 +43,7 @@ RgbaImage paint(int width, int height, int originColumn, int originRow) {
                 column, row,
                 Rgba{Colour::toByte(tone.r), Colour::toByte(tone.g), Colour::toByte(tone.b), 255});
         }
+    }
     return image;
 }
 

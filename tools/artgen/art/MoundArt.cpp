@@ -31,8 +31,9 @@ double smoothstep(double edge0, double edge1, double x) {
 // One column of a band spanning [left, right): its colour and opacity.
 Rgba bandColumn(double x, double left, double right) {
     const double t = (x - left) / (right - left);
-    if (t <= 0.0 || t >= 1.0)
+    if (t <= 0.0 || t >= 1.0) {
         return Rgba{};
+    }
     const double opacity =
         peakOpacity * smoothstep(0.0, edgeShare, t) * smoothstep(0.0, edgeShare, 1.0 - t);
     // Light peaks on the left slope just before the crest and falls off
@@ -47,8 +48,9 @@ RgbaImage paintBand(int size, double left, double right) {
     RgbaImage image(size, size);
     for (int column = 0; column < size; ++column) {
         const Rgba colour = bandColumn(column + 0.5, left, right);
-        for (int row = 0; row < size; ++row)
+        for (int row = 0; row < size; ++row) {
             image.set(column, row, colour);
+        }
     }
     return image;
 }

@@ -31,10 +31,11 @@ void starPath(cairo_t* cr, const double* tips, const double* valleys, double sca
         const double valleyAngle = tipAngle + angles::pi / spikes;
         const double tip = tips[i] * scale;
         const double valley = valleys[i] * scale;
-        if (i == 0)
+        if (i == 0) {
             cairo_move_to(cr, centre + tip * std::cos(tipAngle), centre + tip * std::sin(tipAngle));
-        else
+        } else {
             cairo_line_to(cr, centre + tip * std::cos(tipAngle), centre + tip * std::sin(tipAngle));
+        }
         cairo_line_to(cr, centre + valley * std::cos(valleyAngle),
                       centre + valley * std::sin(valleyAngle));
     }

@@ -33,8 +33,9 @@ constexpr double grainDepth = 0.12;
 // Coverage of one puff at a point: 1 well inside, easing to 0 at its edge.
 double puffCoverage(const Puff& puff, double x, double y) {
     const double d = std::hypot(x - puff.x, y - puff.y) / puff.radius;
-    if (d >= 1.0)
+    if (d >= 1.0) {
         return 0.0;
+    }
     const double t = std::min(1.0, (1.0 - d) / edgeSoftness);
     return t * t * (3.0 - 2.0 * t);
 }
@@ -44,7 +45,7 @@ double puffCoverage(const Puff& puff, double x, double y) {
 RgbaImage paint() {
     const ValueNoise grain(grainSeed);
     RgbaImage image(size, size);
-    for (int row = 0; row < size; ++row)
+    for (int row = 0; row < size; ++row) {
         for (int column = 0; column < size; ++column) {
             const double x = column + 0.5;
             const double y = row + 0.5;
@@ -52,21 +53,24 @@ RgbaImage paint() {
             double light = 0.0;
             for (const Puff& puff : puffs) {
                 const double c = puffCoverage(puff, x, y);
-                if (c > cover)
+                if (c > cover) {
                     cover = c;
+                }
                 // Each puff is lit on its upper left.
                 const double dx = (x - puff.x) / puff.radius;
                 const double dy = (y - puff.y) / puff.radius;
                 light = std::max(light, c * (0.5 - 0.35 * (dx + dy)));
             }
-            if (cover <= 0.0)
+            if (cover <= 0.0) {
                 continue;
+            }
             const double texture = 1.0 - grainDepth * grain.sample(x / grainSize, y / grainSize);
             const double tone = 1.0 - shadeDepth * (1.0 - std::clamp(light, 0.0, 1.0));
             const std::uint8_t level = Colour::toByte(tone);
             image.set(column, row,
                       Rgba{level, level, level, Colour::toByte(maxOpacity * cover * texture)});
         }
+    }
     return image;
 }
 

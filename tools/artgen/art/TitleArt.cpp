@@ -139,8 +139,9 @@ RgbaImage paint() {
     paintFigures(cr);
     paintPanel(cr);
     for (const PixelBox& slot :
-         {leftCiviliansSlot, rightCiviliansSlot, leftFightersSlot, rightFightersSlot})
+         {leftCiviliansSlot, rightCiviliansSlot, leftFightersSlot, rightFightersSlot}) {
         paintSlot(cr, slot);
+    }
     paintLabel(cr, "LEFT CIVILIANS:", leftCiviliansLabel, numberCell);
     paintLabel(cr, "RIGHT CIVILIANS:", rightCiviliansLabel, numberCell);
     paintLabel(cr, "LEFT FIGHTERS:", leftFightersLabel, numberCell);

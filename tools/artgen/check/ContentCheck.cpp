@@ -43,16 +43,18 @@ void bullet(const RgbaImage& image, CheckReport& report) {
     long rightWeight = 0;
     int yellow = 0;
     int opaque = 0;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             (column < image.width() / 2 ? leftWeight : rightWeight) += p.a;
             if (p.a > 127) {
                 ++opaque;
-                if (yellowish(p))
+                if (yellowish(p)) {
                     ++yellow;
+                }
             }
         }
+    }
     report.expect(leftWeight > rightWeight, "bullet", "its head is not on the left");
     // Its white-hot glint aside, the slug and its glow are yellow.
     report.expect(opaque > 0 && yellow * 10 >= opaque * 6, "bullet", "is not yellow");
@@ -64,26 +66,30 @@ void shotBang(const RgbaImage& image, CheckReport& report) {
                   "has no red core");
     int yellow = 0;
     int opaque = 0;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             if (p.a > 127) {
                 ++opaque;
-                if (yellowish(p))
+                if (yellowish(p)) {
                     ++yellow;
+                }
             }
         }
+    }
     report.expect(opaque > 0 && yellow * 2 > opaque, "shotbang", "is not mostly yellow");
 }
 
 void alertCircle(const RgbaImage& image, CheckReport& report) {
     bool white = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250))
+            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250)) {
                 white = false;
+            }
         }
+    }
     report.expect(white, "alertcircle", "is not white, so tinting it would not give its colour");
     report.expect(image.at(image.width() / 2, image.height() / 2).a == 0, "alertcircle",
                   "is not a ring: its centre is not clear");
@@ -91,21 +97,25 @@ void alertCircle(const RgbaImage& image, CheckReport& report) {
 
 void smoke(const RgbaImage& image, CheckReport& report) {
     bool whitish = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && (!greyish(p, 2) || p.r < 200))
+            if (p.a > 0 && (!greyish(p, 2) || p.r < 200)) {
                 whitish = false;
+            }
         }
+    }
     report.expect(whitish, "smokepff", "is not a white cloud");
     report.expect(image.maxAlpha() > 127, "smokepff", "is too faint to be seen");
 }
 
 void mound(const RgbaImage& image, const std::string& file, CheckReport& report) {
     Rgba densest;
-    for (int column = 0; column < image.width(); ++column)
-        if (image.at(column, 0).a > densest.a)
+    for (int column = 0; column < image.width(); ++column) {
+        if (image.at(column, 0).a > densest.a) {
             densest = image.at(column, 0);
+        }
+    }
     report.expect(densest.a > 0 && densest.g > densest.r && densest.g > densest.b, file,
                   "is not a green band");
 }
@@ -120,13 +130,15 @@ void pointer(const RgbaImage& image, CheckReport& report) {
     // The tip is the solid pixel furthest up and to the left.
     int bestColumn = -1;
     int bestRow = -1;
-    for (int row = 0; row < image.height(); ++row)
-        for (int column = 0; column < image.width(); ++column)
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
             if (image.at(column, row).a > 127 &&
                 (bestColumn < 0 || column + row < bestColumn + bestRow)) {
                 bestColumn = column;
                 bestRow = row;
             }
+        }
+    }
     const int tipColumn = 10;
     const int tipRow = 8;
     report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= tipSlack &&
@@ -145,12 +157,14 @@ void pointer(const RgbaImage& image, CheckReport& report) {
 
 void glyph(const RgbaImage& image, const std::string& file, CheckReport& report) {
     bool grey = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && !greyish(p, 1))
+            if (p.a > 0 && !greyish(p, 1)) {
                 grey = false;
+            }
         }
+    }
     report.expect(grey, file, "is not white lettering: it has colour");
     report.expect(!image.boxWhere(whole(image), isWhite).isEmpty(), file, "has no white in it");
 }

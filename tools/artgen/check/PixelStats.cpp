@@ -16,7 +16,7 @@ double luminance(Rgba p) {
 Mean meanOver(const RgbaImage& image, const PixelBox& box) {
     Mean mean;
     const double count = static_cast<double>(box.width()) * box.height();
-    for (int row = box.top; row <= box.bottom; ++row)
+    for (int row = box.top; row <= box.bottom; ++row) {
         for (int column = box.left; column <= box.right; ++column) {
             const Rgba p = image.at(column, row);
             mean.r += p.r / count;
@@ -24,17 +24,19 @@ Mean meanOver(const RgbaImage& image, const PixelBox& box) {
             mean.b += p.b / count;
             mean.luminance += luminance(p) / count;
         }
+    }
     return mean;
 }
 
 double luminanceSpread(const RgbaImage& image, const PixelBox& box) {
     const double mean = meanOver(image, box).luminance;
     double sum = 0.0;
-    for (int row = box.top; row <= box.bottom; ++row)
+    for (int row = box.top; row <= box.bottom; ++row) {
         for (int column = box.left; column <= box.right; ++column) {
             const double d = luminance(image.at(column, row)) - mean;
             sum += d * d;
         }
+    }
     return std::sqrt(sum / (static_cast<double>(box.width()) * box.height()));
 }
 
@@ -47,8 +49,9 @@ bool isInk(Rgba p) {
 }
 
 std::string describe(const PixelBox& box) {
-    if (box.isEmpty())
+    if (box.isEmpty()) {
         return "nothing";
+    }
     return "columns " + std::to_string(box.left) + ".." + std::to_string(box.right) + ", rows " +
            std::to_string(box.top) + ".." + std::to_string(box.bottom);
 }

@@ -86,10 +86,12 @@ std::vector<PictureRule> images() {
 
 std::vector<PictureRule> glyphs() {
     std::vector<PictureRule> rules;
-    for (char digit = '0'; digit <= '9'; ++digit)
+    for (char digit = '0'; digit <= '9'; ++digit) {
         rules.push_back(glyph(std::string("font") + digit, letterBox, true, letterSlack));
-    for (char letter = 'a'; letter <= 'z'; ++letter)
+    }
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
         rules.push_back(glyph(std::string("font") + letter, letterBox, true, letterSlack));
+    }
     rules.push_back(glyph("fontperiod", PixelBox{25, 45, 38, 59}, false, 1));
     // The comma's columns are not stated; it keeps the letters' margins.
     rules.push_back(glyph("fontcomma", PixelBox{3, 44, 60, 62}, true, 1));

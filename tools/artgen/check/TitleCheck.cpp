@@ -53,16 +53,20 @@ const PixelBox grassBeside{10, 450, 90, 650};
 const PixelBox panelInside{130, 600, 330, 680};
 
 bool whiteOutsideLettering(const RgbaImage& title) {
-    for (int row = 0; row < title.height(); ++row)
+    for (int row = 0; row < title.height(); ++row) {
         for (int column = 0; column < title.width(); ++column) {
-            if (!isWhite(title.at(column, row)))
+            if (!isWhite(title.at(column, row))) {
                 continue;
+            }
             bool allowed = false;
-            for (const Lettered& l : lettered)
+            for (const Lettered& l : lettered) {
                 allowed = allowed || l.box.contains(column, row);
-            if (!allowed)
+            }
+            if (!allowed) {
                 return true;
+            }
         }
+    }
     return false;
 }
 
@@ -75,12 +79,14 @@ bool reachesEdges(const PixelBox& white, const PixelBox& box, int slack) {
 double meanWhiteRow(const RgbaImage& title, const PixelBox& band) {
     double sum = 0.0;
     int count = 0;
-    for (int row = band.top; row <= band.bottom; ++row)
-        for (int column = band.left; column <= band.right; ++column)
+    for (int row = band.top; row <= band.bottom; ++row) {
+        for (int column = band.left; column <= band.right; ++column) {
             if (isWhite(title.at(column, row))) {
                 sum += row;
                 ++count;
             }
+        }
+    }
     return count ? sum / count : 0.0;
 }
 
@@ -91,8 +97,9 @@ bool inkWithin(const RgbaImage& title, const PixelBox& area) {
 }  // namespace
 
 void layout(const RgbaImage& title, CheckReport& report) {
-    if (title.width() != 1024 || title.height() != 1024)
+    if (title.width() != 1024 || title.height() != 1024) {
         return;
+    }
     report.expect(!whiteOutsideLettering(title), file,
                   "has white outside the lettering and labels, where numbers and buttons go");
     for (const Lettered& l : lettered) {
@@ -110,9 +117,10 @@ void layout(const RgbaImage& title, CheckReport& report) {
         meanWhiteRow(title, PixelBox{words.right - fifth, words.top, words.right, words.bottom});
     report.expect(rightRow < leftRow - 10.0, file, "title lettering does not slant upwards");
 
-    for (const PixelBox& cells : numberCells)
+    for (const PixelBox& cells : numberCells) {
         report.expect(pixel_stats::meanOver(title, cells).luminance < darkBehindNumbers, file,
                       "not dark behind the numbers at " + describe(cells));
+    }
 
     const double grass = pixel_stats::meanOver(title, grassBeside).luminance;
     const double inside = pixel_stats::meanOver(title, panelInside).luminance;

@@ -32,14 +32,18 @@ inline void PixelBox::include(int column, int row) {
         top = bottom = row;
         return;
     }
-    if (column < left)
+    if (column < left) {
         left = column;
-    if (column > right)
+    }
+    if (column > right) {
         right = column;
-    if (row < top)
+    }
+    if (row < top) {
         top = row;
-    if (row > bottom)
+    }
+    if (row > bottom) {
         bottom = row;
+    }
 }
 
 #endif

@@ -46,10 +46,13 @@ class RgbaImage {
 template <typename Predicate>
 PixelBox RgbaImage::boxWhere(const PixelBox& area, Predicate predicate) const {
     PixelBox found;
-    for (int row = area.top; row <= area.bottom; ++row)
-        for (int column = area.left; column <= area.right; ++column)
-            if (predicate(at(column, row)))
+    for (int row = area.top; row <= area.bottom; ++row) {
+        for (int column = area.left; column <= area.right; ++column) {
+            if (predicate(at(column, row))) {
                 found.include(column, row);
+            }
+        }
+    }
     return found;
 }
 

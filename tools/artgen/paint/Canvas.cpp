@@ -14,8 +14,9 @@ std::uint32_t premultiply(std::uint8_t channel, std::uint8_t alpha) {
 
 // Premultiplied channel back to straight, rounded to nearest.
 std::uint8_t unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
-    if (alpha == 0)
+    if (alpha == 0) {
         return 0;
+    }
     const std::uint32_t value = (channel * byteMask + alpha / 2) / alpha;
     return static_cast<std::uint8_t>(value > byteMask ? byteMask : value);
 }
@@ -40,8 +41,9 @@ void copyInto(cairo_surface_t* surface, const RgbaImage& image) {
 
 Canvas::Canvas(int width, int height)
     : w(width), h(height), surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)) {
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         throw std::runtime_error("cairo could not make a surface");
+    }
     cr = cairo_create(surface);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
 }
@@ -89,7 +91,8 @@ void Canvas::drawImage(const RgbaImage& image, double x, double y, double scaleX
 }
 
 void Canvas::load(const RgbaImage& image) {
-    if (image.width() != w || image.height() != h)
+    if (image.width() != w || image.height() != h) {
         throw std::invalid_argument("image and canvas differ in size");
+    }
     copyInto(surface, image);
 }

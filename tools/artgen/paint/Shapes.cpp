@@ -37,10 +37,11 @@ void roundedPolygon(cairo_t* cr, const double (*points)[2], int count, double ra
         double inX, inY, outX, outY;
         towards(i, previous, radius, &inX, &inY);
         towards(i, next, radius, &outX, &outY);
-        if (i == 0)
+        if (i == 0) {
             cairo_move_to(cr, inX, inY);
-        else
+        } else {
             cairo_line_to(cr, inX, inY);
+        }
         // A cubic with both handles two thirds of the way to the corner is
         // the quadratic curve that has the corner as its control point.
         const double handle = 2.0 / 3.0;

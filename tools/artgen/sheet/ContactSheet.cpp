@@ -27,10 +27,12 @@ void checkerboard(cairo_t* cr, double x, double y, double w, double h) {
     palette::checkerDark.use(cr);
     const int columns = static_cast<int>(std::ceil(w / checkerSquare));
     const int rows = static_cast<int>(std::ceil(h / checkerSquare));
-    for (int row = 0; row < rows; ++row)
-        for (int column = row % 2; column < columns; column += 2)
+    for (int row = 0; row < rows; ++row) {
+        for (int column = row % 2; column < columns; column += 2) {
             cairo_rectangle(cr, x + column * checkerSquare, y + row * checkerSquare, checkerSquare,
                             checkerSquare);
+        }
+    }
     cairo_fill(cr);
     cairo_restore(cr);
 }
@@ -76,8 +78,9 @@ RgbaImage ContactSheet::render() const {
     cairo_t* cr = canvas.context();
     palette::sheetBackground.use(cr);
     cairo_paint(cr);
-    for (const Heading& heading : headings)
+    for (const Heading& heading : headings) {
         text(cr, heading.text, margin, heading.y, headingSize);
+    }
     for (const Placed& item : placed) {
         const double w = item.image->width() * item.scale;
         const double h = item.image->height() * item.scale;

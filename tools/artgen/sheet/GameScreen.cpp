@@ -14,13 +14,14 @@ std::uint8_t scaled(std::uint8_t channel, double factor) {
 // environment does.
 RgbaImage tinted(const RgbaImage& image, double red, double green, double blue, double alpha) {
     RgbaImage out(image.width(), image.height());
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             out.set(
                 column, row,
                 Rgba{scaled(p.r, red), scaled(p.g, green), scaled(p.b, blue), scaled(p.a, alpha)});
         }
+    }
     return out;
 }
 
@@ -47,9 +48,10 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
 void GameScreen::drawText(const std::string& text, double x, double y, double size) {
     double pen = x;
     for (char c : text) {
-        if (const RgbaImage* glyph = glyphFor(c))
+        if (const RgbaImage* glyph = glyphFor(c)) {
             canvas.drawImage(*glyph, pen, height - y - size, size / glyph->width(),
                              size / glyph->height());
+        }
         pen += size;
     }
 }

@@ -10,11 +10,14 @@ const Rgba red{230, 30, 20, 255};
 // A crude figure: a black head in rows 5..20 and a body down to row 60.
 RgbaImage figure() {
     RgbaImage image(64, 64);
-    for (int row = 5; row <= 20; ++row)
-        for (int column = 24; column <= 39; ++column)
+    for (int row = 5; row <= 20; ++row) {
+        for (int column = 24; column <= 39; ++column) {
             image.set(column, row, black);
-    for (int row = 21; row <= 60; ++row)
+        }
+    }
+    for (int row = 21; row <= 60; ++row) {
         image.set(31, row, black);
+    }
     return image;
 }
 
@@ -67,14 +70,16 @@ RgbaImage buttonState(Rgba fill) {
         };
         return Rgba{mix(top.r, under.r), mix(top.g, under.g), mix(top.b, under.b), 255};
     };
-    for (int row = 2; row <= 13; ++row)
+    for (int row = 2; row <= 13; ++row) {
         for (int column = 2; column <= 13; ++column) {
             const bool edge = row == 2 || row == 13 || column == 2 || column == 13;
             Rgba p = edge ? black : fill;
-            if (!edge && row <= 5)
+            if (!edge && row <= 5) {
                 p = blend(Rgba{255, 255, 255, 255}, 0.4, fill);
+            }
             image.set(column, row, p);
         }
+    }
     image.set(7, 13, blend(black, 0.5, fill));
     return image;
 }
@@ -120,8 +125,9 @@ RgbaImage triangle(bool left) {
     RgbaImage image(32, 32);
     for (int column = 4; column <= 27; ++column) {
         const int reach = left ? column - 4 : 27 - column;
-        for (int row = 16 - reach / 2; row <= 16 + reach / 2; ++row)
+        for (int row = 16 - reach / 2; row <= 16 + reach / 2; ++row) {
             image.set(column, row, black);
+        }
     }
     return image;
 }

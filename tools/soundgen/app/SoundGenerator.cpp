@@ -23,8 +23,9 @@ constexpr double retryMargin = 0.97;
 
 double peakOf(const std::vector<std::vector<float>>& channels) {
     double peak = 0;
-    for (const auto& c : channels)
+    for (const auto& c : channels) {
         peak = std::max(peak, SignalStats::peak(c));
+    }
     return peak;
 }
 }  // namespace
@@ -41,9 +42,11 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
     double gain = peak / sourcePeak;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         std::vector<std::vector<float>> scaled = channels;
-        for (auto& c : scaled)
-            for (float& v : c)
+        for (auto& c : scaled) {
+            for (float& v : c) {
                 v = static_cast<float>(v * gain);
+            }
+        }
         std::string error;
         if (!VorbisWriter::write(path, scaled, AudioFormat::sampleRate, quality, serial, error)) {
             log << error << "\n";
@@ -70,8 +73,9 @@ bool SoundGenerator::generate(const std::string& directory) {
     const std::string base =
         directory.empty() || directory.back() == '/' ? directory : directory + "/";
     std::error_code made;
-    if (!directory.empty())
+    if (!directory.empty()) {
         std::filesystem::create_directories(directory, made);
+    }
     if (made) {
         log << "cannot create " << directory << ": " << made.message() << "\n";
         return false;
@@ -89,8 +93,9 @@ bool SoundGenerator::generate(const std::string& directory) {
          writeLimited(base + SoundFiles::brickPuff,
                       {BrickPuffSynth::render(SoundFiles::brickPuffSeed)}, SoundFiles::effectPeak,
                       ceiling, SoundFiles::effectQuality, SoundFiles::brickPuffSerial);
-    if (!ok)
+    if (!ok) {
         return false;
+    }
     StereoBuffer music = MusicRenderer::render(Score(), SoundFiles::musicSeed);
     return writeLimited(base + SoundFiles::music, {std::move(music.left), std::move(music.right)},
                         SoundFiles::musicPeak, ceiling, SoundFiles::musicQuality,

@@ -18,24 +18,29 @@ bool SoundChecker::fail(const std::string& path, const std::string& what) {
 
 bool SoundChecker::decode(const std::string& path, DecodedSound& sound) {
     std::string error;
-    if (!VorbisReader::read(path, sound, error))
+    if (!VorbisReader::read(path, sound, error)) {
         return fail(path, error);
+    }
     return true;
 }
 
 bool SoundChecker::checkCommon(const std::string& path, const DecodedSound& sound, int channels,
                                double minSeconds, double maxSeconds) {
     bool ok = true;
-    if (sound.channels != channels)
+    if (sound.channels != channels) {
         ok = fail(path, "has " + std::to_string(sound.channels) + " channels, not " +
                             std::to_string(channels));
-    if (sound.sampleRate != AudioFormat::sampleRate)
+    }
+    if (sound.sampleRate != AudioFormat::sampleRate) {
         ok = fail(path, "is at " + std::to_string(sound.sampleRate) + " Hz");
-    if (sound.decodeErrors > 0)
+    }
+    if (sound.decodeErrors > 0) {
         ok = fail(path, std::to_string(sound.decodeErrors) + " decoding errors");
-    if (sound.decodedFrames() != sound.announcedFrames)
+    }
+    if (sound.decodedFrames() != sound.announcedFrames) {
         ok = fail(path, "announces " + std::to_string(sound.announcedFrames) +
                             " frames but decodes to " + std::to_string(sound.decodedFrames()));
+    }
     const double seconds =
         static_cast<double>(sound.decodedFrames()) / static_cast<double>(AudioFormat::sampleRate);
     if (seconds < minSeconds || seconds > maxSeconds) {
@@ -63,8 +68,9 @@ bool SoundChecker::checkCommon(const std::string& path, const DecodedSound& soun
 bool SoundChecker::checkEffect(const std::string& path, const DecodedSound& sound) {
     bool ok = checkCommon(path, sound, SoundFiles::effectChannels, SoundFiles::effectMinSeconds,
                           SoundFiles::effectMaxSeconds);
-    if (sound.samples.empty() || sound.samples[0].empty())
+    if (sound.samples.empty() || sound.samples[0].empty()) {
         return fail(path, "has no samples");
+    }
     const auto& x = sound.samples[0];
     if (std::fabs(x.front()) > SoundFiles::effectStartLimit) {
         std::ostringstream s;
@@ -88,9 +94,10 @@ bool SoundChecker::checkMusic(const std::string& path, const DecodedSound& sound
                               long long expectedFrames) {
     bool ok = checkCommon(path, sound, SoundFiles::musicChannels, SoundFiles::musicMinSeconds,
                           SoundFiles::musicMaxSeconds);
-    if (sound.decodedFrames() != expectedFrames)
+    if (sound.decodedFrames() != expectedFrames) {
         ok = fail(path, "decodes to " + std::to_string(sound.decodedFrames()) +
                             " frames, not the loop's " + std::to_string(expectedFrames));
+    }
     for (std::size_t c = 0; c < sound.samples.size(); ++c) {
         const auto& x = sound.samples[c];
         const double rms = SignalStats::rms(x, 0, x.size());

@@ -32,16 +32,19 @@ bool VorbisReader::read(const std::string& path, DecodedSound& sound, std::strin
         float** pcm = nullptr;
         int link = 0;
         const long n = ov_read_float(&vf, &pcm, readFrames, &link);
-        if (n == 0 || link > 0)
+        if (n == 0 || link > 0) {
             break;
+        }
         if (n < 0) {
-            if (++sound.decodeErrors >= mostErrors)
+            if (++sound.decodeErrors >= mostErrors) {
                 break;
+            }
             continue;
         }
-        for (int c = 0; c < sound.channels; ++c)
+        for (int c = 0; c < sound.channels; ++c) {
             sound.samples[static_cast<std::size_t>(c)].insert(
                 sound.samples[static_cast<std::size_t>(c)].end(), pcm[c], pcm[c] + n);
+        }
     }
     ov_clear(&vf);
     return true;

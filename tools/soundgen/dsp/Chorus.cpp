@@ -25,8 +25,9 @@ Chorus::Chorus(double sampleRate, double baseDelayMs, double depthMs, double rat
 double Chorus::readDelayed(const std::vector<double>& line, double delaySamples) const {
     const std::size_t n = line.size();
     double position = static_cast<double>(writeIndex) - delaySamples;
-    while (position < 0)
+    while (position < 0) {
         position += static_cast<double>(n);
+    }
     const std::size_t i0 = static_cast<std::size_t>(position) % n;
     const std::size_t i1 = (i0 + 1) % n;
     const double frac = position - std::floor(position);
@@ -42,6 +43,7 @@ void Chorus::process(double inLeft, double inRight, double& outLeft, double& out
     outRight = inRight + mix * readDelayed(lineRight, delayRight);
     writeIndex = (writeIndex + 1) % lineLeft.size();
     phase += phaseIncrement;
-    if (phase >= twoPi)
+    if (phase >= twoPi) {
         phase -= twoPi;
+    }
 }

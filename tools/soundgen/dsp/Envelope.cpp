@@ -14,22 +14,27 @@ Envelope::Envelope(double attackSeconds, double decaySeconds, double sustainLeve
     : attack(attackSeconds), decay(decaySeconds), sustain(sustainLevel), release(releaseSeconds) {}
 
 double Envelope::held(double t) const {
-    if (t < 0)
+    if (t < 0) {
         return 0;
-    if (t < attack)
+    }
+    if (t < attack) {
         return 0.5 - 0.5 * std::cos(pi * t / attack);
-    if (decay <= 0)
+    }
+    if (decay <= 0) {
         return sustain;
+    }
     const double d = (t - attack) / decay;
     return sustain + (1.0 - sustain) * std::exp(-decayTimeConstants * d);
 }
 
 double Envelope::value(double t, double noteLength) const {
-    if (t < noteLength)
+    if (t < noteLength) {
         return held(t);
+    }
     const double r = (t - noteLength) / release;
-    if (r >= 1)
+    if (r >= 1) {
         return 0;
+    }
     // A cubic fall ends at zero with zero slope, like an exponential that
     // is forced to finish.
     const double fall = (1 - r) * (1 - r) * (1 - r);

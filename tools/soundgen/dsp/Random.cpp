@@ -30,8 +30,9 @@ double Random::bipolar() {
 
 double Random::gaussian() {
     double u = uniform();
-    if (u < smallestUniform)
+    if (u < smallestUniform) {
         u = smallestUniform;
+    }
     const double v = uniform();
     return std::sqrt(-2.0 * std::log(u)) * std::cos(twoPi * v);
 }

@@ -18,16 +18,18 @@ double Reverb::Comb::run(double input, double fb, double damp) {
     const double out = line[index];
     store = out * (1.0 - damp) + store * damp;
     line[index] = input + store * fb;
-    if (++index == line.size())
+    if (++index == line.size()) {
         index = 0;
+    }
     return out;
 }
 
 double Reverb::Allpass::run(double input) {
     const double delayed = line[index];
     line[index] = input + delayed * allpassGain;
-    if (++index == line.size())
+    if (++index == line.size()) {
         index = 0;
+    }
     return delayed - input;
 }
 
@@ -46,14 +48,18 @@ Reverb::Reverb(double feedbackAmount, double dampingAmount)
 void Reverb::process(double inLeft, double inRight, double& outLeft, double& outRight) {
     const double input = (inLeft + inRight) * inputGain;
     double l = 0, r = 0;
-    for (Comb& c : combsLeft)
+    for (Comb& c : combsLeft) {
         l += c.run(input, feedback, damping);
-    for (Comb& c : combsRight)
+    }
+    for (Comb& c : combsRight) {
         r += c.run(input, feedback, damping);
-    for (Allpass& a : allpassLeft)
+    }
+    for (Allpass& a : allpassLeft) {
         l = a.run(l);
-    for (Allpass& a : allpassRight)
+    }
+    for (Allpass& a : allpassRight) {
         r = a.run(r);
+    }
     outLeft = l;
     outRight = r;
 }

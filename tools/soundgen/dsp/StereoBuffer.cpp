@@ -10,8 +10,9 @@ constexpr double halfPi = 1.5707963267948966;
 StereoBuffer::StereoBuffer(std::size_t frames) : left(frames, 0.0f), right(frames, 0.0f) {}
 
 void StereoBuffer::add(std::size_t frame, double l, double r) {
-    if (frame >= left.size())
+    if (frame >= left.size()) {
         return;
+    }
     left[frame] += static_cast<float>(l);
     right[frame] += static_cast<float>(r);
 }

@@ -62,9 +62,10 @@ std::vector<float> BrickPuffSynth::render(std::uint64_t seed) {
         const double level = gritLevelLow + (gritLevelHigh - gritLevelLow) * random.uniform();
         const std::size_t first = static_cast<std::size_t>(start * sr);
         const std::size_t count = static_cast<std::size_t>(gritGrainLength * sr);
-        for (std::size_t i = 0; i < count && first + i < n; ++i)
+        for (std::size_t i = 0; i < count && first + i < n; ++i) {
             grit[first + i] += level * random.bipolar() *
                                std::exp(-static_cast<double>(i) / (gritGrainDecay * sr));
+        }
     }
 
     Biquad knockFilter, puffFilter, dustBand, dustHigh, dustLow, gritBand;

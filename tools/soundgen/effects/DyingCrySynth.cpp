@@ -45,8 +45,9 @@ std::vector<float> DyingCrySynth::render(std::uint64_t seed) {
     FormantVoice voice(sr, seed);
     std::vector<double> out(n);
     VoiceControl c;
-    for (int i = 0; i < VoiceControl::formantCount; ++i)
+    for (int i = 0; i < VoiceControl::formantCount; ++i) {
         c.bandwidths[i] = bandwidths[i];
+    }
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / sr;
         const double wander = sobWanderDepth * std::sin(twoPi * sobWanderRate * t);

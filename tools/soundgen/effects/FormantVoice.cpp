@@ -82,7 +82,8 @@ double FormantVoice::next(const VoiceControl& c) {
     breath *= c.breath * opening;
 
     phase += twoPi * pitch / sampleRate;
-    if (phase >= 2 * twoPi)
+    if (phase >= 2 * twoPi) {
         phase -= 2 * twoPi;
+    }
     return voiced + breath;
 }

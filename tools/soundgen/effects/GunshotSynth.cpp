@@ -84,10 +84,12 @@ std::vector<float> GunshotSynth::render(std::uint64_t seed) {
         Biquad echoFilter;
         echoFilter.setLowpass(sr, echoCutoff, butterworthQ);
         const std::size_t delay = static_cast<std::size_t>(echoDelays[e] * sr);
-        for (std::size_t i = delay; i < n; ++i)
+        for (std::size_t i = delay; i < n; ++i) {
             out[i] += echoLevels[e] * echoFilter.process(direct[i - delay]);
+        }
     }
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
         out[i] += rumble[i];
+    }
     return EffectShaping::finish(out);
 }

@@ -108,8 +108,9 @@ std::vector<float> BrassVoice::play(const NotePlay& note) const {
         for (int k = 1; k <= harmonics; ++k) {
             const double fk = k * f;
             double w = weight;
-            if (fk > taperStart)
+            if (fk > taperStart) {
                 w *= std::max(0.0, (settings.ceilingHz - fk) / (settings.ceilingHz - taperStart));
+            }
             sum += w * sCur;
             energy += w * w;
             const double sNext = 2 * c1 * sCur - sPrev;
@@ -123,8 +124,9 @@ std::vector<float> BrassVoice::play(const NotePlay& note) const {
         out[i] = static_cast<float>(level * (levelFloor + (1.0 - levelFloor) * note.velocity) *
                                     (tone + breath));
         phase += twoPi * f / sr;
-        if (phase >= twoPi)
+        if (phase >= twoPi) {
             phase -= twoPi;
+        }
     }
     return out;
 }

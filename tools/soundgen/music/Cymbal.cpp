@@ -35,8 +35,9 @@ std::vector<float> Cymbal::play(const NotePlay& note) const {
     Biquad high;
     high.setHighpass(sr, highpassHz, butterworthQ);
     Biquad rings[resonances];
-    for (int r = 0; r < resonances; ++r)
+    for (int r = 0; r < resonances; ++r) {
         rings[r].setBandpass(sr, resonanceHz[r], resonanceQ);
+    }
 
     std::vector<float> out(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -51,8 +52,9 @@ std::vector<float> Cymbal::play(const NotePlay& note) const {
         const double fade = std::min(1.0, (total - t) / fadeOutSeconds);
         const double noise = high.process(random.bipolar());
         double metal = 0;
-        for (Biquad& ring : rings)
+        for (Biquad& ring : rings) {
             metal += ring.process(noise);
+        }
         out[i] =
             static_cast<float>(note.velocity * level * fade * (noise + resonanceLevel * metal));
     }

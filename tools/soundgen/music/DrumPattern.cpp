@@ -11,8 +11,9 @@ std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double bar
     std::vector<ScoreNote> strokes;
     int step = 0;
     for (char c : pattern) {
-        if (c == ' ')
+        if (c == ' ') {
             continue;
+        }
         const double beat = barStartBeat + step * stepBeats;
         if (c >= '1' && c <= '9') {
             strokes.push_back(ScoreNote{beat, stepBeats, 0, (c - '0') * velocityPerDigit});
@@ -21,8 +22,9 @@ std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double bar
         } else if (c >= 'a' && c <= 'i') {
             const double v = (c - 'a' + 1) * velocityPerDigit;
             const double stroke = stepBeats / rollStrokes;
-            for (int k = 0; k < rollStrokes; ++k)
+            for (int k = 0; k < rollStrokes; ++k) {
                 strokes.push_back(ScoreNote{beat + k * stroke, stroke, 0, v});
+            }
         } else if (c != '.') {
             throw std::invalid_argument(std::string("unknown drum step: ") + c);
         }
@@ -33,8 +35,10 @@ std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double bar
 
 int DrumPattern::steps(const std::string& pattern) {
     int n = 0;
-    for (char c : pattern)
-        if (c != ' ')
+    for (char c : pattern) {
+        if (c != ' ') {
             ++n;
+        }
+    }
     return n;
 }

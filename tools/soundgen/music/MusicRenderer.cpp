@@ -92,15 +92,18 @@ std::unique_ptr<Instrument> instrumentFor(Part::Player player) {
 }
 
 const Seat& seatOf(Part::Player player) {
-    for (const Seat& seat : seats)
-        if (seat.player == player)
+    for (const Seat& seat : seats) {
+        if (seat.player == player) {
             return seat;
+        }
+    }
     return seats[0];
 }
 
 double panOf(const Seat& seat, const ScoreNote& note) {
-    if (seat.player != Part::Player::Strings)
+    if (seat.player != Part::Player::Strings) {
         return seat.pan;
+    }
     const double x =
         static_cast<double>(note.pitch - stringsLowPitch) / (stringsHighPitch - stringsLowPitch);
     return stringsPanLow + (stringsPanHigh - stringsPanLow) * std::clamp(x, 0.0, 1.0);

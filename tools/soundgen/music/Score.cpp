@@ -23,23 +23,27 @@ constexpr double rollLevel = 0.7;
 // and insists that every bar is exactly full.
 void addBars(Part& part, const std::vector<std::string>& bars, int first, double velocity) {
     for (std::size_t i = 0; i < bars.size(); ++i) {
-        if (NoteText::length(bars[i]) != Score::beatsPerBar)
+        if (NoteText::length(bars[i]) != Score::beatsPerBar) {
             throw std::logic_error("bar " + std::to_string(first + static_cast<int>(i)) +
                                    " is not full: " + bars[i]);
+        }
         const double start = (first - 1 + static_cast<double>(i)) * Score::beatsPerBar;
-        for (const ScoreNote& note : NoteText::parse(bars[i], start, velocity))
+        for (const ScoreNote& note : NoteText::parse(bars[i], start, velocity)) {
             part.notes.push_back(note);
+        }
     }
 }
 
 void addDrumBars(Part& part, const std::vector<std::string>& bars, int first) {
     for (std::size_t i = 0; i < bars.size(); ++i) {
-        if (DrumPattern::steps(bars[i]) * DrumPattern::stepBeats != Score::beatsPerBar)
+        if (DrumPattern::steps(bars[i]) * DrumPattern::stepBeats != Score::beatsPerBar) {
             throw std::logic_error("drum bar " + std::to_string(first + static_cast<int>(i)) +
                                    " is not full: " + bars[i]);
+        }
         const double start = (first - 1 + static_cast<double>(i)) * Score::beatsPerBar;
-        for (const ScoreNote& note : DrumPattern::parse(bars[i], start))
+        for (const ScoreNote& note : DrumPattern::parse(bars[i], start)) {
             part.notes.push_back(note);
+        }
     }
 }
 }  // namespace

@@ -38,8 +38,9 @@ TEST(Effects, StartAndEndOnSilenceWithoutOffset) {
         EXPECT_LE(seconds, SoundFiles::effectMaxSeconds);
         EXPECT_EQ(x->front(), 0.0f);
         EXPECT_EQ(x->back(), 0.0f);
-        for (float v : *x)
+        for (float v : *x) {
             ASSERT_TRUE(std::isfinite(v));
+        }
         EXPECT_GT(SignalStats::peak(*x), 0.1);
         EXPECT_LT(std::fabs(SignalStats::mean(*x)), 1e-3);
     }
@@ -52,9 +53,11 @@ TEST(Effects, TheShotIsASharpBangThatDiesAway) {
     // moment in the first twenty milliseconds.
     EXPECT_GT(Probe::energy(x, 0, at(0.1)), 0.6 * total);
     std::size_t loudest = 0;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        if (std::fabs(x[i]) > std::fabs(x[loudest]))
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (std::fabs(x[i]) > std::fabs(x[loudest])) {
             loudest = i;
+        }
+    }
     EXPECT_LT(loudest, at(0.02));
     // The bang is bright (broadband), its rumbling tail dull.
     EXPECT_GT(Probe::brightness(x, 0, at(0.005)), Probe::sineBrightness(2000, sr));
@@ -85,8 +88,9 @@ TEST(Effects, TheBrickPuffIsAThudWithADustyHiss) {
     const auto& x = effects().puff;
     // The thud: low sound in the first moments.
     double low = 0;
-    for (double f = 60; f <= 120; f += 10)
+    for (double f = 60; f <= 120; f += 10) {
         low = std::max(low, Probe::amplitudeAt(x, 0, at(0.05), f, sr));
+    }
     EXPECT_GT(low, 0.05);
     // The dust: a hiss, mostly above 1.5 kHz, that lingers after the thud.
     EXPECT_GT(Probe::brightness(x, at(0.08), at(0.15)), Probe::sineBrightness(1500, sr));

@@ -25,8 +25,9 @@ TEST(MusicRenderer, EqualTemperamentFromConcertA) {
 TEST(MusicRenderer, RendersExactlyOneLoopOfFiniteSound) {
     ASSERT_EQ(static_cast<long long>(music().frames()), Score::loopFrames);
     for (const auto* side : {&music().left, &music().right}) {
-        for (float v : *side)
+        for (float v : *side) {
             ASSERT_TRUE(std::isfinite(v));
+        }
         EXPECT_GT(SignalStats::rms(*side, 0, side->size()), 0.01);
         EXPECT_LT(std::fabs(SignalStats::mean(*side)), 1e-3);
     }

@@ -7,18 +7,22 @@
 
 namespace {
 const Part& partOf(const Score& score, Part::Player player) {
-    for (const Part& p : score.parts())
-        if (p.player == player)
+    for (const Part& p : score.parts()) {
+        if (p.player == player) {
             return p;
+        }
+    }
     throw std::logic_error("no such part");
 }
 
 // Pitch classes (C = 0) of the string chord sounding at a beat.
 std::set<int> chordAt(const Score& score, double beat) {
     std::set<int> classes;
-    for (const ScoreNote& n : partOf(score, Part::Player::Strings).notes)
-        if (n.beat <= beat && beat < n.beat + n.beats)
+    for (const ScoreNote& n : partOf(score, Part::Player::Strings).notes) {
+        if (n.beat <= beat && beat < n.beat + n.beats) {
             classes.insert(n.pitch % 12);
+        }
+    }
     return classes;
 }
 
@@ -38,7 +42,7 @@ TEST(Score, LengthIsWholeBarsOfAComfortableLoop) {
 
 TEST(Score, EveryNoteLiesInsideThePiece) {
     const Score score;
-    for (const Part& part : score.parts())
+    for (const Part& part : score.parts()) {
         for (const ScoreNote& n : part.notes) {
             EXPECT_GE(n.beat, 0.0);
             EXPECT_LT(n.beat, Score::totalBeats);
@@ -46,17 +50,20 @@ TEST(Score, EveryNoteLiesInsideThePiece) {
             EXPECT_GT(n.velocity, 0.0);
             EXPECT_LE(n.velocity, 1.0);
         }
+    }
 }
 
 TEST(Score, TheDrumsKeepThePulseInEveryBar) {
     const Score score;
-    for (Part::Player drum : {Part::Player::Snare, Part::Player::BassDrum})
+    for (Part::Player drum : {Part::Player::Snare, Part::Player::BassDrum}) {
         for (int bar = 1; bar <= Score::bars; ++bar) {
             bool struck = false;
-            for (const ScoreNote& n : partOf(score, drum).notes)
+            for (const ScoreNote& n : partOf(score, drum).notes) {
                 struck = struck || startsOnDownbeat(n, bar);
+            }
             EXPECT_TRUE(struck) << "no downbeat in bar " << bar;
         }
+    }
 }
 
 TEST(Score, MelodyBassAndSecondHornAgreeWithTheChordOnEveryDownbeat) {
@@ -64,8 +71,9 @@ TEST(Score, MelodyBassAndSecondHornAgreeWithTheChordOnEveryDownbeat) {
     for (Part::Player player : {Part::Player::Lead, Part::Player::SecondHorn, Part::Player::Tuba}) {
         for (const ScoreNote& n : partOf(score, player).notes) {
             for (int bar = 1; bar <= Score::bars; ++bar) {
-                if (!startsOnDownbeat(n, bar))
+                if (!startsOnDownbeat(n, bar)) {
                     continue;
+                }
                 const std::set<int> chord = chordAt(score, n.beat);
                 EXPECT_EQ(chord.count(n.pitch % 12), 1u)
                     << "pitch " << n.pitch << " clashes with the chord of bar " << bar;
@@ -84,11 +92,12 @@ TEST(Score, ChordsAreTriadsInDMinorThatEndOnDMajor) {
     for (double beat = 0; beat < Score::totalBeats; beat += 2) {
         const std::set<int> chord = chordAt(score, beat);
         EXPECT_EQ(chord.size(), 3u) << "beat " << beat;
-        for (int a : chord)
+        for (int a : chord) {
             for (int b : chord) {
                 const int interval = (b - a + 12) % 12;
                 EXPECT_TRUE(interval != 1 && interval != 11) << "a minor second at beat " << beat;
             }
+        }
     }
 }
 

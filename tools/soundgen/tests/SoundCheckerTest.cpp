@@ -47,8 +47,9 @@ bool checkEffect(const DecodedSound& s, std::string* report = nullptr) {
     std::ostringstream out;
     SoundChecker checker(out);
     const bool ok = checker.checkEffect("effect.ogg", s);
-    if (report)
+    if (report) {
         *report = out.str();
+    }
     return ok;
 }
 
@@ -56,8 +57,9 @@ bool checkMusic(const DecodedSound& s, std::string* report = nullptr) {
     std::ostringstream out;
     SoundChecker checker(out);
     const bool ok = checker.checkMusic("music.ogg", s, Score::loopFrames);
-    if (report)
+    if (report) {
         *report = out.str();
+    }
     return ok;
 }
 }  // namespace
@@ -96,8 +98,9 @@ TEST(SoundChecker, AcceptsAWellMadeEffect) {
 
 TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     DecodedSound loud = goodEffect();
-    for (float& v : loud.samples[0])
+    for (float& v : loud.samples[0]) {
         v *= 1.15f;  // the peak reaches 0.9
+    }
     EXPECT_FALSE(checkEffect(loud));
 
     DecodedSound stereo = goodEffect();
@@ -114,8 +117,9 @@ TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     EXPECT_FALSE(checkEffect(shortened));
 
     DecodedSound ringing = goodEffect();
-    for (std::size_t i = ringing.samples[0].size() - 441; i < ringing.samples[0].size(); ++i)
+    for (std::size_t i = ringing.samples[0].size() - 441; i < ringing.samples[0].size(); ++i) {
         ringing.samples[0][i] = 0.2f * ((i % 2) ? 1.0f : -1.0f);
+    }
     EXPECT_FALSE(checkEffect(ringing));
 
     DecodedSound clicking = goodEffect();
@@ -123,8 +127,9 @@ TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     EXPECT_FALSE(checkEffect(clicking));
 
     DecodedSound offset = goodEffect();
-    for (float& v : offset.samples[0])
+    for (float& v : offset.samples[0]) {
         v += 0.01f;
+    }
     EXPECT_FALSE(checkEffect(offset));
 
     DecodedSound tiny = goodEffect();
@@ -142,15 +147,17 @@ TEST(SoundChecker, RefusesMusicThatClicksHasTheWrongLengthOrShape) {
     // The right side's period (98 frames) does not divide the loop, so the
     // join cuts a period short: a click.
     DecodedSound click = goodMusic();
-    for (std::size_t i = 0; i < click.samples[1].size(); ++i)
+    for (std::size_t i = 0; i < click.samples[1].size(); ++i) {
         click.samples[1][i] = static_cast<float>(0.2 * std::sin(2 * pi * i / 98.0));
+    }
     std::string report;
     EXPECT_FALSE(checkMusic(click, &report));
     EXPECT_NE(report.find("clicks at the loop"), std::string::npos) << report;
 
     DecodedSound longer = goodMusic();
-    for (auto& c : longer.samples)
+    for (auto& c : longer.samples) {
         c.push_back(c.front());
+    }
     longer.announcedFrames += 1;
     EXPECT_FALSE(checkMusic(longer));
 
@@ -160,9 +167,11 @@ TEST(SoundChecker, RefusesMusicThatClicksHasTheWrongLengthOrShape) {
     EXPECT_FALSE(checkMusic(mono));
 
     DecodedSound quiet = goodMusic();
-    for (auto& c : quiet.samples)
-        for (float& v : c)
+    for (auto& c : quiet.samples) {
+        for (float& v : c) {
             v *= 0.05f;
+        }
+    }
     EXPECT_FALSE(checkMusic(quiet));
 
     DecodedSound loud = goodMusic();

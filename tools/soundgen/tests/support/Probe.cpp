@@ -28,8 +28,9 @@ double Probe::pitch(const std::vector<float>& x, std::size_t from, std::size_t c
     constexpr double aperiodic = 0.5;
     const std::size_t shortest = static_cast<std::size_t>(sampleRate / maxHz);
     const std::size_t longest = static_cast<std::size_t>(sampleRate / minHz);
-    if (from + count + longest > x.size())
+    if (from + count + longest > x.size()) {
         return 0;
+    }
     std::vector<double> d(longest + 2, 0.0);
     double running = 0;
     for (std::size_t lag = 1; lag <= longest + 1; ++lag) {
@@ -44,12 +45,14 @@ double Probe::pitch(const std::vector<float>& x, std::size_t from, std::size_t c
     std::size_t deepest = shortest;
     for (std::size_t lag = shortest; lag <= longest; ++lag) {
         if (d[lag] < threshold) {
-            while (lag + 1 <= longest && d[lag + 1] < d[lag])
+            while (lag + 1 <= longest && d[lag + 1] < d[lag]) {
                 ++lag;
+            }
             return sampleRate / static_cast<double>(lag);
         }
-        if (d[lag] < d[deepest])
+        if (d[lag] < d[deepest]) {
             deepest = lag;
+        }
     }
     // No clear dip: the deepest one, if the sound is periodic at all.
     return d[deepest] < aperiodic ? sampleRate / static_cast<double>(deepest) : 0;
@@ -57,8 +60,9 @@ double Probe::pitch(const std::vector<float>& x, std::size_t from, std::size_t c
 
 double Probe::energy(const std::vector<float>& x, std::size_t from, std::size_t count) {
     double e = 0;
-    for (std::size_t i = from; i < std::min(x.size(), from + count); ++i)
+    for (std::size_t i = from; i < std::min(x.size(), from + count); ++i) {
         e += static_cast<double>(x[i]) * x[i];
+    }
     return e;
 }
 
