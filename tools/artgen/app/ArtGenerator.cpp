@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int sheetWidth = 1280;
+constexpr int kSheetWidth = 1280;
 
 // How large each image is shown on the contact sheet: the big ones shrunk to
 // a quarter, the small ones doubled so that their edges can be judged.
@@ -77,12 +77,12 @@ void ArtGenerator::generate() const {
     }
     log << "wrote " << glyphs.size() << " glyphs\n";
 
-    for (int size : icon_art::sizes) {
+    for (int size : icon_art::kSizes) {
         PngFile::write(paths.icon(size), icon_art::paint(size));
     }
-    log << "wrote " << std::size(icon_art::sizes) << " icons\n";
+    log << "wrote " << std::size(icon_art::kSizes) << " icons\n";
 
-    ContactSheet sheet(sheetWidth);
+    ContactSheet sheet(kSheetWidth);
     addSection(sheet, "Images", images, false);
     addSection(sheet, "Glyphs", glyphs, true);
     PngFile::write(paths.contactSheet(), sheet.render());

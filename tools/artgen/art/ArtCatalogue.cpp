@@ -16,14 +16,14 @@
 namespace art_catalogue {
 namespace {
 
-constexpr int fieldSize = 1024;
+constexpr int kFieldSize = 1024;
 
 }  // namespace
 
 std::vector<Piece> images() {
     using button_art::State;
     return {
-        {"background", [] { return grass_field::paint(fieldSize, fieldSize); }},
+        {"background", [] { return grass_field::paint(kFieldSize, kFieldSize); }},
         {"guy", figure_art::paintGuy},
         {"fighter", figure_art::paintFighter},
         {"brick", brick_art::paint},

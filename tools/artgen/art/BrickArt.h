@@ -9,7 +9,7 @@
 // third, in the thick black outline.
 namespace brick_art {
 
-constexpr int size = 64;
+constexpr int kSize = 64;
 
 // Draws the brick into a 64 x 64 frame under the context's current matrix.
 void drawBrick(cairo_t* cr);

@@ -10,7 +10,7 @@
 // in the game's lettering, one per 64 x 64 cell.
 namespace glyph_art {
 
-constexpr int cellSize = 64;
+constexpr int kCellSize = 64;
 
 struct Glyph {
     std::string name;       // file name without extension, e.g. "fonta"

@@ -9,7 +9,7 @@
 namespace icon_art {
 
 // The icon sizes a desktop asks for.
-constexpr int sizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int kSizes[] = {16, 32, 48, 64, 128, 256};
 
 // A square icon of the given size in pixels, drawn from the same pictures
 // as the game so that every size is sharp.

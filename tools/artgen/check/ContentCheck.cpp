@@ -12,9 +12,9 @@ using pixel_stats::isWhite;
 using pixel_stats::luminance;
 
 // A calm field: brightness varies this little (standard deviation, 0..255).
-constexpr double calmSpread = 14.0;
+constexpr double kCalmSpread = 14.0;
 // The pointer's tip may sit this far from column 10, row 8.
-constexpr int tipSlack = 2;
+constexpr int kTipSlack = 2;
 
 bool greyish(Rgba p, int tolerance) {
     return std::abs(p.r - p.g) <= tolerance && std::abs(p.g - p.b) <= tolerance;
@@ -34,7 +34,7 @@ void grassField(const RgbaImage& image, const std::string& file, CheckReport& re
     const pixel_stats::Mean mean = pixel_stats::meanOver(image, whole(image));
     report.expect(mean.g > mean.r + 20 && mean.g > mean.b + 40, file, "is not green");
     report.expect(mean.luminance > 70 && mean.luminance < 170, file, "is not a mid tone");
-    report.expect(pixel_stats::luminanceSpread(image, whole(image)) < calmSpread, file,
+    report.expect(pixel_stats::luminanceSpread(image, whole(image)) < kCalmSpread, file,
                   "is not calm: its brightness varies too much");
 }
 
@@ -141,8 +141,8 @@ void pointer(const RgbaImage& image, CheckReport& report) {
     }
     const int tipColumn = 10;
     const int tipRow = 8;
-    report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= tipSlack &&
-                      std::abs(bestRow - tipRow) <= tipSlack,
+    report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= kTipSlack &&
+                      std::abs(bestRow - tipRow) <= kTipSlack,
                   "mouse",
                   "its tip is at column " + std::to_string(bestColumn) + ", row " +
                       std::to_string(bestRow) + ", not near column 10, row 8");

@@ -12,12 +12,12 @@ namespace {
 
 // The figure's head takes its top rows: from the top of the frame to about
 // a third of the way down.
-constexpr int headBottomRow = 24;
+constexpr int kHeadBottomRow = 24;
 // Two small eyes: a handful of pixels each, not a painted head.
-constexpr int maxEyePixels = 60;
+constexpr int kMaxEyePixels = 60;
 // Channel rounding of straight 8-bit colour times alpha leaves this much
 // play in the premultiplied differences.
-constexpr double fillTolerance = 3.0;
+constexpr double kFillTolerance = 3.0;
 
 bool reddish(Rgba p) {
     return p.r >= 150 && p.r > 2 * p.g && p.r > 2 * p.b;
@@ -61,7 +61,7 @@ void fighterIsGuyWithEyes(const RgbaImage& guy, const RgbaImage& fighter, CheckR
                 continue;
             }
             ++differing;
-            if (row > headBottomRow) {
+            if (row > kHeadBottomRow) {
                 ++outsideHead;
             }
             if (!reddish(fighter.at(column, row)) && fighter.at(column, row).a == 255 &&
@@ -72,7 +72,7 @@ void fighterIsGuyWithEyes(const RgbaImage& guy, const RgbaImage& fighter, CheckR
         }
     }
     report.expect(differing > 0, file, "is identical to guy: no eyes");
-    report.expect(differing <= maxEyePixels, file,
+    report.expect(differing <= kMaxEyePixels, file,
                   std::to_string(differing) + " pixels differ from guy: more than two small eyes");
     report.expect(outsideHead == 0, file, "differs from guy below the head");
     report.expect(notRed == 0, file, "has eye pixels that are not red");
@@ -144,8 +144,8 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
             }
             const double share = dot / strongest;
             for (int c = 0; c < 3; ++c) {
-                if (std::fabs(pu[c] - pd[c] - share * upDown[c]) > fillTolerance ||
-                    std::fabs(pu[c] - po[c] - share * upOver[c]) > fillTolerance) {
+                if (std::fabs(pu[c] - pd[c] - share * upDown[c]) > kFillTolerance ||
+                    std::fabs(pu[c] - po[c] - share * upOver[c]) > kFillTolerance) {
                     ++strays;
                     break;
                 }

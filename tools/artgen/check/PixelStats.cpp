@@ -4,9 +4,9 @@
 
 namespace pixel_stats {
 namespace {
-constexpr int whiteFloor = 240;
-constexpr int inkCeiling = 40;
-constexpr int opaque = 255;
+constexpr int kWhiteFloor = 240;
+constexpr int kInkCeiling = 40;
+constexpr int kOpaque = 255;
 }  // namespace
 
 double luminance(Rgba p) {
@@ -41,11 +41,11 @@ double luminanceSpread(const RgbaImage& image, const PixelBox& box) {
 }
 
 bool isWhite(Rgba p) {
-    return p.a == opaque && p.r >= whiteFloor && p.g >= whiteFloor && p.b >= whiteFloor;
+    return p.a == kOpaque && p.r >= kWhiteFloor && p.g >= kWhiteFloor && p.b >= kWhiteFloor;
 }
 
 bool isInk(Rgba p) {
-    return p.a == opaque && p.r <= inkCeiling && p.g <= inkCeiling && p.b <= inkCeiling;
+    return p.a == kOpaque && p.r <= kInkCeiling && p.g <= kInkCeiling && p.b <= kInkCeiling;
 }
 
 std::string describe(const PixelBox& box) {

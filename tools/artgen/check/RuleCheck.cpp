@@ -11,7 +11,7 @@ namespace {
 
 using pixel_stats::describe;
 
-constexpr int eightBits = 8;
+constexpr int kEightBits = 8;
 
 bool columnsConstant(const RgbaImage& image) {
     for (int column = 0; column < image.width(); ++column) {
@@ -49,7 +49,7 @@ void checkExtent(const RgbaImage& image, const PictureRule& rule, const std::str
 }  // namespace
 
 void checkFormat(const PngFile::Header& header, const std::string& file, CheckReport& report) {
-    report.expect(header.bitDepth == eightBits && header.colourType == PNG_COLOR_TYPE_RGBA, file,
+    report.expect(header.bitDepth == kEightBits && header.colourType == PNG_COLOR_TYPE_RGBA, file,
                   "not 8-bit RGBA (depth " + std::to_string(header.bitDepth) + ", colour type " +
                       std::to_string(header.colourType) + ")");
     report.expect(header.interlace == PNG_INTERLACE_NONE, file, "interlaced");

@@ -5,11 +5,11 @@
 
 namespace {
 
-constexpr std::uint32_t byteMask = 0xff;
+constexpr std::uint32_t kByteMask = 0xff;
 
 // Straight 8-bit channel to premultiplied, rounded to nearest.
 std::uint32_t premultiply(std::uint8_t channel, std::uint8_t alpha) {
-    return (static_cast<std::uint32_t>(channel) * alpha + byteMask / 2) / byteMask;
+    return (static_cast<std::uint32_t>(channel) * alpha + kByteMask / 2) / kByteMask;
 }
 
 // Premultiplied channel back to straight, rounded to nearest.
@@ -17,8 +17,8 @@ std::uint8_t unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
     if (alpha == 0) {
         return 0;
     }
-    const std::uint32_t value = (channel * byteMask + alpha / 2) / alpha;
-    return static_cast<std::uint8_t>(value > byteMask ? byteMask : value);
+    const std::uint32_t value = (channel * kByteMask + alpha / 2) / alpha;
+    return static_cast<std::uint8_t>(value > kByteMask ? kByteMask : value);
 }
 
 // Writes the image into a cairo ARGB32 surface of the same size.
@@ -65,9 +65,9 @@ RgbaImage Canvas::snapshot() const {
             const std::uint32_t alpha = argb >> 24;
             image.set(
                 column, row,
-                Rgba{unpremultiply(argb >> 16 & byteMask, alpha),
-                     unpremultiply(argb >> 8 & byteMask, alpha),
-                     unpremultiply(argb & byteMask, alpha), static_cast<std::uint8_t>(alpha)});
+                Rgba{unpremultiply(argb >> 16 & kByteMask, alpha),
+                     unpremultiply(argb >> 8 & kByteMask, alpha),
+                     unpremultiply(argb & kByteMask, alpha), static_cast<std::uint8_t>(alpha)});
         }
     }
     return image;

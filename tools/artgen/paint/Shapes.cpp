@@ -11,7 +11,7 @@ namespace shapes {
 
 void roundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius) {
     const double r = std::min(radius, std::min(width, height) / 2.0);
-    const double quarter = angles::quarterTurn;
+    const double quarter = angles::kQuarterTurn;
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + width - r, y + r, r, -quarter, 0.0);
     cairo_arc(cr, x + width - r, y + height - r, r, 0.0, quarter);
@@ -53,7 +53,7 @@ void roundedPolygon(cairo_t* cr, const double (*points)[2], int count, double ra
 }
 
 void outlineAndFill(cairo_t* cr, const Colour& fill) {
-    outlineAndFill(cr, fill, style::outline);
+    outlineAndFill(cr, fill, style::kOutline);
 }
 
 void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth) {
@@ -61,7 +61,7 @@ void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 2.0 * outlineWidth);
-    palette::ink.use(cr);
+    palette::kInk.use(cr);
     cairo_stroke_preserve(cr);
     fill.use(cr);
     cairo_fill(cr);
@@ -76,7 +76,7 @@ void outlineAndFillTranslucent(cairo_t* cr, const Colour& fill, double outlineWi
     cairo_append_path(cr, path);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, 2.0 * outlineWidth);
-    palette::ink.use(cr);
+    palette::kInk.use(cr);
     cairo_stroke_preserve(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     fill.use(cr);

@@ -28,7 +28,7 @@ RgbaImage tinted(const RgbaImage& image, double red, double green, double blue, 
 }  // namespace
 
 GameScreen::GameScreen(GlyphSource glyphFor)
-    : canvas(width, height), glyphFor(std::move(glyphFor)) {
+    : canvas(kWidth, kHeight), glyphFor(std::move(glyphFor)) {
     cairo_set_source_rgb(canvas.context(), 0.0, 0.0, 0.0);
     cairo_paint(canvas.context());
 }
@@ -39,7 +39,7 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
     const double h = image.height();
     // Centre of the image at natural size, in canvas pixels (y downwards).
     const double centreX = x + w / 2.0;
-    const double centreY = height - (y + h / 2.0);
+    const double centreY = kHeight - (y + h / 2.0);
     const bool plain = red == 1.0 && green == 1.0 && blue == 1.0 && alpha == 1.0;
     const RgbaImage& shown = plain ? image : tinted(image, red, green, blue, alpha);
     canvas.drawImage(shown, centreX - w * scaleX / 2.0, centreY - h * scaleY / 2.0, scaleX, scaleY);
@@ -49,7 +49,7 @@ void GameScreen::drawText(const std::string& text, double x, double y, double si
     double pen = x;
     for (char c : text) {
         if (const RgbaImage* glyph = glyphFor(c)) {
-            canvas.drawImage(*glyph, pen, height - y - size, size / glyph->width(),
+            canvas.drawImage(*glyph, pen, kHeight - y - size, size / glyph->width(),
                              size / glyph->height());
         }
         pen += size;

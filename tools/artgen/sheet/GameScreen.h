@@ -14,8 +14,8 @@
 // bitmap text does (fixed cells of size x size, lower-left corner first).
 class GameScreen {
   public:
-    static constexpr int width = 1024;
-    static constexpr int height = 768;
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
 
     using GlyphSource = std::function<const RgbaImage*(char)>;
 

@@ -10,7 +10,7 @@
 namespace mock_screens {
 namespace {
 
-constexpr std::uint64_t crowdSeed = 0x6d6f636b3031ULL;
+constexpr std::uint64_t kCrowdSeed = 0x6d6f636b3031ULL;
 
 GameScreen::GlyphSource glyphsFrom(const Loader& glyph) {
     return [glyph](char c) -> const RgbaImage* {
@@ -55,7 +55,7 @@ void scenery(GameScreen& screen, const Loader& image) {
 }
 
 void people(GameScreen& screen, const Loader& image) {
-    Random random(crowdSeed);
+    Random random(kCrowdSeed);
     for (int i = 0; i < 14; ++i) {
         screen.drawImage(image("guy"), 160 * random.uniform(), 704 * random.uniform());
     }
@@ -102,9 +102,10 @@ RgbaImage battle(const Loader& image, const Loader& glyph) {
     people(screen, image);
     fire(screen, image);
     const double scoreSize = 21.0;
-    screen.drawText("score 12", 10, GameScreen::height - 10 - scoreSize, scoreSize);
-    screen.drawText("the war is over", 25, GameScreen::height * 0.5, 64);
-    screen.drawText("-space to quit-", GameScreen::width * 0.5 - 180, GameScreen::height * 0.3, 24);
+    screen.drawText("score 12", 10, GameScreen::kHeight - 10 - scoreSize, scoreSize);
+    screen.drawText("the war is over", 25, GameScreen::kHeight * 0.5, 64);
+    screen.drawText("-space to quit-", GameScreen::kWidth * 0.5 - 180, GameScreen::kHeight * 0.3,
+                    24);
     return screen.snapshot();
 }
 

@@ -16,9 +16,9 @@ class Lettering {
   public:
     // Font size used for the path before fitting: large enough that the
     // outlines' curves are measured without rounding.
-    static constexpr double pathSize = 100.0;
+    static constexpr double kPathSize = 100.0;
 
-    // A builder that adds the text's outline path at pathSize, baseline on
+    // A builder that adds the text's outline path at kPathSize, baseline on
     // y = 0, starting at x = 0, under the context's current matrix.
     static PathFit::PathBuilder textPath(const std::string& text);
 

@@ -17,9 +17,9 @@
 
 namespace {
 // Encoding attempts before giving up on a peak that keeps overshooting.
-constexpr int attempts = 6;
+constexpr int kAttempts = 6;
 // Margin below the ceiling that a retry aims for.
-constexpr double retryMargin = 0.97;
+constexpr double kRetryMargin = 0.97;
 
 double peakOf(const std::vector<std::vector<float>>& channels) {
     double peak = 0;
@@ -40,7 +40,7 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
         return false;
     }
     double gain = peak / sourcePeak;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::vector<std::vector<float>> scaled = channels;
         for (auto& c : scaled) {
             for (float& v : c) {
@@ -48,7 +48,7 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
             }
         }
         std::string error;
-        if (!VorbisWriter::write(path, scaled, AudioFormat::sampleRate, quality, serial, error)) {
+        if (!VorbisWriter::write(path, scaled, AudioFormat::kSampleRate, quality, serial, error)) {
             log << error << "\n";
             return false;
         }
@@ -63,7 +63,7 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
                 << decoded.channels << " channel(s), decoded peak " << decodedPeak << "\n";
             return true;
         }
-        gain *= retryMargin * ceiling / decodedPeak;
+        gain *= kRetryMargin * ceiling / decodedPeak;
     }
     log << path << ": the decoded peak stays above " << ceiling << "\n";
     return false;
@@ -81,23 +81,23 @@ bool SoundGenerator::generate(const std::string& directory) {
         return false;
     }
     // A decoded peak is accepted up to half-way between the aim and the limit.
-    const double ceiling = (SoundFiles::peakLimit + SoundFiles::effectPeak) / 2;
-    bool ok = writeLimited(base + SoundFiles::shot, {GunshotSynth::render(SoundFiles::shotSeed)},
-                           SoundFiles::effectPeak, ceiling, SoundFiles::effectQuality,
-                           SoundFiles::shotSerial);
+    const double ceiling = (SoundFiles::kPeakLimit + SoundFiles::kEffectPeak) / 2;
+    bool ok = writeLimited(base + SoundFiles::kShot, {GunshotSynth::render(SoundFiles::kShotSeed)},
+                           SoundFiles::kEffectPeak, ceiling, SoundFiles::kEffectQuality,
+                           SoundFiles::kShotSerial);
+    ok = ok && writeLimited(base + SoundFiles::kPersonDying,
+                            {DyingCrySynth::render(SoundFiles::kPersonDyingSeed)},
+                            SoundFiles::kEffectPeak, ceiling, SoundFiles::kEffectQuality,
+                            SoundFiles::kPersonDyingSerial);
     ok = ok &&
-         writeLimited(base + SoundFiles::personDying,
-                      {DyingCrySynth::render(SoundFiles::personDyingSeed)}, SoundFiles::effectPeak,
-                      ceiling, SoundFiles::effectQuality, SoundFiles::personDyingSerial);
-    ok = ok &&
-         writeLimited(base + SoundFiles::brickPuff,
-                      {BrickPuffSynth::render(SoundFiles::brickPuffSeed)}, SoundFiles::effectPeak,
-                      ceiling, SoundFiles::effectQuality, SoundFiles::brickPuffSerial);
+         writeLimited(base + SoundFiles::kBrickPuff,
+                      {BrickPuffSynth::render(SoundFiles::kBrickPuffSeed)}, SoundFiles::kEffectPeak,
+                      ceiling, SoundFiles::kEffectQuality, SoundFiles::kBrickPuffSerial);
     if (!ok) {
         return false;
     }
-    StereoBuffer music = MusicRenderer::render(Score(), SoundFiles::musicSeed);
-    return writeLimited(base + SoundFiles::music, {std::move(music.left), std::move(music.right)},
-                        SoundFiles::musicPeak, ceiling, SoundFiles::musicQuality,
-                        SoundFiles::musicSerial);
+    StereoBuffer music = MusicRenderer::render(Score(), SoundFiles::kMusicSeed);
+    return writeLimited(base + SoundFiles::kMusic, {std::move(music.left), std::move(music.right)},
+                        SoundFiles::kMusicPeak, ceiling, SoundFiles::kMusicQuality,
+                        SoundFiles::kMusicSerial);
 }

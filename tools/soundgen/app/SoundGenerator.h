@@ -7,7 +7,7 @@
 
 // Renders the three effects and the music and writes them as Ogg Vorbis
 // files into a directory. Each file is decoded again after writing: if the
-// encoder's overshoot took a peak too close to SoundFiles::peakLimit, the
+// encoder's overshoot took a peak too close to SoundFiles::kPeakLimit, the
 // sound is scaled down and encoded anew.
 class SoundGenerator {
   public:

@@ -6,7 +6,7 @@
 
 namespace {
 // Frames handed to the encoder at a time.
-constexpr int chunkFrames = 1024;
+constexpr int kChunkFrames = 1024;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -141,9 +141,9 @@ bool VorbisWriter::write(const std::string& path, const std::vector<std::vector<
         return false;
     }
     bool ok = encoder.writeHeaders(file.get());
-    for (std::size_t from = 0; ok && from < frames; from += chunkFrames) {
+    for (std::size_t from = 0; ok && from < frames; from += kChunkFrames) {
         const std::size_t left = frames - from;
-        const int count = static_cast<int>(left < chunkFrames ? left : chunkFrames);
+        const int count = static_cast<int>(left < kChunkFrames ? left : kChunkFrames);
         ok = encoder.submit(channels, from, count, file.get());
     }
     ok = ok && encoder.submit(channels, frames, 0, file.get());

@@ -4,7 +4,7 @@
 // The one sample rate the game plays at: it does not resample, so every
 // file must be written at this rate.
 struct AudioFormat {
-    static constexpr long sampleRate = 44100;
+    static constexpr long kSampleRate = 44100;
 };
 
 #endif

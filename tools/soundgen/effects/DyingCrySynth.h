@@ -6,7 +6,7 @@
 
 // A man hit by a bullet: a sudden strained cry on an open "ah", breaking
 // into a falling, creaking groan that closes towards "oh" and fades into a
-// last breath. Made with FormantVoice. Mono, at AudioFormat::sampleRate,
+// last breath. Made with FormantVoice. Mono, at AudioFormat::kSampleRate,
 // about one and a half seconds.
 class DyingCrySynth {
   public:

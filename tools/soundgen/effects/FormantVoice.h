@@ -37,8 +37,8 @@ class FormantVoice {
     double jitter;
     double shimmer;
     // Breath noise passes the second, third and fourth resonances.
-    static constexpr int breathBandCount = 3;
-    Biquad breathBands[breathBandCount];
+    static constexpr int kBreathBandCount = 3;
+    Biquad breathBands[kBreathBandCount];
 };
 
 #endif

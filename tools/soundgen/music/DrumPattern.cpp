@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 namespace {
-constexpr double velocityPerDigit = 0.1;
-constexpr double accentVelocity = 1.0;
+constexpr double kVelocityPerDigit = 0.1;
+constexpr double kAccentVelocity = 1.0;
 }  // namespace
 
 std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double barStartBeat) {
@@ -14,15 +14,15 @@ std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double bar
         if (c == ' ') {
             continue;
         }
-        const double beat = barStartBeat + step * stepBeats;
+        const double beat = barStartBeat + step * kStepBeats;
         if (c >= '1' && c <= '9') {
-            strokes.push_back(ScoreNote{beat, stepBeats, 0, (c - '0') * velocityPerDigit});
+            strokes.push_back(ScoreNote{beat, kStepBeats, 0, (c - '0') * kVelocityPerDigit});
         } else if (c == 'X') {
-            strokes.push_back(ScoreNote{beat, stepBeats, 0, accentVelocity});
+            strokes.push_back(ScoreNote{beat, kStepBeats, 0, kAccentVelocity});
         } else if (c >= 'a' && c <= 'i') {
-            const double v = (c - 'a' + 1) * velocityPerDigit;
-            const double stroke = stepBeats / rollStrokes;
-            for (int k = 0; k < rollStrokes; ++k) {
+            const double v = (c - 'a' + 1) * kVelocityPerDigit;
+            const double stroke = kStepBeats / kRollStrokes;
+            for (int k = 0; k < kRollStrokes; ++k) {
                 strokes.push_back(ScoreNote{beat + k * stroke, stroke, 0, v});
             }
         } else if (c != '.') {

@@ -15,8 +15,8 @@
 //          0.1 - 0.9 (at marching tempo, about twenty strokes a second).
 class DrumPattern {
   public:
-    static constexpr double stepBeats = 0.25;
-    static constexpr int rollStrokes = 3;
+    static constexpr double kStepBeats = 0.25;
+    static constexpr int kRollStrokes = 3;
 
     // Strokes of the pattern laid out from barStartBeat; each stroke lasts
     // one step. Throws std::invalid_argument on an unknown character.

@@ -6,7 +6,7 @@
 #include "music/NotePlay.h"
 
 // A synthesised instrument: renders one note at a time as mono samples at
-// AudioFormat::sampleRate, starting at the note's onset and running until
+// AudioFormat::kSampleRate, starting at the note's onset and running until
 // its sound has died away (release included), ending on silence.
 class Instrument {
   public:

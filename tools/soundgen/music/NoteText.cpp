@@ -5,10 +5,10 @@
 
 namespace {
 // Semitones above C of the natural notes A to G.
-constexpr int naturalSemitones[] = {9, 11, 0, 2, 4, 5, 7};
-constexpr int semitonesPerOctave = 12;
+constexpr int kNaturalSemitones[] = {9, 11, 0, 2, 4, 5, 7};
+constexpr int kSemitonesPerOctave = 12;
 // MIDI number of C in octave 0 (C4, middle C, is 60).
-constexpr int midiOfC0 = 12;
+constexpr int kMidiOfC0 = 12;
 
 struct Token {
     std::vector<int> pitches;
@@ -44,7 +44,7 @@ int NoteText::pitchOf(const std::string& name) {
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') {
         throw std::invalid_argument("bad pitch: " + name);
     }
-    int semitone = naturalSemitones[name[0] - 'A'];
+    int semitone = kNaturalSemitones[name[0] - 'A'];
     std::size_t i = 1;
     if (name[i] == '#') {
         ++semitone;
@@ -57,7 +57,7 @@ int NoteText::pitchOf(const std::string& name) {
     if (octaveText.size() != 1 || octaveText[0] < '0' || octaveText[0] > '9') {
         throw std::invalid_argument("bad octave: " + name);
     }
-    return midiOfC0 + semitonesPerOctave * (octaveText[0] - '0') + semitone;
+    return kMidiOfC0 + kSemitonesPerOctave * (octaveText[0] - '0') + semitone;
 }
 
 std::vector<ScoreNote> NoteText::parse(const std::string& text, double startBeat, double velocity) {

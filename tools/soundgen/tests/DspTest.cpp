@@ -15,19 +15,19 @@
 #include "support/Probe.h"
 
 namespace {
-constexpr double sr = 44100;
-constexpr double pi = 3.141592653589793;
+constexpr double kSr = 44100;
+constexpr double kPi = 3.141592653589793;
 
 // Steady-state amplitude of a filter's answer to a unit sine.
 double sineGain(Biquad& filter, double frequency) {
     const std::size_t n = 44100;
     std::vector<float> out(n);
     for (std::size_t i = 0; i < n; ++i) {
-        out[i] = static_cast<float>(filter.process(std::sin(2 * pi * frequency * i / sr)));
+        out[i] = static_cast<float>(filter.process(std::sin(2 * kPi * frequency * i / kSr)));
     }
     // Measure over the second half, long after the filter has settled; a
     // window of whole periods of the test frequencies used below.
-    return Probe::amplitudeAt(out, n / 2, n / 2, frequency, sr);
+    return Probe::amplitudeAt(out, n / 2, n / 2, frequency, kSr);
 }
 }  // namespace
 
@@ -76,18 +76,18 @@ TEST(Random, MixGivesDistinctSeedsPerNote) {
 TEST(Biquad, ButterworthLowpassFollowsItsResponse) {
     // |H| = 1 / sqrt(1 + (f / fc)^4) for a second-order Butterworth.
     Biquad low;
-    low.setLowpass(sr, 1000, 1 / std::sqrt(2.0));
+    low.setLowpass(kSr, 1000, 1 / std::sqrt(2.0));
     EXPECT_NEAR(sineGain(low, 100), 1.0, 0.01);
     low.reset();
     EXPECT_NEAR(sineGain(low, 1000), 1 / std::sqrt(2.0), 0.01);
     low.reset();
     EXPECT_LT(sineGain(low, 10000), 0.0101);
-    EXPECT_NEAR(low.magnitudeAt(sr, 1000), 1 / std::sqrt(2.0), 1e-3);
+    EXPECT_NEAR(low.magnitudeAt(kSr, 1000), 1 / std::sqrt(2.0), 1e-3);
 }
 
 TEST(Biquad, HighpassRemovesAConstant) {
     Biquad high;
-    high.setHighpass(sr, 25, 0.7071);
+    high.setHighpass(kSr, 25, 0.7071);
     double last = 1;
     for (int i = 0; i < 44100; ++i) {
         last = high.process(0.5);
@@ -98,13 +98,13 @@ TEST(Biquad, HighpassRemovesAConstant) {
 TEST(Biquad, BandpassAndPeakingCentreGains) {
     // Band-pass with unit peak: |H| = 1 / sqrt(1 + Q^2 (f/f0 - f0/f)^2).
     Biquad band;
-    band.setBandpass(sr, 1000, 2);
+    band.setBandpass(kSr, 1000, 2);
     EXPECT_NEAR(sineGain(band, 1000), 1.0, 0.01);
     band.reset();
     const double q2 = 4, ratio = 4 - 0.25;
     EXPECT_NEAR(sineGain(band, 4000), 1 / std::sqrt(1 + q2 * ratio * ratio), 0.01);
     Biquad peak;
-    peak.setPeaking(sr, 2000, 1, 6);
+    peak.setPeaking(kSr, 2000, 1, 6);
     EXPECT_NEAR(sineGain(peak, 2000), std::pow(10.0, 6.0 / 20), 0.02);
 }
 
@@ -148,10 +148,10 @@ TEST(SawOscillator, HasTheSawtoothsHarmonics) {
     SawOscillator saw(0);
     std::vector<float> x(44100);
     for (float& v : x) {
-        v = static_cast<float>(saw.next(441 / sr));
+        v = static_cast<float>(saw.next(441 / kSr));
     }
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 441, sr), 2 / pi, 0.01);
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 3 * 441, sr), 2 / (3 * pi), 0.01);
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 441, kSr), 2 / kPi, 0.01);
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 3 * 441, kSr), 2 / (3 * kPi), 0.01);
 }
 
 TEST(SawOscillator, FoldsBackFarLessThanANaiveRamp) {
@@ -161,11 +161,11 @@ TEST(SawOscillator, FoldsBackFarLessThanANaiveRamp) {
     SawOscillator saw(0);
     std::vector<float> x(44100);
     for (float& v : x) {
-        v = static_cast<float>(saw.next(f / sr));
+        v = static_cast<float>(saw.next(f / kSr));
     }
-    const double alias = Probe::amplitudeAt(x, 0, x.size(), sr - 6 * f, sr);
-    EXPECT_LT(alias, 0.25 * 2 / (6 * pi));
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), f, sr), 2 / pi, 0.03);
+    const double alias = Probe::amplitudeAt(x, 0, x.size(), kSr - 6 * f, kSr);
+    EXPECT_LT(alias, 0.25 * 2 / (6 * kPi));
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), f, kSr), 2 / kPi, 0.03);
 }
 
 TEST(StereoBuffer, EqualPowerPanning) {
@@ -233,8 +233,8 @@ TEST(Reverb, RepeatingInputGivesRepeatingOutput) {
 }
 
 TEST(Chorus, DryWhenUnmixedAndAddsADelayedCopy) {
-    Chorus plain(sr, 14, 4, 0.35, 0.0);
-    Chorus wet(sr, 14, 4, 0.35, 0.5);
+    Chorus plain(kSr, 14, 4, 0.35, 0.0);
+    Chorus wet(kSr, 14, 4, 0.35, 0.5);
     double lastLeft = 0, lastRight = 0;
     for (int i = 0; i < 4410; ++i) {
         const double in = std::sin(0.01 * i);

@@ -27,15 +27,15 @@ std::set<int> chordAt(const Score& score, double beat) {
 }
 
 bool startsOnDownbeat(const ScoreNote& n, int bar) {
-    return n.beat == (bar - 1) * Score::beatsPerBar;
+    return n.beat == (bar - 1) * Score::kBeatsPerBar;
 }
 }  // namespace
 
 TEST(Score, LengthIsWholeBarsOfAComfortableLoop) {
     // 98 beats a minute: 60 / 98 s a beat.
-    EXPECT_EQ(Score::framesPerBeat * 98, 44100 * 60);
-    EXPECT_EQ(Score::loopFrames % (Score::framesPerBeat * Score::beatsPerBar), 0);
-    const double seconds = static_cast<double>(Score::loopFrames) / 44100;
+    EXPECT_EQ(Score::kFramesPerBeat * 98, 44100 * 60);
+    EXPECT_EQ(Score::kLoopFrames % (Score::kFramesPerBeat * Score::kBeatsPerBar), 0);
+    const double seconds = static_cast<double>(Score::kLoopFrames) / 44100;
     EXPECT_GE(seconds, 45.0);
     EXPECT_LE(seconds, 75.0);
 }
@@ -45,7 +45,7 @@ TEST(Score, EveryNoteLiesInsideThePiece) {
     for (const Part& part : score.parts()) {
         for (const ScoreNote& n : part.notes) {
             EXPECT_GE(n.beat, 0.0);
-            EXPECT_LT(n.beat, Score::totalBeats);
+            EXPECT_LT(n.beat, Score::kTotalBeats);
             EXPECT_GT(n.beats, 0.0);
             EXPECT_GT(n.velocity, 0.0);
             EXPECT_LE(n.velocity, 1.0);
@@ -56,7 +56,7 @@ TEST(Score, EveryNoteLiesInsideThePiece) {
 TEST(Score, TheDrumsKeepThePulseInEveryBar) {
     const Score score;
     for (Part::Player drum : {Part::Player::Snare, Part::Player::BassDrum}) {
-        for (int bar = 1; bar <= Score::bars; ++bar) {
+        for (int bar = 1; bar <= Score::kBars; ++bar) {
             bool struck = false;
             for (const ScoreNote& n : partOf(score, drum).notes) {
                 struck = struck || startsOnDownbeat(n, bar);
@@ -70,7 +70,7 @@ TEST(Score, MelodyBassAndSecondHornAgreeWithTheChordOnEveryDownbeat) {
     const Score score;
     for (Part::Player player : {Part::Player::Lead, Part::Player::SecondHorn, Part::Player::Tuba}) {
         for (const ScoreNote& n : partOf(score, player).notes) {
-            for (int bar = 1; bar <= Score::bars; ++bar) {
+            for (int bar = 1; bar <= Score::kBars; ++bar) {
                 if (!startsOnDownbeat(n, bar)) {
                     continue;
                 }
@@ -86,10 +86,10 @@ TEST(Score, ChordsAreTriadsInDMinorThatEndOnDMajor) {
     const Score score;
     // D minor: D F A; D major: D F# A.
     EXPECT_EQ(chordAt(score, 0), (std::set<int>{2, 5, 9}));
-    EXPECT_EQ(chordAt(score, Score::totalBeats - 1), (std::set<int>{2, 6, 9}));
+    EXPECT_EQ(chordAt(score, Score::kTotalBeats - 1), (std::set<int>{2, 6, 9}));
     // Every chord is a major or minor triad or a dominant seventh without
     // its fifth: no cluster of seconds.
-    for (double beat = 0; beat < Score::totalBeats; beat += 2) {
+    for (double beat = 0; beat < Score::kTotalBeats; beat += 2) {
         const std::set<int> chord = chordAt(score, beat);
         EXPECT_EQ(chord.size(), 3u) << "beat " << beat;
         for (int a : chord) {

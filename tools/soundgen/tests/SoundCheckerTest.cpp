@@ -9,7 +9,7 @@
 #include "music/Score.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
+constexpr double kPi = 3.141592653589793;
 
 // A decaying tone that starts and ends at silence: a well-made effect.
 DecodedSound goodEffect() {
@@ -22,7 +22,7 @@ DecodedSound goodEffect() {
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / 44100;
         s.samples[0][i] =
-            static_cast<float>(0.8 * std::sin(2 * pi * 300 * t) * std::exp(-t / 0.05));
+            static_cast<float>(0.8 * std::sin(2 * kPi * 300 * t) * std::exp(-t / 0.05));
     }
     return s;
 }
@@ -32,13 +32,13 @@ DecodedSound goodMusic() {
     DecodedSound s;
     s.channels = 2;
     s.sampleRate = 44100;
-    const std::size_t n = static_cast<std::size_t>(Score::loopFrames);
+    const std::size_t n = static_cast<std::size_t>(Score::kLoopFrames);
     s.announcedFrames = static_cast<long long>(n);
     s.samples.assign(2, std::vector<float>(n));
     for (std::size_t i = 0; i < n; ++i) {
         // 441 Hz: 100 frames a period, and the loop is a multiple of 100.
-        s.samples[0][i] = static_cast<float>(0.3 * std::sin(2 * pi * i / 100.0));
-        s.samples[1][i] = static_cast<float>(0.2 * std::cos(2 * pi * i / 100.0));
+        s.samples[0][i] = static_cast<float>(0.3 * std::sin(2 * kPi * i / 100.0));
+        s.samples[1][i] = static_cast<float>(0.2 * std::cos(2 * kPi * i / 100.0));
     }
     return s;
 }
@@ -56,7 +56,7 @@ bool checkEffect(const DecodedSound& s, std::string* report = nullptr) {
 bool checkMusic(const DecodedSound& s, std::string* report = nullptr) {
     std::ostringstream out;
     SoundChecker checker(out);
-    const bool ok = checker.checkMusic("music.ogg", s, Score::loopFrames);
+    const bool ok = checker.checkMusic("music.ogg", s, Score::kLoopFrames);
     if (report) {
         *report = out.str();
     }
@@ -78,16 +78,16 @@ TEST(SignalStats, PeakMeanAndRms) {
 TEST(SignalStats, SeamOfACleanAndOfACutLoop) {
     std::vector<float> whole(1000), cut(1000);
     for (std::size_t i = 0; i < 1000; ++i) {
-        whole[i] = static_cast<float>(std::sin(2 * pi * i / 100.0));  // 10 whole periods
-        cut[i] = static_cast<float>(std::sin(2 * pi * i / 64.0));     // ends mid-period
+        whole[i] = static_cast<float>(std::sin(2 * kPi * i / 100.0));  // 10 whole periods
+        cut[i] = static_cast<float>(std::sin(2 * kPi * i / 64.0));     // ends mid-period
     }
     const SignalStats::Seam clean = SignalStats::seam(whole, 200);
     // The join is one ordinary step of the sine: |sin(0) - sin(-2 pi / 100)|.
-    EXPECT_NEAR(clean.jump, std::sin(2 * pi / 100), 1e-6);
+    EXPECT_NEAR(clean.jump, std::sin(2 * kPi / 100), 1e-6);
     EXPECT_LE(clean.jump, clean.largestNearbyStep + 1e-9);
     const SignalStats::Seam broken = SignalStats::seam(cut, 200);
     // 999 frames into a 64-frame period: sin(2 pi 999 / 64) = sin(2 pi 39 / 64).
-    EXPECT_NEAR(broken.jump, std::fabs(std::sin(2 * pi * 39 / 64.0)), 1e-6);
+    EXPECT_NEAR(broken.jump, std::fabs(std::sin(2 * kPi * 39 / 64.0)), 1e-6);
     EXPECT_GT(broken.jump, broken.largestNearbyStep);
 }
 
@@ -148,7 +148,7 @@ TEST(SoundChecker, RefusesMusicThatClicksHasTheWrongLengthOrShape) {
     // join cuts a period short: a click.
     DecodedSound click = goodMusic();
     for (std::size_t i = 0; i < click.samples[1].size(); ++i) {
-        click.samples[1][i] = static_cast<float>(0.2 * std::sin(2 * pi * i / 98.0));
+        click.samples[1][i] = static_cast<float>(0.2 * std::sin(2 * kPi * i / 98.0));
     }
     std::string report;
     EXPECT_FALSE(checkMusic(click, &report));

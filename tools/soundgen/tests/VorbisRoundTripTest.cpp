@@ -11,7 +11,7 @@
 #include "support/Probe.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
+constexpr double kPi = 3.141592653589793;
 
 class VorbisRoundTrip : public ::testing::Test {
   protected:
@@ -29,7 +29,7 @@ class VorbisRoundTrip : public ::testing::Test {
     static std::vector<float> sine(std::size_t frames, double frequency, double amplitude) {
         std::vector<float> x(frames);
         for (std::size_t i = 0; i < frames; ++i) {
-            x[i] = static_cast<float>(amplitude * std::sin(2 * pi * frequency * i / 44100));
+            x[i] = static_cast<float>(amplitude * std::sin(2 * kPi * frequency * i / 44100));
         }
         return x;
     }
