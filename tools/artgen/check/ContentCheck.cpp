@@ -139,10 +139,10 @@ void pointer(const RgbaImage& image, CheckReport& report) {
             }
         }
     }
-    const int tipColumn = 10;
-    const int tipRow = 8;
-    report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= kTipSlack &&
-                      std::abs(bestRow - tipRow) <= kTipSlack,
+    constexpr int kTipColumn = 10;
+    constexpr int kTipRow = 8;
+    report.expect(bestColumn >= 0 && std::abs(bestColumn - kTipColumn) <= kTipSlack &&
+                      std::abs(bestRow - kTipRow) <= kTipSlack,
                   "mouse",
                   "its tip is at column " + std::to_string(bestColumn) + ", row " +
                       std::to_string(bestRow) + ", not near column 10, row 8");

@@ -44,10 +44,10 @@ void roundedPolygon(cairo_t* cr, const double (*points)[2], int count, double ra
         }
         // A cubic with both handles two thirds of the way to the corner is
         // the quadratic curve that has the corner as its control point.
-        const double handle = 2.0 / 3.0;
-        cairo_curve_to(cr, inX + (points[i][0] - inX) * handle, inY + (points[i][1] - inY) * handle,
-                       outX + (points[i][0] - outX) * handle, outY + (points[i][1] - outY) * handle,
-                       outX, outY);
+        constexpr double kHandle = 2.0 / 3.0;
+        cairo_curve_to(cr, inX + (points[i][0] - inX) * kHandle,
+                       inY + (points[i][1] - inY) * kHandle, outX + (points[i][0] - outX) * kHandle,
+                       outY + (points[i][1] - outY) * kHandle, outX, outY);
     }
     cairo_close_path(cr);
 }

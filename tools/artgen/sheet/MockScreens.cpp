@@ -101,8 +101,8 @@ RgbaImage battle(const Loader& image, const Loader& glyph) {
     scenery(screen, image);
     people(screen, image);
     fire(screen, image);
-    const double scoreSize = 21.0;
-    screen.drawText("score 12", 10, GameScreen::kHeight - 10 - scoreSize, scoreSize);
+    constexpr double kScoreSize = 21.0;
+    screen.drawText("score 12", 10, GameScreen::kHeight - 10 - kScoreSize, kScoreSize);
     screen.drawText("the war is over", 25, GameScreen::kHeight * 0.5, 64);
     screen.drawText("-space to quit-", GameScreen::kWidth * 0.5 - 180, GameScreen::kHeight * 0.3,
                     24);
@@ -124,11 +124,11 @@ RgbaImage title(const Loader& image, const Loader& glyph) {
     screen.drawImage(image("rightbuttonover"), 844, 386);
     screen.drawImage(image("leftbuttondown"), 325, 316);
     screen.drawImage(image("startbuttonup"), 256, 80);
-    const double cell = 21.0;
-    screen.drawText("32", 390, 408, cell);
-    screen.drawText("2", 390, 339, cell);
-    screen.drawText("32", 801, 408, cell);
-    screen.drawText("2", 801, 339, cell);
+    constexpr double kCell = 21.0;
+    screen.drawText("32", 390, 408, kCell);
+    screen.drawText("2", 390, 339, kCell);
+    screen.drawText("32", 801, 408, kCell);
+    screen.drawText("2", 801, 339, kCell);
     screen.drawText("14995", 608, 226, 34);
     screen.drawImage(image("mouse"), 870 - 13, 420 - 53);
     return screen.snapshot();
