@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "check/FamilyCheck.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

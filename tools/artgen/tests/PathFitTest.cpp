@@ -1,7 +1,8 @@
+#include "paint/PathFit.h"
+
 #include <gtest/gtest.h>
 
 #include "paint/Canvas.h"
-#include "paint/PathFit.h"
 
 namespace {
 

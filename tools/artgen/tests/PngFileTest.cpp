@@ -1,4 +1,7 @@
+#include "image/PngFile.h"
+
 #include <gtest/gtest.h>
+
 #include <png.h>
 
 #include <cstdio>
@@ -6,8 +9,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "image/PngFile.h"
 
 namespace {
 

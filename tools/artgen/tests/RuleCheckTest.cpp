@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-#include <png.h>
-
 #include "check/RuleCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <png.h>
 
 namespace {
 

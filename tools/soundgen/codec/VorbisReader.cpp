@@ -1,6 +1,7 @@
 #include "codec/VorbisReader.h"
 
 #include <vorbis/vorbisfile.h>
+
 #include <cstdio>
 
 namespace {

@@ -1,6 +1,7 @@
 #include "codec/VorbisWriter.h"
 
 #include <vorbis/vorbisenc.h>
+
 #include <cstdio>
 #include <memory>
 

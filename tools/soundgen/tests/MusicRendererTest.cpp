@@ -1,11 +1,12 @@
 // The rendered piece, before encoding: one exact, seamless, repeatable loop.
+#include "music/MusicRenderer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/SoundFiles.h"
 #include "check/SignalStats.h"
-#include "music/MusicRenderer.h"
 #include "support/Probe.h"
 
 namespace {

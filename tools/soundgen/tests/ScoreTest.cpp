@@ -1,9 +1,9 @@
 // The piece as music: its length, its pulse and its harmony.
+#include "music/Score.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "music/Score.h"
 
 namespace {
 const Part& partOf(const Score& score, Part::Player player) {

@@ -1,11 +1,12 @@
 // The checker's measurements and verdicts, on sounds made to order.
+#include "check/SoundChecker.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
 #include "check/SignalStats.h"
-#include "check/SoundChecker.h"
 #include "music/Score.h"
 
 namespace {

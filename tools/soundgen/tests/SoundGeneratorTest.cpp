@@ -1,11 +1,12 @@
 // Taming the codec's overshoot: the decoded file, not the input, must stay
 // under the ceiling.
+#include "app/SoundGenerator.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include "app/SoundGenerator.h"
 #include "check/SignalStats.h"
 #include "codec/VorbisReader.h"
 
