@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh           what building and playing need
 #   scripts/install-deps.sh --tests   also what the tests need
 #   scripts/install-deps.sh --tools   also what the art and sound generators need
+#   scripts/install-deps.sh --style   also the formatter and the style checker
 set -eu
 
 BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
@@ -10,13 +11,15 @@ BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
 TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox libsox-fmt-base
        python3 clang libclang-rt-14-dev desktop-file-utils libx11-dev"
 TOOLS="libcairo2-dev libpng-dev libfreetype-dev fonts-comic-neue"
+STYLE="clang-format clang-tidy"
 
 wanted="$BUILD"
 for arg in "$@"; do
     case "$arg" in
         --tests) wanted="$wanted $TESTS" ;;
         --tools) wanted="$wanted $TOOLS" ;;
-        *) echo "usage: $0 [--tests] [--tools]" >&2; exit 2 ;;
+        --style) wanted="$wanted $STYLE" ;;
+        *) echo "usage: $0 [--tests] [--tools] [--style]" >&2; exit 2 ;;
     esac
 done
 
