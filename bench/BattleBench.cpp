@@ -6,10 +6,9 @@
 
 #include <cstdint>
 
-#include "bench/BenchWindow.h"
-
 #include "battle/Bullet.h"
 #include "battle/GamePlay.h"
+#include "bench/BenchWindow.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh --tests   also what the tests need
 #   scripts/install-deps.sh --tools   also what the art and sound generators need
 #   scripts/install-deps.sh --package also what making and checking the Debian package need
+#   scripts/install-deps.sh --style   also the formatter and the style checker
 set -eu
 
 BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
@@ -13,6 +14,7 @@ TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
        libpng-dev"
 TOOLS="libcairo2-dev libpng-dev libfreetype-dev fonts-comic-neue"
 PACKAGE="dpkg-dev lintian debootstrap xvfb xauth xdotool x11-utils appstream groff-base"
+STYLE="clang-format clang-tidy"
 
 wanted="$BUILD"
 for arg in "$@"; do
@@ -20,7 +22,8 @@ for arg in "$@"; do
         --tests) wanted="$wanted $TESTS" ;;
         --tools) wanted="$wanted $TOOLS" ;;
         --package) wanted="$wanted $PACKAGE" ;;
-        *) echo "usage: $0 [--tests] [--tools] [--package]" >&2; exit 2 ;;
+        --style) wanted="$wanted $STYLE" ;;
+        *) echo "usage: $0 [--tests] [--tools] [--package] [--style]" >&2; exit 2 ;;
     esac
 done
 

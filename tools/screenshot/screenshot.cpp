@@ -130,9 +130,9 @@ bool takeBattle(Application& application, std::uint32_t seed, const std::string&
 
 bool takeTitle(Application& application, const std::string& path) {
     // The pointer on the right civilians' "more" arrow, which lights up.
-    const float pointerX = 876.0f;
-    const float pointerY = kHeight - 418.0f;
-    application.currentState->mouseMove(pointerX, pointerY);
+    constexpr float kPointerX = 876.0f;
+    constexpr float kPointerY = kHeight - 418.0f;
+    application.currentState->mouseMove(kPointerX, kPointerY);
     frame(application);
     return writePng(path);
 }

@@ -25,8 +25,9 @@ int main(int argc, char** argv) {
         std::cout << (ok ? "all sound files pass\n" : "sound files FAIL\n");
         return ok ? 0 : 1;
     }
-    if (argc != 2 || std::string(argv[1]).rfind("--", 0) == 0)
+    if (argc != 2 || std::string(argv[1]).rfind("--", 0) == 0) {
         return usage();
+    }
     SoundGenerator generator(std::cout);
     return generator.generate(argv[1]) ? 0 : 1;
 }

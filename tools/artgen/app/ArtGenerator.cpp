@@ -11,17 +11,20 @@
 
 namespace {
 
-constexpr int sheetWidth = 1280;
+constexpr int kSheetWidth = 1280;
 
 // How large each image is shown on the contact sheet: the big ones shrunk to
 // a quarter, the small ones doubled so that their edges can be judged.
 double sheetScale(const RgbaImage& image) {
-    if (image.width() >= 1024)
+    if (image.width() >= 1024) {
         return 0.25;
-    if (image.width() >= 512)
+    }
+    if (image.width() >= 512) {
         return 0.5;
-    if (image.width() <= 64)
+    }
+    if (image.width() <= 64) {
         return 2.0;
+    }
     return 1.0;
 }
 
@@ -32,8 +35,9 @@ struct Painted {
 
 std::vector<Painted> paintAll(const std::vector<art_catalogue::Piece>& pieces) {
     std::vector<Painted> painted;
-    for (const art_catalogue::Piece& piece : pieces)
+    for (const art_catalogue::Piece& piece : pieces) {
         painted.push_back({piece.name, piece.paint()});
+    }
     return painted;
 }
 
@@ -57,24 +61,28 @@ ArtGenerator::ArtGenerator(const std::string& root, std::ostream& log) : paths(r
 
 void ArtGenerator::generate() const {
     namespace fs = std::filesystem;
-    for (const char* folder : {"/assets/images", "/assets/fonts", "/assets/icon", "/docs"})
+    for (const char* folder : {"/assets/images", "/assets/fonts", "/assets/icon", "/docs"}) {
         fs::create_directories(paths.root + folder);
+    }
 
     const std::vector<Painted> images = paintAll(art_catalogue::images());
-    for (const Painted& p : images)
+    for (const Painted& p : images) {
         PngFile::write(paths.image(p.name), p.image);
+    }
     log << "wrote " << images.size() << " images\n";
 
     const std::vector<Painted> glyphs = paintAll(art_catalogue::glyphs());
-    for (const Painted& p : glyphs)
+    for (const Painted& p : glyphs) {
         PngFile::write(paths.glyph(p.name), p.image);
+    }
     log << "wrote " << glyphs.size() << " glyphs\n";
 
-    for (int size : icon_art::sizes)
+    for (int size : icon_art::kSizes) {
         PngFile::write(paths.icon(size), icon_art::paint(size));
-    log << "wrote " << std::size(icon_art::sizes) << " icons\n";
+    }
+    log << "wrote " << std::size(icon_art::kSizes) << " icons\n";
 
-    ContactSheet sheet(sheetWidth);
+    ContactSheet sheet(kSheetWidth);
     addSection(sheet, "Images", images, false);
     addSection(sheet, "Glyphs", glyphs, true);
     PngFile::write(paths.contactSheet(), sheet.render());

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_APP_ARTGENERATOR_H
+#define TRUCEWARD_TOOLS_ARTGEN_APP_ARTGENERATOR_H
 
 #include <ostream>
 #include <string>
@@ -18,3 +19,5 @@ class ArtGenerator {
     OutputPaths paths;
     std::ostream& log;
 };
+
+#endif

@@ -29,8 +29,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
         line.error = "give exactly one repository root";
         return line;
     }
-    if (line.action == Action::Help)
+    if (line.action == Action::Help) {
         line.action = Action::Generate;
+    }
     line.root = positional.front();
     return line;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_APP_COMMANDLINE_H
+#define TRUCEWARD_TOOLS_ARTGEN_APP_COMMANDLINE_H
 
 #include <string>
 #include <vector>
@@ -21,3 +22,5 @@ struct CommandLine {
     static CommandLine parse(const std::vector<std::string>& arguments);
     static const char* usage();
 };
+
+#endif

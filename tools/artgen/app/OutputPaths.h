@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_APP_OUTPUTPATHS_H
+#define TRUCEWARD_TOOLS_ARTGEN_APP_OUTPUTPATHS_H
 
 #include <string>
 
@@ -19,3 +20,5 @@ struct OutputPaths {
 
     std::string root;
 };
+
+#endif

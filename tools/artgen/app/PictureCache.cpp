@@ -6,8 +6,9 @@ namespace {
 
 const RgbaImage& loadOnce(std::map<std::string, RgbaImage>& loaded, const std::string& path) {
     auto found = loaded.find(path);
-    if (found == loaded.end())
+    if (found == loaded.end()) {
         found = loaded.emplace(path, PngFile::read(path)).first;
+    }
     return found->second;
 }
 

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_APP_PICTURECACHE_H
+#define TRUCEWARD_TOOLS_ARTGEN_APP_PICTURECACHE_H
 
 #include <map>
 #include <string>
@@ -19,3 +20,5 @@ class PictureCache {
     OutputPaths paths;
     std::map<std::string, RgbaImage> loaded;
 };
+
+#endif

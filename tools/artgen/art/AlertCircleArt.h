@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_ALERTCIRCLEART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_ALERTCIRCLEART_H
 
 #include "image/RgbaImage.h"
 
@@ -10,3 +11,5 @@ namespace alert_circle_art {
 RgbaImage paint();
 
 }  // namespace alert_circle_art
+
+#endif

@@ -16,14 +16,14 @@
 namespace art_catalogue {
 namespace {
 
-constexpr int fieldSize = 1024;
+constexpr int kFieldSize = 1024;
 
 }  // namespace
 
 std::vector<Piece> images() {
     using button_art::State;
     return {
-        {"background", [] { return grass_field::paint(fieldSize, fieldSize); }},
+        {"background", [] { return grass_field::paint(kFieldSize, kFieldSize); }},
         {"guy", figure_art::paintGuy},
         {"fighter", figure_art::paintFighter},
         {"brick", brick_art::paint},
@@ -49,8 +49,9 @@ std::vector<Piece> images() {
 
 std::vector<Piece> glyphs() {
     std::vector<Piece> pieces;
-    for (const glyph_art::Glyph& glyph : glyph_art::allGlyphs())
+    for (const glyph_art::Glyph& glyph : glyph_art::allGlyphs()) {
         pieces.push_back({glyph.name, [glyph] { return glyph_art::paint(glyph); }});
+    }
     return pieces;
 }
 

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_ARTCATALOGUE_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_ARTCATALOGUE_H
 
 #include <functional>
 #include <string>
@@ -20,3 +21,5 @@ std::vector<Piece> images();
 std::vector<Piece> glyphs();
 
 }  // namespace art_catalogue
+
+#endif

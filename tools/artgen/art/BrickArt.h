@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_BRICKART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_BRICKART_H
 
 #include <cairo.h>
 
@@ -8,7 +9,7 @@
 // third, in the thick black outline.
 namespace brick_art {
 
-constexpr int size = 64;
+constexpr int kSize = 64;
 
 // Draws the brick into a 64 x 64 frame under the context's current matrix.
 void drawBrick(cairo_t* cr);
@@ -16,3 +17,5 @@ void drawBrick(cairo_t* cr);
 RgbaImage paint();
 
 }  // namespace brick_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_BULLETART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_BULLETART_H
 
 #include "image/RgbaImage.h"
 
@@ -10,3 +11,5 @@ namespace bullet_art {
 RgbaImage paint();
 
 }  // namespace bullet_art
+
+#endif

@@ -13,51 +13,51 @@
 namespace button_art {
 namespace {
 
-constexpr int arrowSize = 64;
+constexpr int kArrowSize = 64;
 // The triangle's ink, outline included: centred in its 64 x 64 frame with
 // room for the neighbouring number slot on the title screen.
-const PixelBox arrowInk{7, 8, 56, 55};
+const PixelBox kArrowInk{7, 8, 56, 55};
 
-constexpr int barWidth = 512;
-constexpr int barHeight = 128;
-const PixelBox barInk{90, 20, 421, 107};
-constexpr double barCornerRadius = 30.0;
+constexpr int kBarWidth = 512;
+constexpr int kBarHeight = 128;
+const PixelBox kBarInk{90, 20, 421, 107};
+constexpr double kBarCornerRadius = 30.0;
 // ENTER WAR is lettered inside this box, outline included.
-const PixelBox barLetters{140, 38, 371, 89};
-const char* const barWords = "ENTER WAR";
+const PixelBox kBarLetters{140, 38, 371, 89};
+const char* const kBarWords = "ENTER WAR";
 
 // The gloss over every fill: a light upper half and a faint shade at the
 // bottom. It is the same in all three states.
-constexpr double glossOpacity = 0.42;
-constexpr double shadeOpacity = 0.18;
+constexpr double kGlossOpacity = 0.42;
+constexpr double kShadeOpacity = 0.18;
 
 // The triangles, in units of the button's size: tip on one side, upright
 // base on the other, corners slightly rounded like the pointer's outline.
-constexpr double triangleCorner = 0.07;
-const double leftCorners[3][2] = {{0.0, 0.5}, {0.9, 0.0}, {0.9, 1.0}};
-const double rightCorners[3][2] = {{0.9, 0.5}, {0.0, 1.0}, {0.0, 0.0}};
+constexpr double kTriangleCorner = 0.07;
+const double kLeftCorners[3][2] = {{0.0, 0.5}, {0.9, 0.0}, {0.9, 1.0}};
+const double kRightCorners[3][2] = {{0.9, 0.5}, {0.0, 1.0}, {0.0, 0.0}};
 
 void leftTriangle(cairo_t* cr) {
-    shapes::roundedPolygon(cr, leftCorners, 3, triangleCorner);
+    shapes::roundedPolygon(cr, kLeftCorners, 3, kTriangleCorner);
 }
 
 void rightTriangle(cairo_t* cr) {
-    shapes::roundedPolygon(cr, rightCorners, 3, triangleCorner);
+    shapes::roundedPolygon(cr, kRightCorners, 3, kTriangleCorner);
 }
 
 // Paints the gloss inside the current clip, from top to bottom of the shape:
 // light fading out over the upper half, clear through the middle, a faint
 // shade along the bottom.
 void paintGloss(cairo_t* cr, double top, double bottom) {
-    constexpr double lightFades = 0.45;
-    constexpr double lightGone = 0.55;
-    constexpr double shadeStarts = 0.8;
+    constexpr double kLightFades = 0.45;
+    constexpr double kLightGone = 0.55;
+    constexpr double kShadeStarts = 0.8;
     cairo_pattern_t* gloss = cairo_pattern_create_linear(0.0, top, 0.0, bottom);
-    gradients::addStop(gloss, 0.0, palette::white.withAlpha(glossOpacity));
-    gradients::addStop(gloss, lightFades, palette::white.withAlpha(glossOpacity / 4.0));
-    gradients::addStop(gloss, lightGone, palette::white.withAlpha(0.0));
-    gradients::addStop(gloss, shadeStarts, palette::ink.withAlpha(0.0));
-    gradients::addStop(gloss, 1.0, palette::ink.withAlpha(shadeOpacity));
+    gradients::addStop(gloss, 0.0, palette::kWhite.withAlpha(kGlossOpacity));
+    gradients::addStop(gloss, kLightFades, palette::kWhite.withAlpha(kGlossOpacity / 4.0));
+    gradients::addStop(gloss, kLightGone, palette::kWhite.withAlpha(0.0));
+    gradients::addStop(gloss, kShadeStarts, palette::kInk.withAlpha(0.0));
+    gradients::addStop(gloss, 1.0, palette::kInk.withAlpha(kShadeOpacity));
     cairo_set_source(cr, gloss);
     cairo_paint(cr);
     cairo_pattern_destroy(gloss);
@@ -66,7 +66,7 @@ void paintGloss(cairo_t* cr, double top, double bottom) {
 // Fits the shape's ink into the box, outlines it, fills it with the state's
 // colour and lays the gloss over the fill.
 void paintShape(cairo_t* cr, const PathFit::PathBuilder& shape, const PixelBox& ink, State state) {
-    const PathFit fit(cr, shape, Bounds::ofPixels(ink, style::edgeInset), style::outline,
+    const PathFit fit(cr, shape, Bounds::ofPixels(ink, style::kEdgeInset), style::kOutline,
                       PathFit::Mode::Stretch);
     cairo_save(cr);
     fit.apply(cr);
@@ -85,8 +85,8 @@ void paintShape(cairo_t* cr, const PathFit::PathBuilder& shape, const PixelBox& 
 }
 
 RgbaImage paintArrow(const PathFit::PathBuilder& triangle, State state) {
-    Canvas canvas(arrowSize, arrowSize);
-    paintShape(canvas.context(), triangle, arrowInk, state);
+    Canvas canvas(kArrowSize, kArrowSize);
+    paintShape(canvas.context(), triangle, kArrowInk, state);
     return canvas.snapshot();
 }
 
@@ -95,13 +95,13 @@ RgbaImage paintArrow(const PathFit::PathBuilder& triangle, State state) {
 Colour fillOf(State state) {
     switch (state) {
         case State::Down:
-            return palette::buttonDown;
+            return palette::kButtonDown;
         case State::Over:
-            return palette::buttonOver;
+            return palette::kButtonOver;
         case State::Up:
             break;
     }
-    return palette::buttonUp;
+    return palette::kButtonUp;
 }
 
 RgbaImage paintLeftArrow(State state) {
@@ -113,17 +113,17 @@ RgbaImage paintRightArrow(State state) {
 }
 
 RgbaImage paintStartBar(State state) {
-    Canvas canvas(barWidth, barHeight);
+    Canvas canvas(kBarWidth, kBarHeight);
     cairo_t* cr = canvas.context();
-    const Bounds inkArea = Bounds::ofPixels(barInk, style::edgeInset);
-    const Bounds pathArea = inkArea.grown(-style::outline);
+    const Bounds inkArea = Bounds::ofPixels(kBarInk, style::kEdgeInset);
+    const Bounds pathArea = inkArea.grown(-style::kOutline);
     auto bar = [pathArea](cairo_t* context) {
         shapes::roundedRectangle(context, pathArea.left, pathArea.top, pathArea.width(),
-                                 pathArea.height(), barCornerRadius);
+                                 pathArea.height(), kBarCornerRadius);
     };
-    paintShape(cr, bar, barInk, state);
-    Lettering::paint(cr, barWords, Bounds::ofPixels(barLetters, style::edgeInset), style::outline,
-                     PathFit::Mode::KeepAspect, palette::white);
+    paintShape(cr, bar, kBarInk, state);
+    Lettering::paint(cr, kBarWords, Bounds::ofPixels(kBarLetters, style::kEdgeInset),
+                     style::kOutline, PathFit::Mode::KeepAspect, palette::kWhite);
     return canvas.snapshot();
 }
 

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_BUTTONART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_BUTTONART_H
 
 #include "image/RgbaImage.h"
 #include "paint/Colour.h"
@@ -22,3 +23,5 @@ RgbaImage paintRightArrow(State state);
 RgbaImage paintStartBar(State state);
 
 }  // namespace button_art
+
+#endif

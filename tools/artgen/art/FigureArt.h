@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_FIGUREART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_FIGUREART_H
 
 #include <cairo.h>
 
@@ -9,7 +10,7 @@
 // fighter is the same figure with two red eyes.
 namespace figure_art {
 
-constexpr int size = 64;
+constexpr int kSize = 64;
 
 // Draws the figure into a 64 x 64 frame under the context's current matrix.
 void drawFigure(cairo_t* cr);
@@ -21,3 +22,5 @@ RgbaImage paintGuy();
 RgbaImage paintFighter();
 
 }  // namespace figure_art
+
+#endif

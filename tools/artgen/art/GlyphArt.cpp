@@ -16,19 +16,19 @@ namespace {
 // (outline included) reaches from row 3 to row 60 and stays within the
 // same columns, leaving a margin so that neighbours in a line of text,
 // drawn one cell apart, do not touch.
-const PixelBox letterBox{3, 3, 60, 60};
+const PixelBox kLetterBox{3, 3, 60, 60};
 // The four marks have boxes of their own.
-const PixelBox fullStopBox{25, 45, 38, 59};
-const PixelBox commaBox{24, 44, 39, 62};
-const PixelBox minusBox{9, 26, 54, 37};
-const PixelBox exclamationBox{24, 3, 39, 60};
+const PixelBox kFullStopBox{25, 45, 38, 59};
+const PixelBox kCommaBox{24, 44, 39, 62};
+const PixelBox kMinusBox{9, 26, 54, 37};
+const PixelBox kExclamationBox{24, 3, 39, 60};
 
 // The letter whose height sets the scale of all letters and digits.
-const char* const capitalReference = "H";
+const char* const kCapitalReference = "H";
 // The text is drawn at a fixed pitch of one cell per character, so the
 // letters are set wider than the face draws them; that keeps the gaps in a
 // word from looking like blanks.
-constexpr double widening = 1.3;
+constexpr double kWidening = 1.3;
 
 // Draws the path of text scaled by (sx, sy) and shifted by (dx, dy) in cell
 // pixels, then outlines and fills it.
@@ -40,22 +40,23 @@ void paintPlaced(cairo_t* cr, const std::string& text, double sx, double sy, dou
     cairo_new_path(cr);
     Lettering::textPath(text)(cr);
     cairo_restore(cr);
-    shapes::outlineAndFill(cr, palette::white);
+    shapes::outlineAndFill(cr, palette::kWhite);
 }
 
 // A letter or digit: the common scale and baseline, centred across the
 // cell, narrowed or lowered only where it would leave its box.
 void paintLetter(cairo_t* cr, const std::string& text) {
-    const Bounds room = Bounds::ofPixels(letterBox, style::edgeInset).grown(-style::outline);
-    const Bounds capital = PathFit::measure(cr, Lettering::textPath(capitalReference));
+    const Bounds room = Bounds::ofPixels(kLetterBox, style::kEdgeInset).grown(-style::kOutline);
+    const Bounds capital = PathFit::measure(cr, Lettering::textPath(kCapitalReference));
     const double scale = room.height() / capital.height();
     const double baseline = room.bottom;
 
     const Bounds own = PathFit::measure(cr, Lettering::textPath(text));
-    double sx = scale * widening;
+    double sx = scale * kWidening;
     double sy = scale;
-    if (own.width() * sx > room.width())
+    if (own.width() * sx > room.width()) {
         sx = room.width() / own.width();
+    }
     double dy = baseline;
     // Overshooting rounds and tails are pulled back inside the box.
     if (own.height() * sy > room.height()) {
@@ -72,19 +73,21 @@ void paintLetter(cairo_t* cr, const std::string& text) {
 
 // A mark stretched or scaled into its own box.
 void paintMark(cairo_t* cr, const std::string& text, const PixelBox& box, PathFit::Mode mode) {
-    Lettering::paint(cr, text, Bounds::ofPixels(box, style::edgeInset), style::outline, mode,
-                     palette::white);
+    Lettering::paint(cr, text, Bounds::ofPixels(box, style::kEdgeInset), style::kOutline, mode,
+                     palette::kWhite);
 }
 
 }  // namespace
 
 std::vector<Glyph> allGlyphs() {
     std::vector<Glyph> glyphs;
-    for (char digit = '0'; digit <= '9'; ++digit)
+    for (char digit = '0'; digit <= '9'; ++digit) {
         glyphs.push_back({std::string("font") + digit, std::string(1, digit)});
-    for (char letter = 'a'; letter <= 'z'; ++letter)
+    }
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
         glyphs.push_back(
             {std::string("font") + letter, std::string(1, static_cast<char>(letter - 'a' + 'A'))});
+    }
     glyphs.push_back({"fontperiod", "."});
     glyphs.push_back({"fontcomma", ","});
     glyphs.push_back({"fontexclaim", "!"});
@@ -93,18 +96,19 @@ std::vector<Glyph> allGlyphs() {
 }
 
 RgbaImage paint(const Glyph& glyph) {
-    Canvas canvas(cellSize, cellSize);
+    Canvas canvas(kCellSize, kCellSize);
     cairo_t* cr = canvas.context();
-    if (glyph.character == ".")
-        paintMark(cr, glyph.character, fullStopBox, PathFit::Mode::Stretch);
-    else if (glyph.character == ",")
-        paintMark(cr, glyph.character, commaBox, PathFit::Mode::KeepAspect);
-    else if (glyph.character == "-")
-        paintMark(cr, glyph.character, minusBox, PathFit::Mode::Stretch);
-    else if (glyph.character == "!")
-        paintMark(cr, glyph.character, exclamationBox, PathFit::Mode::Stretch);
-    else
+    if (glyph.character == ".") {
+        paintMark(cr, glyph.character, kFullStopBox, PathFit::Mode::Stretch);
+    } else if (glyph.character == ",") {
+        paintMark(cr, glyph.character, kCommaBox, PathFit::Mode::KeepAspect);
+    } else if (glyph.character == "-") {
+        paintMark(cr, glyph.character, kMinusBox, PathFit::Mode::Stretch);
+    } else if (glyph.character == "!") {
+        paintMark(cr, glyph.character, kExclamationBox, PathFit::Mode::Stretch);
+    } else {
         paintLetter(cr, glyph.character);
+    }
     return canvas.snapshot();
 }
 

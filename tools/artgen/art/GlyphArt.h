@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_GLYPHART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_GLYPHART_H
 
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 // in the game's lettering, one per 64 x 64 cell.
 namespace glyph_art {
 
-constexpr int cellSize = 64;
+constexpr int kCellSize = 64;
 
 struct Glyph {
     std::string name;       // file name without extension, e.g. "fonta"
@@ -24,3 +25,5 @@ std::vector<Glyph> allGlyphs();
 RgbaImage paint(const Glyph& glyph);
 
 }  // namespace glyph_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_GRASSFIELD_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_GRASSFIELD_H
 
 #include "image/RgbaImage.h"
 
@@ -12,3 +13,5 @@ namespace grass_field {
 RgbaImage paint(int width, int height, int originColumn = 0, int originRow = 0);
 
 }  // namespace grass_field
+
+#endif

@@ -11,23 +11,23 @@ namespace icon_art {
 namespace {
 
 // The icon is designed on a 64-unit square and scaled to each size.
-constexpr double design = 64.0;
-constexpr double tileInset = 1.5;
-constexpr double tileRadius = 12.0;
+constexpr double kDesign = 64.0;
+constexpr double kTileInset = 1.5;
+constexpr double kTileRadius = 12.0;
 // The tile's outline is thinner than the game's, since the whole icon is
 // seen much smaller than the game's pictures.
-constexpr double tileOutline = 2.5;
+constexpr double kTileOutline = 2.5;
 // The figure, a little enlarged, and the two bricks it carries.
-constexpr double figureScale = 0.95;
-constexpr double figureTop = 3.0;
-constexpr double brickScale = 0.42;
-constexpr double brickSpread = 19.0;
-constexpr double brickRaise = 4.0;
+constexpr double kFigureScale = 0.95;
+constexpr double kFigureTop = 3.0;
+constexpr double kBrickScale = 0.42;
+constexpr double kBrickSpread = 19.0;
+constexpr double kBrickRaise = 4.0;
 
 void tilePath(cairo_t* cr) {
-    const double inner = tileInset + tileOutline;
-    shapes::roundedRectangle(cr, inner, inner, design - 2.0 * inner, design - 2.0 * inner,
-                             tileRadius);
+    const double inner = kTileInset + kTileOutline;
+    shapes::roundedRectangle(cr, inner, inner, kDesign - 2.0 * inner, kDesign - 2.0 * inner,
+                             kTileRadius);
 }
 
 }  // namespace
@@ -35,11 +35,11 @@ void tilePath(cairo_t* cr) {
 RgbaImage paint(int size) {
     Canvas canvas(size, size);
     cairo_t* cr = canvas.context();
-    const double unit = size / design;
+    const double unit = size / kDesign;
     cairo_scale(cr, unit, unit);
 
     tilePath(cr);
-    shapes::outlineAndFill(cr, palette::grassDark, tileOutline);
+    shapes::outlineAndFill(cr, palette::kGrassDark, kTileOutline);
     cairo_save(cr);
     tilePath(cr);
     cairo_clip(cr);
@@ -50,17 +50,17 @@ RgbaImage paint(int size) {
 
     for (double side : {-1.0, 1.0}) {
         cairo_save(cr);
-        const double centre = design / 2.0;
-        cairo_translate(cr, centre + side * brickSpread, centre + brickRaise);
-        cairo_scale(cr, brickScale, brickScale);
+        const double centre = kDesign / 2.0;
+        cairo_translate(cr, centre + side * kBrickSpread, centre + kBrickRaise);
+        cairo_scale(cr, kBrickScale, kBrickScale);
         cairo_translate(cr, -centre, -centre);
         brick_art::drawBrick(cr);
         cairo_restore(cr);
     }
     cairo_save(cr);
-    cairo_translate(cr, design / 2.0, figureTop);
-    cairo_scale(cr, figureScale, figureScale);
-    cairo_translate(cr, -design / 2.0, 0.0);
+    cairo_translate(cr, kDesign / 2.0, kFigureTop);
+    cairo_scale(cr, kFigureScale, kFigureScale);
+    cairo_translate(cr, -kDesign / 2.0, 0.0);
     figure_art::drawFigure(cr);
     cairo_restore(cr);
     return canvas.snapshot();

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_ICONART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_ICONART_H
 
 #include "image/RgbaImage.h"
 
@@ -8,10 +9,12 @@
 namespace icon_art {
 
 // The icon sizes a desktop asks for.
-constexpr int sizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int kSizes[] = {16, 32, 48, 64, 128, 256};
 
 // A square icon of the given size in pixels, drawn from the same pictures
 // as the game so that every size is sharp.
 RgbaImage paint(int size);
 
 }  // namespace icon_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_MOUNDART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_MOUNDART_H
 
 #include "image/RgbaImage.h"
 
@@ -14,3 +15,5 @@ RgbaImage paintCentral();
 RgbaImage paintSide();
 
 }  // namespace mound_art
+
+#endif

@@ -12,29 +12,29 @@
 namespace pointer_art {
 namespace {
 
-constexpr int size = 64;
-const PixelBox inkBox{9, 7, 54, 55};
+constexpr int kSize = 64;
+const PixelBox kInkBox{9, 7, 54, 55};
 
 // The arrow drawn pointing straight left from the origin, in arbitrary
 // units: a broad head and a shaft, then turned to point up and left.
-constexpr double headLength = 22.0;
-constexpr double headHalfWidth = 14.0;
-constexpr double shaftHalfWidth = 5.2;
-constexpr double shaftEnd = 46.0;
+constexpr double kHeadLength = 22.0;
+constexpr double kHeadHalfWidth = 14.0;
+constexpr double kShaftHalfWidth = 5.2;
+constexpr double kShaftEnd = 46.0;
 // A little steeper than the diagonal, like a hand-held pointer; this also
 // matches the box, which is a few rows taller than wide.
-constexpr double turnDegrees = 47.0;
+constexpr double kTurnDegrees = 47.0;
 
 void arrowPath(cairo_t* cr) {
     cairo_save(cr);
-    cairo_rotate(cr, angles::fromDegrees(turnDegrees));
+    cairo_rotate(cr, angles::fromDegrees(kTurnDegrees));
     cairo_move_to(cr, 0.0, 0.0);
-    cairo_line_to(cr, headLength, -headHalfWidth);
-    cairo_line_to(cr, headLength, -shaftHalfWidth);
-    cairo_line_to(cr, shaftEnd, -shaftHalfWidth);
-    cairo_line_to(cr, shaftEnd, shaftHalfWidth);
-    cairo_line_to(cr, headLength, shaftHalfWidth);
-    cairo_line_to(cr, headLength, headHalfWidth);
+    cairo_line_to(cr, kHeadLength, -kHeadHalfWidth);
+    cairo_line_to(cr, kHeadLength, -kShaftHalfWidth);
+    cairo_line_to(cr, kShaftEnd, -kShaftHalfWidth);
+    cairo_line_to(cr, kShaftEnd, kShaftHalfWidth);
+    cairo_line_to(cr, kHeadLength, kShaftHalfWidth);
+    cairo_line_to(cr, kHeadLength, kHeadHalfWidth);
     cairo_close_path(cr);
     cairo_restore(cr);
 }
@@ -42,15 +42,15 @@ void arrowPath(cairo_t* cr) {
 }  // namespace
 
 RgbaImage paint() {
-    Canvas canvas(size, size);
+    Canvas canvas(kSize, kSize);
     cairo_t* cr = canvas.context();
-    const PathFit fit(cr, arrowPath, Bounds::ofPixels(inkBox, style::edgeInset), style::outline,
+    const PathFit fit(cr, arrowPath, Bounds::ofPixels(kInkBox, style::kEdgeInset), style::kOutline,
                       PathFit::Mode::Stretch);
     cairo_save(cr);
     fit.apply(cr);
     arrowPath(cr);
     cairo_restore(cr);
-    shapes::outlineAndFill(cr, palette::white);
+    shapes::outlineAndFill(cr, palette::kWhite);
     return canvas.snapshot();
 }
 

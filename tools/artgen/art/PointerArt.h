@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_POINTERART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_POINTERART_H
 
 #include "image/RgbaImage.h"
 
@@ -11,3 +12,5 @@ namespace pointer_art {
 RgbaImage paint();
 
 }  // namespace pointer_art
+
+#endif

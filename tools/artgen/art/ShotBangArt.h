@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_SHOTBANGART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_SHOTBANGART_H
 
 #include "image/RgbaImage.h"
 
@@ -8,3 +9,5 @@ namespace shot_bang_art {
 RgbaImage paint();
 
 }  // namespace shot_bang_art
+
+#endif

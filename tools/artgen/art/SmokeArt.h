@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_SMOKEART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_SMOKEART_H
 
 #include "image/RgbaImage.h"
 
@@ -9,3 +10,5 @@ namespace smoke_art {
 RgbaImage paint();
 
 }  // namespace smoke_art
+
+#endif

@@ -15,25 +15,25 @@ namespace {
 
 using namespace title_layout;
 
-const char* const titleWords = "TRUCEWARD!";
+const char* const kTitleWords = "TRUCEWARD!";
 // The title climbs this many pixels per pixel across; the letters stay
 // upright, only their baseline rises.
-constexpr double titleClimb = 0.085;
+constexpr double kTitleClimb = 0.085;
 // A soft dark copy of the lettering behind it, lower and to the right.
-constexpr double shadowOffsetX = 5.0;
-constexpr double shadowOffsetY = 7.0;
-constexpr double shadowOpacity = 0.35;
+constexpr double kShadowOffsetX = 5.0;
+constexpr double kShadowOffsetY = 7.0;
+constexpr double kShadowOpacity = 0.35;
 
-constexpr double panelCornerRadius = 26.0;
-constexpr double slotCornerRadius = 12.0;
+constexpr double kPanelCornerRadius = 26.0;
+constexpr double kSlotCornerRadius = 12.0;
 // A thin lit lip along the bottom of each slot, as if cut into the panel.
-constexpr double slotLipWidth = 1.5;
-constexpr double slotLipOpacity = 0.16;
+constexpr double kSlotLipWidth = 1.5;
+constexpr double kSlotLipOpacity = 0.16;
 
 // The title is drawn 128 rows lower on the screen than the battle's
 // background, so taking its grass from 128 rows further down the same field
 // makes the grass stay put when the screens change.
-constexpr int grassOriginRow = 128;
+constexpr int kGrassOriginRow = 128;
 
 // Below the panel, the two sides face each other across the grass:
 // civilians on the left, fighters on the right, each given by the top-left
@@ -42,17 +42,17 @@ struct Spot {
     double x;
     double y;
 };
-const Spot civilians[] = {{34.0, 826.0}, {96.0, 832.0}, {158.0, 824.0}};
-const Spot fighters[] = {{802.0, 824.0}, {864.0, 832.0}, {926.0, 826.0}};
+const Spot kCivilians[] = {{34.0, 826.0}, {96.0, 832.0}, {158.0, 824.0}};
+const Spot kFighters[] = {{802.0, 824.0}, {864.0, 832.0}, {926.0, 826.0}};
 
 void paintFigures(cairo_t* cr) {
-    for (const Spot& spot : civilians) {
+    for (const Spot& spot : kCivilians) {
         cairo_save(cr);
         cairo_translate(cr, spot.x, spot.y);
         figure_art::drawFigure(cr);
         cairo_restore(cr);
     }
-    for (const Spot& spot : fighters) {
+    for (const Spot& spot : kFighters) {
         cairo_save(cr);
         cairo_translate(cr, spot.x, spot.y);
         figure_art::drawFigure(cr);
@@ -64,88 +64,89 @@ void paintFigures(cairo_t* cr) {
 // Outline width of lettering that is to look like the glyphs shown in a cell
 // of the given screen size: the glyphs' outline, scaled alike.
 double outlineForCell(double cell) {
-    return style::outline * cell / glyphCell;
+    return style::kOutline * cell / kGlyphCell;
 }
 
 void paintTitleLettering(cairo_t* cr) {
     const PathFit::PathBuilder slanted = [](cairo_t* context) {
         cairo_matrix_t climb;
-        cairo_matrix_init(&climb, 1.0, -titleClimb, 0.0, 1.0, 0.0, 0.0);
+        cairo_matrix_init(&climb, 1.0, -kTitleClimb, 0.0, 1.0, 0.0, 0.0);
         cairo_transform(context, &climb);
-        Lettering::textPath(titleWords)(context);
+        Lettering::textPath(kTitleWords)(context);
     };
-    const PathFit fit(cr, slanted, Bounds::ofPixels(lettering, style::edgeInset), style::outline,
+    const PathFit fit(cr, slanted, Bounds::ofPixels(kLettering, style::kEdgeInset), style::kOutline,
                       PathFit::Mode::Stretch);
 
     cairo_push_group(cr);
     cairo_save(cr);
-    fit.apply(cr, shadowOffsetX, shadowOffsetY);
+    fit.apply(cr, kShadowOffsetX, kShadowOffsetY);
     slanted(cr);
     cairo_restore(cr);
-    cairo_set_line_width(cr, 2.0 * style::outline);
+    cairo_set_line_width(cr, 2.0 * style::kOutline);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    palette::ink.use(cr);
+    palette::kInk.use(cr);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
     cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, shadowOpacity);
+    cairo_paint_with_alpha(cr, kShadowOpacity);
 
     cairo_save(cr);
     fit.apply(cr);
     slanted(cr);
     cairo_restore(cr);
-    shapes::outlineAndFill(cr, palette::white);
+    shapes::outlineAndFill(cr, palette::kWhite);
 }
 
 void paintPanel(cairo_t* cr) {
-    const Bounds area = Bounds::ofPixels(panel, style::edgeInset).grown(-style::outline);
+    const Bounds area = Bounds::ofPixels(kPanel, style::kEdgeInset).grown(-style::kOutline);
     shapes::roundedRectangle(cr, area.left, area.top, area.width(), area.height(),
-                             panelCornerRadius);
-    shapes::outlineAndFillTranslucent(cr, palette::panel, style::outline);
+                             kPanelCornerRadius);
+    shapes::outlineAndFillTranslucent(cr, palette::kPanel, style::kOutline);
 }
 
 void paintSlot(cairo_t* cr, const PixelBox& box) {
     const Bounds area = Bounds::ofPixels(box, 0.0);
     shapes::roundedRectangle(cr, area.left, area.top, area.width(), area.height(),
-                             slotCornerRadius);
-    palette::slot.use(cr);
+                             kSlotCornerRadius);
+    palette::kSlot.use(cr);
     cairo_fill(cr);
     cairo_save(cr);
     shapes::roundedRectangle(cr, area.left, area.top, area.width(), area.height(),
-                             slotCornerRadius);
+                             kSlotCornerRadius);
     cairo_clip(cr);
-    shapes::roundedRectangle(cr, area.left, area.top - slotLipWidth, area.width(), area.height(),
-                             slotCornerRadius);
+    shapes::roundedRectangle(cr, area.left, area.top - kSlotLipWidth, area.width(), area.height(),
+                             kSlotCornerRadius);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_rectangle(cr, area.left - 1.0, area.top - 1.0, area.width() + 2.0, area.height() + 2.0);
-    palette::white.withAlpha(slotLipOpacity).use(cr);
+    palette::kWhite.withAlpha(kSlotLipOpacity).use(cr);
     cairo_fill(cr);
     cairo_restore(cr);
 }
 
 void paintLabel(cairo_t* cr, const char* text, const PixelBox& box, double cell) {
     const double outline = outlineForCell(cell);
-    Lettering::paint(cr, text, Bounds::ofPixels(box, style::edgeInset), outline,
-                     PathFit::Mode::Stretch, palette::white);
+    Lettering::paint(cr, text, Bounds::ofPixels(box, style::kEdgeInset), outline,
+                     PathFit::Mode::Stretch, palette::kWhite);
 }
 
 }  // namespace
 
 RgbaImage paint() {
-    Canvas canvas(size, size);
-    canvas.load(grass_field::paint(size, size, 0, grassOriginRow));
+    Canvas canvas(kSize, kSize);
+    canvas.load(grass_field::paint(kSize, kSize, 0, kGrassOriginRow));
     cairo_t* cr = canvas.context();
     paintTitleLettering(cr);
     paintFigures(cr);
     paintPanel(cr);
     for (const PixelBox& slot :
-         {leftCiviliansSlot, rightCiviliansSlot, leftFightersSlot, rightFightersSlot})
+         {kLeftCiviliansSlot, kRightCiviliansSlot, kLeftFightersSlot, kRightFightersSlot}) {
         paintSlot(cr, slot);
-    paintLabel(cr, "LEFT CIVILIANS:", leftCiviliansLabel, numberCell);
-    paintLabel(cr, "RIGHT CIVILIANS:", rightCiviliansLabel, numberCell);
-    paintLabel(cr, "LEFT FIGHTERS:", leftFightersLabel, numberCell);
-    paintLabel(cr, "RIGHT FIGHTERS:", rightFightersLabel, numberCell);
-    paintLabel(cr, "HIGH SCORE:", highScoreLabel, highScoreCell);
+    }
+    paintLabel(cr, "LEFT CIVILIANS:", kLeftCiviliansLabel, kNumberCell);
+    paintLabel(cr, "RIGHT CIVILIANS:", kRightCiviliansLabel, kNumberCell);
+    paintLabel(cr, "LEFT FIGHTERS:", kLeftFightersLabel, kNumberCell);
+    paintLabel(cr, "RIGHT FIGHTERS:", kRightFightersLabel, kNumberCell);
+    paintLabel(cr, "HIGH SCORE:", kHighScoreLabel, kHighScoreCell);
     return canvas.snapshot();
 }
 

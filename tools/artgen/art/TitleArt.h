@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_TITLEART_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_TITLEART_H
 
 #include "image/RgbaImage.h"
 
@@ -13,3 +14,5 @@ namespace title_art {
 RgbaImage paint();
 
 }  // namespace title_art
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_ART_TITLELAYOUT_H
+#define TRUCEWARD_TOOLS_ARTGEN_ART_TITLELAYOUT_H
 
 #include "image/PixelBox.h"
 
@@ -7,34 +8,36 @@
 // numbers and puts its buttons: screen height y is image row 896 - y.
 namespace title_layout {
 
-constexpr int size = 1024;
+constexpr int kSize = 1024;
 
 // The lettered title, outline included.
-constexpr PixelBox lettering{41, 192, 986, 357};
+constexpr PixelBox kLettering{41, 192, 986, 357};
 // The panel, outline included.
-constexpr PixelBox panel{106, 432, 918, 816};
+constexpr PixelBox kPanel{106, 432, 918, 816};
 
 // Labels, outline included. The civilians' row faces numbers drawn at
 // height 408, the fighters' row numbers at 339, both in 21-unit cells.
-constexpr PixelBox leftCiviliansLabel{122, 469, 317, 487};
-constexpr PixelBox rightCiviliansLabel{522, 469, 731, 487};
-constexpr PixelBox leftFightersLabel{122, 539, 322, 556};
-constexpr PixelBox rightFightersLabel{522, 539, 735, 556};
+constexpr PixelBox kLeftCiviliansLabel{122, 469, 317, 487};
+constexpr PixelBox kRightCiviliansLabel{522, 469, 731, 487};
+constexpr PixelBox kLeftFightersLabel{122, 539, 322, 556};
+constexpr PixelBox kRightFightersLabel{522, 539, 735, 556};
 // Faces the high score, drawn at height 226 in 34-unit cells.
-constexpr PixelBox highScoreLabel{355, 639, 588, 665};
+constexpr PixelBox kHighScoreLabel{355, 639, 588, 665};
 
 // The slots behind the two-digit numbers: 46 x 48 units with their lower
 // left corners at x 388 / 799 and heights 394 / 325.
-constexpr PixelBox leftCiviliansSlot{388, 454, 434, 502};
-constexpr PixelBox rightCiviliansSlot{799, 454, 845, 502};
-constexpr PixelBox leftFightersSlot{388, 523, 434, 571};
-constexpr PixelBox rightFightersSlot{799, 523, 845, 571};
+constexpr PixelBox kLeftCiviliansSlot{388, 454, 434, 502};
+constexpr PixelBox kRightCiviliansSlot{799, 454, 845, 502};
+constexpr PixelBox kLeftFightersSlot{388, 523, 434, 571};
+constexpr PixelBox kRightFightersSlot{799, 523, 845, 571};
 
 // Cell sizes of the text written over the artwork, in screen units, and the
 // glyph cell the font is drawn in: labels are lettered to look like glyphs
 // shown at these sizes.
-constexpr double numberCell = 21.0;
-constexpr double highScoreCell = 34.0;
-constexpr double glyphCell = 64.0;
+constexpr double kNumberCell = 21.0;
+constexpr double kHighScoreCell = 34.0;
+constexpr double kGlyphCell = 64.0;
 
 }  // namespace title_layout
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_CHECKREPORT_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_CHECKREPORT_H
 
 #include <ostream>
 #include <string>
@@ -22,3 +23,5 @@ class CheckReport {
     int made = 0;
     std::vector<std::string> failures;
 };
+
+#endif

@@ -12,9 +12,9 @@ using pixel_stats::isWhite;
 using pixel_stats::luminance;
 
 // A calm field: brightness varies this little (standard deviation, 0..255).
-constexpr double calmSpread = 14.0;
+constexpr double kCalmSpread = 14.0;
 // The pointer's tip may sit this far from column 10, row 8.
-constexpr int tipSlack = 2;
+constexpr int kTipSlack = 2;
 
 bool greyish(Rgba p, int tolerance) {
     return std::abs(p.r - p.g) <= tolerance && std::abs(p.g - p.b) <= tolerance;
@@ -34,7 +34,7 @@ void grassField(const RgbaImage& image, const std::string& file, CheckReport& re
     const pixel_stats::Mean mean = pixel_stats::meanOver(image, whole(image));
     report.expect(mean.g > mean.r + 20 && mean.g > mean.b + 40, file, "is not green");
     report.expect(mean.luminance > 70 && mean.luminance < 170, file, "is not a mid tone");
-    report.expect(pixel_stats::luminanceSpread(image, whole(image)) < calmSpread, file,
+    report.expect(pixel_stats::luminanceSpread(image, whole(image)) < kCalmSpread, file,
                   "is not calm: its brightness varies too much");
 }
 
@@ -43,16 +43,18 @@ void bullet(const RgbaImage& image, CheckReport& report) {
     long rightWeight = 0;
     int yellow = 0;
     int opaque = 0;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             (column < image.width() / 2 ? leftWeight : rightWeight) += p.a;
             if (p.a > 127) {
                 ++opaque;
-                if (yellowish(p))
+                if (yellowish(p)) {
                     ++yellow;
+                }
             }
         }
+    }
     report.expect(leftWeight > rightWeight, "bullet", "its head is not on the left");
     // Its white-hot glint aside, the slug and its glow are yellow.
     report.expect(opaque > 0 && yellow * 10 >= opaque * 6, "bullet", "is not yellow");
@@ -64,26 +66,30 @@ void shotBang(const RgbaImage& image, CheckReport& report) {
                   "has no red core");
     int yellow = 0;
     int opaque = 0;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             if (p.a > 127) {
                 ++opaque;
-                if (yellowish(p))
+                if (yellowish(p)) {
                     ++yellow;
+                }
             }
         }
+    }
     report.expect(opaque > 0 && yellow * 2 > opaque, "shotbang", "is not mostly yellow");
 }
 
 void alertCircle(const RgbaImage& image, CheckReport& report) {
     bool white = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250))
+            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250)) {
                 white = false;
+            }
         }
+    }
     report.expect(white, "alertcircle", "is not white, so tinting it would not give its colour");
     report.expect(image.at(image.width() / 2, image.height() / 2).a == 0, "alertcircle",
                   "is not a ring: its centre is not clear");
@@ -91,21 +97,25 @@ void alertCircle(const RgbaImage& image, CheckReport& report) {
 
 void smoke(const RgbaImage& image, CheckReport& report) {
     bool whitish = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && (!greyish(p, 2) || p.r < 200))
+            if (p.a > 0 && (!greyish(p, 2) || p.r < 200)) {
                 whitish = false;
+            }
         }
+    }
     report.expect(whitish, "smokepff", "is not a white cloud");
     report.expect(image.maxAlpha() > 127, "smokepff", "is too faint to be seen");
 }
 
 void mound(const RgbaImage& image, const std::string& file, CheckReport& report) {
     Rgba densest;
-    for (int column = 0; column < image.width(); ++column)
-        if (image.at(column, 0).a > densest.a)
+    for (int column = 0; column < image.width(); ++column) {
+        if (image.at(column, 0).a > densest.a) {
             densest = image.at(column, 0);
+        }
+    }
     report.expect(densest.a > 0 && densest.g > densest.r && densest.g > densest.b, file,
                   "is not a green band");
 }
@@ -120,17 +130,19 @@ void pointer(const RgbaImage& image, CheckReport& report) {
     // The tip is the solid pixel furthest up and to the left.
     int bestColumn = -1;
     int bestRow = -1;
-    for (int row = 0; row < image.height(); ++row)
-        for (int column = 0; column < image.width(); ++column)
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
             if (image.at(column, row).a > 127 &&
                 (bestColumn < 0 || column + row < bestColumn + bestRow)) {
                 bestColumn = column;
                 bestRow = row;
             }
-    const int tipColumn = 10;
-    const int tipRow = 8;
-    report.expect(bestColumn >= 0 && std::abs(bestColumn - tipColumn) <= tipSlack &&
-                      std::abs(bestRow - tipRow) <= tipSlack,
+        }
+    }
+    constexpr int kTipColumn = 10;
+    constexpr int kTipRow = 8;
+    report.expect(bestColumn >= 0 && std::abs(bestColumn - kTipColumn) <= kTipSlack &&
+                      std::abs(bestRow - kTipRow) <= kTipSlack,
                   "mouse",
                   "its tip is at column " + std::to_string(bestColumn) + ", row " +
                       std::to_string(bestRow) + ", not near column 10, row 8");
@@ -145,12 +157,14 @@ void pointer(const RgbaImage& image, CheckReport& report) {
 
 void glyph(const RgbaImage& image, const std::string& file, CheckReport& report) {
     bool grey = true;
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && !greyish(p, 1))
+            if (p.a > 0 && !greyish(p, 1)) {
                 grey = false;
+            }
         }
+    }
     report.expect(grey, file, "is not white lettering: it has colour");
     report.expect(!image.boxWhere(whole(image), isWhite).isEmpty(), file, "has no white in it");
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_CONTENTCHECK_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_CONTENTCHECK_H
 
 #include "check/CheckReport.h"
 #include "image/RgbaImage.h"
@@ -29,3 +30,5 @@ void glyph(const RgbaImage& image, const std::string& file, CheckReport& report)
 void brick(const RgbaImage& image, CheckReport& report);
 
 }  // namespace content_check
+
+#endif

@@ -12,12 +12,12 @@ namespace {
 
 // The figure's head takes its top rows: from the top of the frame to about
 // a third of the way down.
-constexpr int headBottomRow = 24;
+constexpr int kHeadBottomRow = 24;
 // Two small eyes: a handful of pixels each, not a painted head.
-constexpr int maxEyePixels = 60;
+constexpr int kMaxEyePixels = 60;
 // Channel rounding of straight 8-bit colour times alpha leaves this much
 // play in the premultiplied differences.
-constexpr double fillTolerance = 3.0;
+constexpr double kFillTolerance = 3.0;
 
 bool reddish(Rgba p) {
     return p.r >= 150 && p.r > 2 * p.g && p.r > 2 * p.b;
@@ -55,20 +55,24 @@ void fighterIsGuyWithEyes(const RgbaImage& guy, const RgbaImage& fighter, CheckR
     int leftOfCentre = 0;
     int rightOfCentre = 0;
     const int centre = guy.width() / 2;
-    for (int row = 0; row < guy.height(); ++row)
+    for (int row = 0; row < guy.height(); ++row) {
         for (int column = 0; column < guy.width(); ++column) {
-            if (guy.at(column, row) == fighter.at(column, row))
+            if (guy.at(column, row) == fighter.at(column, row)) {
                 continue;
+            }
             ++differing;
-            if (row > headBottomRow)
+            if (row > kHeadBottomRow) {
                 ++outsideHead;
+            }
             if (!reddish(fighter.at(column, row)) && fighter.at(column, row).a == 255 &&
-                pixel_stats::luminance(fighter.at(column, row)) > 60)
+                pixel_stats::luminance(fighter.at(column, row)) > 60) {
                 ++notRed;
+            }
             (column < centre ? leftOfCentre : rightOfCentre) += 1;
         }
+    }
     report.expect(differing > 0, file, "is identical to guy: no eyes");
-    report.expect(differing <= maxEyePixels, file,
+    report.expect(differing <= kMaxEyePixels, file,
                   std::to_string(differing) + " pixels differ from guy: more than two small eyes");
     report.expect(outsideHead == 0, file, "differs from guy below the head");
     report.expect(notRed == 0, file, "has eye pixels that are not red");
@@ -80,8 +84,9 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
     const bool sameSize = up.width() == down.width() && up.width() == over.width() &&
                           up.height() == down.height() && up.height() == over.height();
     report.expect(sameSize, family, "states differ in size");
-    if (!sameSize)
+    if (!sameSize) {
         return;
+    }
 
     // In premultiplied colour a pixel of state k is base + g * fill_k, with
     // the base (outline, lettering, gloss) and the share g of fill showing
@@ -93,26 +98,30 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
     double strongest = -1.0;
     int strongestColumn = 0;
     int strongestRow = 0;
-    for (int row = 0; row < up.height(); ++row)
+    for (int row = 0; row < up.height(); ++row) {
         for (int column = 0; column < up.width(); ++column) {
             const Rgba u = up.at(column, row);
-            if (u.a != down.at(column, row).a || u.a != over.at(column, row).a)
+            if (u.a != down.at(column, row).a || u.a != over.at(column, row).a) {
                 sameAlpha = false;
+            }
             const Premultiplied pu = premultiplied(u);
             const Premultiplied pd = premultiplied(down.at(column, row));
             double size = 0.0;
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < 3; ++c) {
                 size += (pu[c] - pd[c]) * (pu[c] - pd[c]);
+            }
             if (size > strongest) {
                 strongest = size;
                 strongestColumn = column;
                 strongestRow = row;
             }
         }
+    }
     report.expect(sameAlpha, family, "states differ in opacity, so not only in fill");
     report.expect(strongest > 0.0, family, "states are identical");
-    if (!sameAlpha || strongest <= 0.0)
+    if (!sameAlpha || strongest <= 0.0) {
         return;
+    }
 
     const Premultiplied atU = premultiplied(up.at(strongestColumn, strongestRow));
     const Premultiplied atD = premultiplied(down.at(strongestColumn, strongestRow));
@@ -124,22 +133,25 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
         upOver[c] = atU[c] - atO[c];
     }
     int strays = 0;
-    for (int row = 0; row < up.height(); ++row)
+    for (int row = 0; row < up.height(); ++row) {
         for (int column = 0; column < up.width(); ++column) {
             const Premultiplied pu = premultiplied(up.at(column, row));
             const Premultiplied pd = premultiplied(down.at(column, row));
             const Premultiplied po = premultiplied(over.at(column, row));
             double dot = 0.0;
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < 3; ++c) {
                 dot += (pu[c] - pd[c]) * upDown[c];
+            }
             const double share = dot / strongest;
-            for (int c = 0; c < 3; ++c)
-                if (std::fabs(pu[c] - pd[c] - share * upDown[c]) > fillTolerance ||
-                    std::fabs(pu[c] - po[c] - share * upOver[c]) > fillTolerance) {
+            for (int c = 0; c < 3; ++c) {
+                if (std::fabs(pu[c] - pd[c] - share * upDown[c]) > kFillTolerance ||
+                    std::fabs(pu[c] - po[c] - share * upOver[c]) > kFillTolerance) {
                     ++strays;
                     break;
                 }
+            }
         }
+    }
     report.expect(strays == 0, family,
                   std::to_string(strays) + " pixels differ between states by more than the fill");
 
@@ -161,9 +173,11 @@ void pointsTowards(const RgbaImage& arrow, bool left, const std::string& file,
     }
     const auto columnHeight = [&arrow, &ink](int column) {
         int count = 0;
-        for (int row = ink.top; row <= ink.bottom; ++row)
-            if (arrow.at(column, row).a > 127)
+        for (int row = ink.top; row <= ink.bottom; ++row) {
+            if (arrow.at(column, row).a > 127) {
                 ++count;
+            }
+        }
         return count;
     };
     const int quarter = ink.width() / 4;

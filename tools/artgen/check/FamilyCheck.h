@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_FAMILYCHECK_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_FAMILYCHECK_H
 
 #include "check/CheckReport.h"
 #include "image/RgbaImage.h"
@@ -24,3 +25,5 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
 void pointsTowards(const RgbaImage& arrow, bool left, const std::string& file, CheckReport& report);
 
 }  // namespace family_check
+
+#endif

@@ -44,9 +44,10 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
         const std::string family = std::string(side) + "button";
         family_check::statesDifferOnlyInFill(images.at(family + "up"), images.at(family + "down"),
                                              images.at(family + "over"), family, report);
-        for (const char* state : {"up", "down", "over"})
+        for (const char* state : {"up", "down", "over"}) {
             family_check::pointsTowards(images.at(family + state), side[0] == 'l', family + state,
                                         report);
+        }
     }
     family_check::statesDifferOnlyInFill(at("startbuttonup"), at("startbuttondown"),
                                          at("startbuttonover"), "startbutton", report);
@@ -54,9 +55,11 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
 }
 
 bool allRead(const std::map<std::string, RgbaImage>& images) {
-    for (const auto& entry : images)
-        if (entry.second.width() == 0)
+    for (const auto& entry : images) {
+        if (entry.second.width() == 0) {
             return false;
+        }
+    }
     return true;
 }
 
@@ -67,17 +70,20 @@ CheckReport PictureChecker::run() const {
     std::map<std::string, RgbaImage> images;
     for (const PictureRule& rule : stated_rules::images()) {
         RgbaImage image = load(paths.image(rule.name), rule.name, report);
-        if (image.width() > 0)
+        if (image.width() > 0) {
             rule_check::checkRule(image, rule, rule.name, report);
+        }
         images.emplace(rule.name, std::move(image));
     }
-    if (allRead(images))
+    if (allRead(images)) {
         checkContents(images, report);
+    }
 
     for (const PictureRule& rule : stated_rules::glyphs()) {
         const RgbaImage glyph = load(paths.glyph(rule.name), rule.name, report);
-        if (glyph.width() == 0)
+        if (glyph.width() == 0) {
             continue;
+        }
         rule_check::checkRule(glyph, rule, rule.name, report);
         content_check::glyph(glyph, rule.name, report);
     }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_PICTURECHECKER_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_PICTURECHECKER_H
 
 #include <functional>
 #include <string>
@@ -25,3 +26,5 @@ class PictureChecker {
   private:
     Paths paths;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_PICTURERULE_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_PICTURERULE_H
 
 #include <optional>
 #include <string>
@@ -27,3 +28,5 @@ struct PictureRule {
     // Every column is one colour from top to bottom (stretched pictures).
     bool constantColumns = false;
 };
+
+#endif

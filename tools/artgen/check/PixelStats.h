@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_PIXELSTATS_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_PIXELSTATS_H
 
 #include <string>
 
@@ -30,3 +31,5 @@ bool isInk(Rgba p);
 std::string describe(const PixelBox& box);
 
 }  // namespace pixel_stats
+
+#endif

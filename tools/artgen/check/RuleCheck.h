@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_RULECHECK_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_RULECHECK_H
 
 #include "check/CheckReport.h"
 #include "check/PictureRule.h"
@@ -14,3 +15,5 @@ void checkRule(const RgbaImage& image, const PictureRule& rule, const std::strin
                CheckReport& report);
 
 }  // namespace rule_check
+
+#endif

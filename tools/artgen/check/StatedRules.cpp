@@ -39,14 +39,14 @@ PictureRule stretched(PictureRule rule) {
     return rule;
 }
 
-constexpr int glyphSize = 64;
+constexpr int kGlyphSize = 64;
 // Letters and digits stand between rows 3 and 60 with a few columns of
 // margin on either side; "roughly" leaves them two rows of slack.
-const PixelBox letterBox{3, 3, 60, 60};
-constexpr int letterSlack = 2;
+const PixelBox kLetterBox{3, 3, 60, 60};
+constexpr int kLetterSlack = 2;
 
 PictureRule glyph(const std::string& name, const PixelBox& box, bool rowsOnly, int slack) {
-    PictureRule rule = sized("", glyphSize, glyphSize);
+    PictureRule rule = sized("", kGlyphSize, kGlyphSize);
     rule.name = name;
     rule.inside = box;
     rule.spansBox = true;
@@ -86,14 +86,16 @@ std::vector<PictureRule> images() {
 
 std::vector<PictureRule> glyphs() {
     std::vector<PictureRule> rules;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        rules.push_back(glyph(std::string("font") + digit, letterBox, true, letterSlack));
-    for (char letter = 'a'; letter <= 'z'; ++letter)
-        rules.push_back(glyph(std::string("font") + letter, letterBox, true, letterSlack));
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        rules.push_back(glyph(std::string("font") + digit, kLetterBox, true, kLetterSlack));
+    }
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        rules.push_back(glyph(std::string("font") + letter, kLetterBox, true, kLetterSlack));
+    }
     rules.push_back(glyph("fontperiod", PixelBox{25, 45, 38, 59}, false, 1));
     // The comma's columns are not stated; it keeps the letters' margins.
     rules.push_back(glyph("fontcomma", PixelBox{3, 44, 60, 62}, true, 1));
-    rules.push_back(glyph("fontexclaim", PixelBox{24, 3, 39, 60}, false, letterSlack));
+    rules.push_back(glyph("fontexclaim", PixelBox{24, 3, 39, 60}, false, kLetterSlack));
     rules.push_back(glyph("fontminus", PixelBox{9, 26, 54, 37}, false, 1));
     return rules;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_STATEDRULES_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_STATEDRULES_H
 
 #include <vector>
 
@@ -17,3 +18,5 @@ std::vector<PictureRule> glyphs();
 std::vector<int> iconSizes();
 
 }  // namespace stated_rules
+
+#endif

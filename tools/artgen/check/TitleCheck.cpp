@@ -11,7 +11,7 @@ using pixel_stats::describe;
 using pixel_stats::isInk;
 using pixel_stats::isWhite;
 
-const std::string file = "title";
+const std::string kFile = "title";
 
 struct Lettered {
     const char* what;
@@ -22,7 +22,7 @@ struct Lettered {
 };
 
 // The title and the labels, outline included.
-const Lettered lettered[] = {
+const Lettered kLettered[] = {
     {"title lettering", PixelBox{41, 192, 986, 357}, 6},
     {"LEFT CIVILIANS:", PixelBox{122, 469, 317, 487}, 3},
     {"RIGHT CIVILIANS:", PixelBox{522, 469, 731, 487}, 3},
@@ -33,36 +33,40 @@ const Lettered lettered[] = {
 
 // The two-digit numbers: cells of 21 units at x 390 / 801, heights 408 / 339;
 // the text's ink covers the cells' middle rows.
-const PixelBox numberCells[] = {
+const PixelBox kNumberCells[] = {
     PixelBox{390, 896 - 408 - 21, 390 + 2 * 21, 896 - 408},
     PixelBox{801, 896 - 408 - 21, 801 + 2 * 21, 896 - 408},
     PixelBox{390, 896 - 339 - 21, 390 + 2 * 21, 896 - 339},
     PixelBox{801, 896 - 339 - 21, 801 + 2 * 21, 896 - 339},
 };
 // Behind numbers drawn in white, the artwork must be this dark (0..255).
-constexpr double darkBehindNumbers = 45.0;
+constexpr double kDarkBehindNumbers = 45.0;
 
 // The panel, about columns 106..918 and rows 432..816, and samples of the
 // grass beside it and of its inside away from labels and buttons.
-constexpr int panelLeft = 106;
-constexpr int panelRight = 918;
-constexpr int panelTop = 432;
-constexpr int panelBottom = 816;
-constexpr int outlineReach = 5;
-const PixelBox grassBeside{10, 450, 90, 650};
-const PixelBox panelInside{130, 600, 330, 680};
+constexpr int kPanelLeft = 106;
+constexpr int kPanelRight = 918;
+constexpr int kPanelTop = 432;
+constexpr int kPanelBottom = 816;
+constexpr int kOutlineReach = 5;
+const PixelBox kGrassBeside{10, 450, 90, 650};
+const PixelBox kPanelInside{130, 600, 330, 680};
 
 bool whiteOutsideLettering(const RgbaImage& title) {
-    for (int row = 0; row < title.height(); ++row)
+    for (int row = 0; row < title.height(); ++row) {
         for (int column = 0; column < title.width(); ++column) {
-            if (!isWhite(title.at(column, row)))
+            if (!isWhite(title.at(column, row))) {
                 continue;
+            }
             bool allowed = false;
-            for (const Lettered& l : lettered)
+            for (const Lettered& l : kLettered) {
                 allowed = allowed || l.box.contains(column, row);
-            if (!allowed)
+            }
+            if (!allowed) {
                 return true;
+            }
         }
+    }
     return false;
 }
 
@@ -75,12 +79,14 @@ bool reachesEdges(const PixelBox& white, const PixelBox& box, int slack) {
 double meanWhiteRow(const RgbaImage& title, const PixelBox& band) {
     double sum = 0.0;
     int count = 0;
-    for (int row = band.top; row <= band.bottom; ++row)
-        for (int column = band.left; column <= band.right; ++column)
+    for (int row = band.top; row <= band.bottom; ++row) {
+        for (int column = band.left; column <= band.right; ++column) {
             if (isWhite(title.at(column, row))) {
                 sum += row;
                 ++count;
             }
+        }
+    }
     return count ? sum / count : 0.0;
 }
 
@@ -91,42 +97,46 @@ bool inkWithin(const RgbaImage& title, const PixelBox& area) {
 }  // namespace
 
 void layout(const RgbaImage& title, CheckReport& report) {
-    if (title.width() != 1024 || title.height() != 1024)
+    if (title.width() != 1024 || title.height() != 1024) {
         return;
-    report.expect(!whiteOutsideLettering(title), file,
+    }
+    report.expect(!whiteOutsideLettering(title), kFile,
                   "has white outside the lettering and labels, where numbers and buttons go");
-    for (const Lettered& l : lettered) {
+    for (const Lettered& l : kLettered) {
         const PixelBox white = title.boxWhere(l.box, isWhite);
-        report.expect(reachesEdges(white, l.box, l.slack), file,
+        report.expect(reachesEdges(white, l.box, l.slack), kFile,
                       std::string(l.what) + ": white lettering covers " + describe(white) +
                           ", not filling " + describe(l.box));
     }
 
-    const PixelBox& words = lettered[0].box;
+    const PixelBox& words = kLettered[0].box;
     const int fifth = words.width() / 5;
     const double leftRow =
         meanWhiteRow(title, PixelBox{words.left, words.top, words.left + fifth, words.bottom});
     const double rightRow =
         meanWhiteRow(title, PixelBox{words.right - fifth, words.top, words.right, words.bottom});
-    report.expect(rightRow < leftRow - 10.0, file, "title lettering does not slant upwards");
+    report.expect(rightRow < leftRow - 10.0, kFile, "title lettering does not slant upwards");
 
-    for (const PixelBox& cells : numberCells)
-        report.expect(pixel_stats::meanOver(title, cells).luminance < darkBehindNumbers, file,
+    for (const PixelBox& cells : kNumberCells) {
+        report.expect(pixel_stats::meanOver(title, cells).luminance < kDarkBehindNumbers, kFile,
                       "not dark behind the numbers at " + describe(cells));
+    }
 
-    const double grass = pixel_stats::meanOver(title, grassBeside).luminance;
-    const double inside = pixel_stats::meanOver(title, panelInside).luminance;
-    report.expect(inside < grass * 0.6, file, "panel is not dark against the grass");
-    report.expect(inside > 5.0, file, "panel is not translucent: no grass shows through");
-    const int middleRow = (panelTop + panelBottom) / 2;
-    const int middleColumn = (panelLeft + panelRight) / 2;
+    const double grass = pixel_stats::meanOver(title, kGrassBeside).luminance;
+    const double inside = pixel_stats::meanOver(title, kPanelInside).luminance;
+    report.expect(inside < grass * 0.6, kFile, "panel is not dark against the grass");
+    report.expect(inside > 5.0, kFile, "panel is not translucent: no grass shows through");
+    const int middleRow = (kPanelTop + kPanelBottom) / 2;
+    const int middleColumn = (kPanelLeft + kPanelRight) / 2;
     const bool outlined =
-        inkWithin(title, PixelBox{panelLeft, middleRow, panelLeft + outlineReach, middleRow}) &&
-        inkWithin(title, PixelBox{panelRight - outlineReach, middleRow, panelRight, middleRow}) &&
-        inkWithin(title, PixelBox{middleColumn, panelTop, middleColumn, panelTop + outlineReach}) &&
+        inkWithin(title, PixelBox{kPanelLeft, middleRow, kPanelLeft + kOutlineReach, middleRow}) &&
         inkWithin(title,
-                  PixelBox{middleColumn, panelBottom - outlineReach, middleColumn, panelBottom});
-    report.expect(outlined, file, "panel has no black outline at its stated edges");
+                  PixelBox{kPanelRight - kOutlineReach, middleRow, kPanelRight, middleRow}) &&
+        inkWithin(title,
+                  PixelBox{middleColumn, kPanelTop, middleColumn, kPanelTop + kOutlineReach}) &&
+        inkWithin(title,
+                  PixelBox{middleColumn, kPanelBottom - kOutlineReach, middleColumn, kPanelBottom});
+    report.expect(outlined, kFile, "panel has no black outline at its stated edges");
 }
 
 }  // namespace title_check

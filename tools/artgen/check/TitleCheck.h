@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_TITLECHECK_H
+#define TRUCEWARD_TOOLS_ARTGEN_CHECK_TITLECHECK_H
 
 #include "check/CheckReport.h"
 #include "image/RgbaImage.h"
@@ -11,3 +12,5 @@ namespace title_check {
 void layout(const RgbaImage& title, CheckReport& report);
 
 }  // namespace title_check
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_PIXELBOX_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_PIXELBOX_H
 
 // An inclusive rectangle of pixel columns and rows, counted from the top-left
 // pixel of an image. An empty box (no pixel at all) has right < left.
@@ -31,12 +32,18 @@ inline void PixelBox::include(int column, int row) {
         top = bottom = row;
         return;
     }
-    if (column < left)
+    if (column < left) {
         left = column;
-    if (column > right)
+    }
+    if (column > right) {
         right = column;
-    if (row < top)
+    }
+    if (row < top) {
         top = row;
-    if (row > bottom)
+    }
+    if (row > bottom) {
         bottom = row;
+    }
 }
+
+#endif

@@ -10,8 +10,8 @@
 namespace {
 
 // zlib's strongest setting: the files are written rarely and read by everyone.
-constexpr int compressionLevel = 9;
-constexpr int bytesPerPixel = 4;
+constexpr int kCompressionLevel = 9;
+constexpr int kBytesPerPixel = 4;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -20,8 +20,9 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 FileHandle openFile(const std::string& path, const char* mode) {
     FileHandle file(std::fopen(path.c_str(), mode));
-    if (!file)
+    if (!file) {
         throw std::runtime_error("cannot open " + path);
+    }
     return file;
 }
 
@@ -33,9 +34,10 @@ void ignoreWarning(png_structp, png_const_charp) {}
 
 std::vector<png_bytep> rowPointers(std::vector<png_byte>& bytes, int width, int height) {
     std::vector<png_bytep> rows(static_cast<std::size_t>(height));
-    const std::size_t stride = static_cast<std::size_t>(width) * bytesPerPixel;
-    for (int row = 0; row < height; ++row)
+    const std::size_t stride = static_cast<std::size_t>(width) * kBytesPerPixel;
+    for (int row = 0; row < height; ++row) {
         rows[static_cast<std::size_t>(row)] = bytes.data() + stride * row;
+    }
     return rows;
 }
 
@@ -52,9 +54,9 @@ void PngFile::write(const std::string& path, const RgbaImage& image) {
     }
     try {
         std::vector<png_byte> bytes(static_cast<std::size_t>(image.width()) * image.height() *
-                                    bytesPerPixel);
+                                    kBytesPerPixel);
         std::size_t at = 0;
-        for (int row = 0; row < image.height(); ++row)
+        for (int row = 0; row < image.height(); ++row) {
             for (int column = 0; column < image.width(); ++column) {
                 const Rgba p = image.at(column, row);
                 bytes[at++] = p.r;
@@ -62,9 +64,10 @@ void PngFile::write(const std::string& path, const RgbaImage& image) {
                 bytes[at++] = p.b;
                 bytes[at++] = p.a;
             }
+        }
         std::vector<png_bytep> rows = rowPointers(bytes, image.width(), image.height());
         png_init_io(png, file.get());
-        png_set_compression_level(png, compressionLevel);
+        png_set_compression_level(png, kCompressionLevel);
         png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
                      static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGBA,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -105,7 +108,7 @@ RgbaImage PngFile::read(const std::string& path, Header* header) {
         png_read_update_info(png, info);
 
         std::vector<png_byte> bytes(static_cast<std::size_t>(stored.width) * stored.height *
-                                    bytesPerPixel);
+                                    kBytesPerPixel);
         std::vector<png_bytep> rows = rowPointers(bytes, stored.width, stored.height);
         png_read_image(png, rows.data());
         png_read_end(png, info);
@@ -117,15 +120,17 @@ RgbaImage PngFile::read(const std::string& path, Header* header) {
 
         RgbaImage image(stored.width, stored.height);
         std::size_t at = 0;
-        for (int row = 0; row < stored.height; ++row)
+        for (int row = 0; row < stored.height; ++row) {
             for (int column = 0; column < stored.width; ++column) {
                 image.set(column, row,
                           Rgba{bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]});
-                at += bytesPerPixel;
+                at += kBytesPerPixel;
             }
+        }
         png_destroy_read_struct(&png, &info, nullptr);
-        if (header)
+        if (header) {
             *header = stored;
+        }
         return image;
     } catch (...) {
         png_destroy_read_struct(&png, &info, nullptr);

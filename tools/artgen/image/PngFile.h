@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_PNGFILE_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_PNGFILE_H
 
 #include <string>
 
@@ -27,3 +28,5 @@ class PngFile {
     // stored; throws std::runtime_error when the file is missing or broken.
     static RgbaImage read(const std::string& path, Header* header = nullptr);
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBA_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBA_H
 
 #include <cstdint>
 
@@ -14,3 +15,5 @@ struct Rgba {
     }
     bool operator!=(const Rgba& other) const { return !(*this == other); }
 };
+
+#endif

@@ -12,14 +12,16 @@ PixelBox RgbaImage::inkBox(int threshold) const {
 
 int RgbaImage::maxAlpha() const {
     int highest = 0;
-    for (const Rgba& p : pixels)
+    for (const Rgba& p : pixels) {
         highest = std::max(highest, static_cast<int>(p.a));
+    }
     return highest;
 }
 
 int RgbaImage::minAlpha() const {
     int lowest = 255;
-    for (const Rgba& p : pixels)
+    for (const Rgba& p : pixels) {
         lowest = std::min(lowest, static_cast<int>(p.a));
+    }
     return lowest;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBAIMAGE_H
+#define TRUCEWARD_TOOLS_ARTGEN_IMAGE_RGBAIMAGE_H
 
 #include <cstdint>
 #include <vector>
@@ -45,9 +46,14 @@ class RgbaImage {
 template <typename Predicate>
 PixelBox RgbaImage::boxWhere(const PixelBox& area, Predicate predicate) const {
     PixelBox found;
-    for (int row = area.top; row <= area.bottom; ++row)
-        for (int column = area.left; column <= area.right; ++column)
-            if (predicate(at(column, row)))
+    for (int row = area.top; row <= area.bottom; ++row) {
+        for (int column = area.left; column <= area.right; ++column) {
+            if (predicate(at(column, row))) {
                 found.include(column, row);
+            }
+        }
+    }
     return found;
 }
+
+#endif

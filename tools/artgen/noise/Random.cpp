@@ -2,8 +2,8 @@
 
 namespace {
 // 2^-53: turns the top 53 bits of a draw into a double in [0, 1).
-constexpr double unitScale = 1.0 / 9007199254740992.0;
-constexpr int droppedBits = 11;
+constexpr double kUnitScale = 1.0 / 9007199254740992.0;
+constexpr int kDroppedBits = 11;
 }  // namespace
 
 std::uint64_t Random::next() {
@@ -15,5 +15,5 @@ std::uint64_t Random::next() {
 }
 
 double Random::uniform() {
-    return static_cast<double>(next() >> droppedBits) * unitScale;
+    return static_cast<double>(next() >> kDroppedBits) * kUnitScale;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_NOISE_RANDOM_H
+#define TRUCEWARD_TOOLS_ARTGEN_NOISE_RANDOM_H
 
 #include <cstdint>
 
@@ -19,3 +20,5 @@ class Random {
   private:
     std::uint64_t state;
 };
+
+#endif

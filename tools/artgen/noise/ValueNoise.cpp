@@ -11,15 +11,15 @@ double smoothstep(double t) {
 }
 
 // Odd multipliers that spread neighbouring lattice points over the hash.
-constexpr std::uint64_t xSpread = 0x9E3779B97F4A7C15ULL;
-constexpr std::uint64_t ySpread = 0xC2B2AE3D27D4EB4FULL;
-constexpr std::uint64_t octaveSpread = 0x165667B19E3779F9ULL;
+constexpr std::uint64_t kXSpread = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t kYSpread = 0xC2B2AE3D27D4EB4FULL;
+constexpr std::uint64_t kOctaveSpread = 0x165667B19E3779F9ULL;
 
 }  // namespace
 
 double ValueNoise::lattice(std::int64_t x, std::int64_t y) const {
-    Random hash(seed ^ (static_cast<std::uint64_t>(x) * xSpread) ^
-                (static_cast<std::uint64_t>(y) * ySpread));
+    Random hash(seed ^ (static_cast<std::uint64_t>(x) * kXSpread) ^
+                (static_cast<std::uint64_t>(y) * kYSpread));
     return hash.uniform();
 }
 
@@ -45,7 +45,7 @@ double ValueNoise::fractal(double x, double y, double featureSize, int octaves,
     for (int octave = 0; octave < octaves; ++octave) {
         // Each octave is shifted so that the lattices do not line up.
         const double shift = 17.31 * (octave + 1);
-        const ValueNoise layer(seed + static_cast<std::uint64_t>(octave) * octaveSpread);
+        const ValueNoise layer(seed + static_cast<std::uint64_t>(octave) * kOctaveSpread);
         total += weight * layer.sample(x / size + shift, y / size - shift);
         weights += weight;
         weight *= persistence;

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_NOISE_VALUENOISE_H
+#define TRUCEWARD_TOOLS_ARTGEN_NOISE_VALUENOISE_H
 
 #include <cstdint>
 
@@ -22,3 +23,5 @@ class ValueNoise {
 
     std::uint64_t seed;
 };
+
+#endif

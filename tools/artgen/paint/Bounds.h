@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_BOUNDS_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_BOUNDS_H
 
 #include "image/PixelBox.h"
 
@@ -25,3 +26,5 @@ struct Bounds {
         return Bounds{left - amount, top - amount, right + amount, bottom + amount};
     }
 };
+
+#endif

@@ -5,19 +5,20 @@
 
 namespace {
 
-constexpr std::uint32_t byteMask = 0xff;
+constexpr std::uint32_t kByteMask = 0xff;
 
 // Straight 8-bit channel to premultiplied, rounded to nearest.
 std::uint32_t premultiply(std::uint8_t channel, std::uint8_t alpha) {
-    return (static_cast<std::uint32_t>(channel) * alpha + byteMask / 2) / byteMask;
+    return (static_cast<std::uint32_t>(channel) * alpha + kByteMask / 2) / kByteMask;
 }
 
 // Premultiplied channel back to straight, rounded to nearest.
 std::uint8_t unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
-    if (alpha == 0)
+    if (alpha == 0) {
         return 0;
-    const std::uint32_t value = (channel * byteMask + alpha / 2) / alpha;
-    return static_cast<std::uint8_t>(value > byteMask ? byteMask : value);
+    }
+    const std::uint32_t value = (channel * kByteMask + alpha / 2) / alpha;
+    return static_cast<std::uint8_t>(value > kByteMask ? kByteMask : value);
 }
 
 // Writes the image into a cairo ARGB32 surface of the same size.
@@ -40,8 +41,9 @@ void copyInto(cairo_surface_t* surface, const RgbaImage& image) {
 
 Canvas::Canvas(int width, int height)
     : w(width), h(height), surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)) {
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         throw std::runtime_error("cairo could not make a surface");
+    }
     cr = cairo_create(surface);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
 }
@@ -63,9 +65,9 @@ RgbaImage Canvas::snapshot() const {
             const std::uint32_t alpha = argb >> 24;
             image.set(
                 column, row,
-                Rgba{unpremultiply(argb >> 16 & byteMask, alpha),
-                     unpremultiply(argb >> 8 & byteMask, alpha),
-                     unpremultiply(argb & byteMask, alpha), static_cast<std::uint8_t>(alpha)});
+                Rgba{unpremultiply(argb >> 16 & kByteMask, alpha),
+                     unpremultiply(argb >> 8 & kByteMask, alpha),
+                     unpremultiply(argb & kByteMask, alpha), static_cast<std::uint8_t>(alpha)});
         }
     }
     return image;
@@ -89,7 +91,8 @@ void Canvas::drawImage(const RgbaImage& image, double x, double y, double scaleX
 }
 
 void Canvas::load(const RgbaImage& image) {
-    if (image.width() != w || image.height() != h)
+    if (image.width() != w || image.height() != h) {
         throw std::invalid_argument("image and canvas differ in size");
+    }
     copyInto(surface, image);
 }

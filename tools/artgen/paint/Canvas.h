@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_CANVAS_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_CANVAS_H
 
 #include <cairo.h>
 
@@ -32,3 +33,5 @@ class Canvas {
     cairo_surface_t* surface;
     cairo_t* cr;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_COLOUR_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_COLOUR_H
 
 #include <cairo.h>
 
@@ -30,3 +31,5 @@ struct Colour {
         return static_cast<std::uint8_t>(std::clamp(std::lround(value * 255.0), 0L, 255L));
     }
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_GRADIENTS_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_GRADIENTS_H
 
 #include <cairo.h>
 
@@ -11,3 +12,5 @@ namespace gradients {
 void addStop(cairo_pattern_t* pattern, double offset, const Colour& colour);
 
 }  // namespace gradients
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_PALETTE_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_PALETTE_H
 
 #include "paint/Colour.h"
 
@@ -6,42 +7,44 @@
 // the images stay one family.
 namespace palette {
 
-constexpr Colour ink = Colour::bytes(0, 0, 0);
-constexpr Colour white = Colour::bytes(255, 255, 255);
+constexpr Colour kInk = Colour::bytes(0, 0, 0);
+constexpr Colour kWhite = Colour::bytes(255, 255, 255);
 
 // The grass field: the darkest and lightest tone of its mottling.
-constexpr Colour grassDark = Colour::bytes(63, 112, 46);
-constexpr Colour grassLight = Colour::bytes(98, 148, 62);
+constexpr Colour kGrassDark = Colour::bytes(63, 112, 46);
+constexpr Colour kGrassLight = Colour::bytes(98, 148, 62);
 
 // Mounds: sunlit and shaded slope of a raised bank of earth and grass.
-constexpr Colour moundLight = Colour::bytes(176, 214, 104);
-constexpr Colour moundShade = Colour::bytes(88, 140, 50);
+constexpr Colour kMoundLight = Colour::bytes(176, 214, 104);
+constexpr Colour kMoundShade = Colour::bytes(88, 140, 50);
 
 // The brick: its face, and the darker clay of its lower third.
-constexpr Colour brickFace = Colour::bytes(222, 178, 116);
-constexpr Colour brickFaceLight = Colour::bytes(240, 204, 146);
-constexpr Colour brickBase = Colour::bytes(170, 112, 62);
+constexpr Colour kBrickFace = Colour::bytes(222, 178, 116);
+constexpr Colour kBrickFaceLight = Colour::bytes(240, 204, 146);
+constexpr Colour kBrickBase = Colour::bytes(170, 112, 62);
 
 // Fire: the bullet's glow, the flash and its core.
-constexpr Colour fireWhite = Colour::bytes(255, 252, 214);
-constexpr Colour fireYellow = Colour::bytes(255, 222, 48);
-constexpr Colour fireOrange = Colour::bytes(255, 150, 20);
-constexpr Colour fireRed = Colour::bytes(224, 34, 18);
+constexpr Colour kFireWhite = Colour::bytes(255, 252, 214);
+constexpr Colour kFireYellow = Colour::bytes(255, 222, 48);
+constexpr Colour kFireOrange = Colour::bytes(255, 150, 20);
+constexpr Colour kFireRed = Colour::bytes(224, 34, 18);
 
-constexpr Colour eyeRed = Colour::bytes(255, 36, 24);
+constexpr Colour kEyeRed = Colour::bytes(255, 36, 24);
 
 // Button fills: normal, pressed and under the pointer.
-constexpr Colour buttonUp = Colour::bytes(242, 150, 138);
-constexpr Colour buttonDown = Colour::bytes(255, 214, 52);
-constexpr Colour buttonOver = Colour::bytes(222, 36, 36);
+constexpr Colour kButtonUp = Colour::bytes(242, 150, 138);
+constexpr Colour kButtonDown = Colour::bytes(255, 214, 52);
+constexpr Colour kButtonOver = Colour::bytes(222, 36, 36);
 
 // The title screen's panel and the slots the numbers are written in.
-constexpr Colour panel = Colour::bytes(10, 22, 12, 168);
-constexpr Colour slot = Colour::bytes(0, 0, 0, 150);
+constexpr Colour kPanel = Colour::bytes(10, 22, 12, 168);
+constexpr Colour kSlot = Colour::bytes(0, 0, 0, 150);
 
 // The contact sheet's checkerboard.
-constexpr Colour checkerLight = Colour::bytes(178, 178, 178);
-constexpr Colour checkerDark = Colour::bytes(146, 146, 146);
-constexpr Colour sheetBackground = Colour::bytes(222, 222, 218);
+constexpr Colour kCheckerLight = Colour::bytes(178, 178, 178);
+constexpr Colour kCheckerDark = Colour::bytes(146, 146, 146);
+constexpr Colour kSheetBackground = Colour::bytes(222, 222, 218);
 
 }  // namespace palette
+
+#endif

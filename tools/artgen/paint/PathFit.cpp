@@ -21,12 +21,14 @@ PathFit::PathFit(cairo_t* cr, const PathBuilder& build, const Bounds& target, do
     : natural(measure(cr, build)) {
     const Bounds room = target.grown(-margin);
     if (natural.width() <= 0.0 || natural.height() <= 0.0 || room.width() <= 0.0 ||
-        room.height() <= 0.0)
+        room.height() <= 0.0) {
         throw std::invalid_argument("cannot fit an empty drawing or into an empty box");
+    }
     scaleX = room.width() / natural.width();
     scaleY = room.height() / natural.height();
-    if (mode == Mode::KeepAspect)
+    if (mode == Mode::KeepAspect) {
         scaleX = scaleY = std::min(scaleX, scaleY);
+    }
     shiftX = room.centreX() - natural.centreX() * scaleX;
     shiftY = room.centreY() - natural.centreY() * scaleY;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_PATHFIT_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_PATHFIT_H
 
 #include <cairo.h>
 
@@ -44,3 +45,5 @@ class PathFit {
     double shiftX = 0.0;
     double shiftY = 0.0;
 };
+
+#endif

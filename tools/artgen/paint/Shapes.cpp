@@ -11,7 +11,7 @@ namespace shapes {
 
 void roundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius) {
     const double r = std::min(radius, std::min(width, height) / 2.0);
-    const double quarter = angles::quarterTurn;
+    const double quarter = angles::kQuarterTurn;
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + width - r, y + r, r, -quarter, 0.0);
     cairo_arc(cr, x + width - r, y + height - r, r, 0.0, quarter);
@@ -37,22 +37,23 @@ void roundedPolygon(cairo_t* cr, const double (*points)[2], int count, double ra
         double inX, inY, outX, outY;
         towards(i, previous, radius, &inX, &inY);
         towards(i, next, radius, &outX, &outY);
-        if (i == 0)
+        if (i == 0) {
             cairo_move_to(cr, inX, inY);
-        else
+        } else {
             cairo_line_to(cr, inX, inY);
+        }
         // A cubic with both handles two thirds of the way to the corner is
         // the quadratic curve that has the corner as its control point.
-        const double handle = 2.0 / 3.0;
-        cairo_curve_to(cr, inX + (points[i][0] - inX) * handle, inY + (points[i][1] - inY) * handle,
-                       outX + (points[i][0] - outX) * handle, outY + (points[i][1] - outY) * handle,
-                       outX, outY);
+        constexpr double kHandle = 2.0 / 3.0;
+        cairo_curve_to(cr, inX + (points[i][0] - inX) * kHandle,
+                       inY + (points[i][1] - inY) * kHandle, outX + (points[i][0] - outX) * kHandle,
+                       outY + (points[i][1] - outY) * kHandle, outX, outY);
     }
     cairo_close_path(cr);
 }
 
 void outlineAndFill(cairo_t* cr, const Colour& fill) {
-    outlineAndFill(cr, fill, style::outline);
+    outlineAndFill(cr, fill, style::kOutline);
 }
 
 void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth) {
@@ -60,7 +61,7 @@ void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 2.0 * outlineWidth);
-    palette::ink.use(cr);
+    palette::kInk.use(cr);
     cairo_stroke_preserve(cr);
     fill.use(cr);
     cairo_fill(cr);
@@ -75,7 +76,7 @@ void outlineAndFillTranslucent(cairo_t* cr, const Colour& fill, double outlineWi
     cairo_append_path(cr, path);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, 2.0 * outlineWidth);
-    palette::ink.use(cr);
+    palette::kInk.use(cr);
     cairo_stroke_preserve(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     fill.use(cr);

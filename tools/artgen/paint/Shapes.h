@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_PAINT_SHAPES_H
+#define TRUCEWARD_TOOLS_ARTGEN_PAINT_SHAPES_H
 
 #include <cairo.h>
 
@@ -15,10 +16,10 @@ void roundedRectangle(cairo_t* cr, double x, double y, double width, double heig
 // with a smooth curve. Points are x, y pairs.
 void roundedPolygon(cairo_t* cr, const double (*points)[2], int count, double radius);
 
-// Paints the current path the house way: the black outline of style::outline
+// Paints the current path the house way: the black outline of style::kOutline
 // all around the outside of the path, then the fill on top. The outline is
 // stroked at twice the width so that its inner half hides under the fill;
-// the path's ink therefore reaches style::outline beyond the path itself.
+// the path's ink therefore reaches style::kOutline beyond the path itself.
 // Clears the path.
 void outlineAndFill(cairo_t* cr, const Colour& fill);
 
@@ -32,3 +33,5 @@ void outlineAndFill(cairo_t* cr, const Colour& fill, double outlineWidth);
 void outlineAndFillTranslucent(cairo_t* cr, const Colour& fill, double outlineWidth);
 
 }  // namespace shapes
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_SHEET_CONTACTSHEET_H
+#define TRUCEWARD_TOOLS_ARTGEN_SHEET_CONTACTSHEET_H
 
 #include <string>
 #include <vector>
@@ -42,3 +43,5 @@ class ContactSheet {
     std::vector<Placed> placed;
     std::vector<Heading> headings;
 };
+
+#endif

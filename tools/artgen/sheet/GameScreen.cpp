@@ -14,20 +14,21 @@ std::uint8_t scaled(std::uint8_t channel, double factor) {
 // environment does.
 RgbaImage tinted(const RgbaImage& image, double red, double green, double blue, double alpha) {
     RgbaImage out(image.width(), image.height());
-    for (int row = 0; row < image.height(); ++row)
+    for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
             out.set(
                 column, row,
                 Rgba{scaled(p.r, red), scaled(p.g, green), scaled(p.b, blue), scaled(p.a, alpha)});
         }
+    }
     return out;
 }
 
 }  // namespace
 
 GameScreen::GameScreen(GlyphSource glyphFor)
-    : canvas(width, height), glyphFor(std::move(glyphFor)) {
+    : canvas(kWidth, kHeight), glyphFor(std::move(glyphFor)) {
     cairo_set_source_rgb(canvas.context(), 0.0, 0.0, 0.0);
     cairo_paint(canvas.context());
 }
@@ -38,7 +39,7 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
     const double h = image.height();
     // Centre of the image at natural size, in canvas pixels (y downwards).
     const double centreX = x + w / 2.0;
-    const double centreY = height - (y + h / 2.0);
+    const double centreY = kHeight - (y + h / 2.0);
     const bool plain = red == 1.0 && green == 1.0 && blue == 1.0 && alpha == 1.0;
     const RgbaImage& shown = plain ? image : tinted(image, red, green, blue, alpha);
     canvas.drawImage(shown, centreX - w * scaleX / 2.0, centreY - h * scaleY / 2.0, scaleX, scaleY);
@@ -47,9 +48,10 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
 void GameScreen::drawText(const std::string& text, double x, double y, double size) {
     double pen = x;
     for (char c : text) {
-        if (const RgbaImage* glyph = glyphFor(c))
-            canvas.drawImage(*glyph, pen, height - y - size, size / glyph->width(),
+        if (const RgbaImage* glyph = glyphFor(c)) {
+            canvas.drawImage(*glyph, pen, kHeight - y - size, size / glyph->width(),
                              size / glyph->height());
+        }
         pen += size;
     }
 }

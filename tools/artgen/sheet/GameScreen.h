@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_SHEET_GAMESCREEN_H
+#define TRUCEWARD_TOOLS_ARTGEN_SHEET_GAMESCREEN_H
 
 #include <functional>
 #include <string>
@@ -13,8 +14,8 @@
 // bitmap text does (fixed cells of size x size, lower-left corner first).
 class GameScreen {
   public:
-    static constexpr int width = 1024;
-    static constexpr int height = 768;
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
 
     using GlyphSource = std::function<const RgbaImage*(char)>;
 
@@ -33,3 +34,5 @@ class GameScreen {
     Canvas canvas;
     GlyphSource glyphFor;
 };
+
+#endif

@@ -10,14 +10,16 @@
 namespace mock_screens {
 namespace {
 
-constexpr std::uint64_t crowdSeed = 0x6d6f636b3031ULL;
+constexpr std::uint64_t kCrowdSeed = 0x6d6f636b3031ULL;
 
 GameScreen::GlyphSource glyphsFrom(const Loader& glyph) {
     return [glyph](char c) -> const RgbaImage* {
-        if (c >= '0' && c <= '9')
+        if (c >= '0' && c <= '9') {
             return &glyph(std::string("font") + c);
-        if (c >= 'a' && c <= 'z')
+        }
+        if (c >= 'a' && c <= 'z') {
             return &glyph(std::string("font") + c);
+        }
         switch (c) {
             case '.':
                 return &glyph("fontperiod");
@@ -41,24 +43,31 @@ void scenery(GameScreen& screen, const Loader& image) {
     const std::pair<double, double> piles[] = {{455, 668}, {480, 668}, {505, 668}, {468, 688},
                                                {494, 688}, {480, 708}, {455, -5},  {480, -5},
                                                {505, -5},  {468, 15},  {494, 15},  {480, 35}};
-    for (const auto& [x, y] : piles)
+    for (const auto& [x, y] : piles) {
         screen.drawImage(image("brick"), x, y);
-    for (double b : {90.0, 130.0, 170.0, 300.0, 318.0, 520.0})
+    }
+    for (double b : {90.0, 130.0, 170.0, 300.0, 318.0, 520.0}) {
         screen.drawImage(image("brick"), 440, b);
-    for (double b : {200.0, 240.0, 420.0})
+    }
+    for (double b : {200.0, 240.0, 420.0}) {
         screen.drawImage(image("brick"), 520, b);
+    }
 }
 
 void people(GameScreen& screen, const Loader& image) {
-    Random random(crowdSeed);
-    for (int i = 0; i < 14; ++i)
+    Random random(kCrowdSeed);
+    for (int i = 0; i < 14; ++i) {
         screen.drawImage(image("guy"), 160 * random.uniform(), 704 * random.uniform());
-    for (int i = 0; i < 14; ++i)
+    }
+    for (int i = 0; i < 14; ++i) {
         screen.drawImage(image("guy"), 864 + 160 * random.uniform(), 704 * random.uniform());
-    for (double y : {140.0, 470.0})
+    }
+    for (double y : {140.0, 470.0}) {
         screen.drawImage(image("fighter"), 160, y);
-    for (double y : {300.0, 560.0})
+    }
+    for (double y : {300.0, 560.0}) {
         screen.drawImage(image("fighter"), 800, y);
+    }
     // A person in a bullet's line of fire, its ring lit red; a turned
     // person's ring in light blue; a peace keeper's in yellow.
     screen.drawImage(image("guy"), 60, 470);
@@ -92,10 +101,11 @@ RgbaImage battle(const Loader& image, const Loader& glyph) {
     scenery(screen, image);
     people(screen, image);
     fire(screen, image);
-    const double scoreSize = 21.0;
-    screen.drawText("score 12", 10, GameScreen::height - 10 - scoreSize, scoreSize);
-    screen.drawText("the war is over", 25, GameScreen::height * 0.5, 64);
-    screen.drawText("-space to quit-", GameScreen::width * 0.5 - 180, GameScreen::height * 0.3, 24);
+    constexpr double kScoreSize = 21.0;
+    screen.drawText("score 12", 10, GameScreen::kHeight - 10 - kScoreSize, kScoreSize);
+    screen.drawText("the war is over", 25, GameScreen::kHeight * 0.5, 64);
+    screen.drawText("-space to quit-", GameScreen::kWidth * 0.5 - 180, GameScreen::kHeight * 0.3,
+                    24);
     return screen.snapshot();
 }
 
@@ -104,19 +114,21 @@ RgbaImage title(const Loader& image, const Loader& glyph) {
     screen.drawImage(image("title"), 0, -128);
     const std::pair<double, double> less[] = {{325, 386}, {325, 316}, {736, 386}, {736, 316}};
     const std::pair<double, double> more[] = {{432, 386}, {432, 316}, {844, 386}, {844, 316}};
-    for (const auto& [x, y] : less)
+    for (const auto& [x, y] : less) {
         screen.drawImage(image("leftbuttonup"), x, y);
-    for (const auto& [x, y] : more)
+    }
+    for (const auto& [x, y] : more) {
         screen.drawImage(image("rightbuttonup"), x, y);
+    }
     // One button under the pointer, one pressed.
     screen.drawImage(image("rightbuttonover"), 844, 386);
     screen.drawImage(image("leftbuttondown"), 325, 316);
     screen.drawImage(image("startbuttonup"), 256, 80);
-    const double cell = 21.0;
-    screen.drawText("32", 390, 408, cell);
-    screen.drawText("2", 390, 339, cell);
-    screen.drawText("32", 801, 408, cell);
-    screen.drawText("2", 801, 339, cell);
+    constexpr double kCell = 21.0;
+    screen.drawText("32", 390, 408, kCell);
+    screen.drawText("2", 390, 339, kCell);
+    screen.drawText("32", 801, 408, kCell);
+    screen.drawText("2", 801, 339, kCell);
     screen.drawText("14995", 608, 226, 34);
     screen.drawImage(image("mouse"), 870 - 13, 420 - 53);
     return screen.snapshot();

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_SHEET_MOCKSCREENS_H
+#define TRUCEWARD_TOOLS_ARTGEN_SHEET_MOCKSCREENS_H
 
 #include <functional>
 #include <string>
@@ -17,3 +18,5 @@ RgbaImage battle(const Loader& image, const Loader& glyph);
 RgbaImage title(const Loader& image, const Loader& glyph);
 
 }  // namespace mock_screens
+
+#endif

@@ -1,8 +1,8 @@
+#include "paint/Canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
-#include "paint/Canvas.h"
 
 namespace {
 

@@ -1,26 +1,29 @@
-#include <gtest/gtest.h>
-
 #include "check/FamilyCheck.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-const Rgba black{0, 0, 0, 255};
-const Rgba red{230, 30, 20, 255};
+const Rgba kBlack{0, 0, 0, 255};
+const Rgba kRed{230, 30, 20, 255};
 
 // A crude figure: a black head in rows 5..20 and a body down to row 60.
 RgbaImage figure() {
     RgbaImage image(64, 64);
-    for (int row = 5; row <= 20; ++row)
-        for (int column = 24; column <= 39; ++column)
-            image.set(column, row, black);
-    for (int row = 21; row <= 60; ++row)
-        image.set(31, row, black);
+    for (int row = 5; row <= 20; ++row) {
+        for (int column = 24; column <= 39; ++column) {
+            image.set(column, row, kBlack);
+        }
+    }
+    for (int row = 21; row <= 60; ++row) {
+        image.set(31, row, kBlack);
+    }
     return image;
 }
 
 RgbaImage withEyes(RgbaImage image) {
-    image.set(28, 12, red);
-    image.set(35, 12, red);
+    image.set(28, 12, kRed);
+    image.set(35, 12, kRed);
     return image;
 }
 
@@ -42,8 +45,8 @@ TEST(FighterCheck, FaultsAreFound) {
     EXPECT_FALSE(body.passed());
 
     RgbaImage oneEye = figure();
-    oneEye.set(28, 12, red);
-    oneEye.set(27, 12, red);
+    oneEye.set(28, 12, kRed);
+    oneEye.set(27, 12, kRed);
     CheckReport single;
     family_check::fighterIsGuyWithEyes(figure(), oneEye, single);
     EXPECT_FALSE(single.passed());
@@ -67,51 +70,53 @@ RgbaImage buttonState(Rgba fill) {
         };
         return Rgba{mix(top.r, under.r), mix(top.g, under.g), mix(top.b, under.b), 255};
     };
-    for (int row = 2; row <= 13; ++row)
+    for (int row = 2; row <= 13; ++row) {
         for (int column = 2; column <= 13; ++column) {
             const bool edge = row == 2 || row == 13 || column == 2 || column == 13;
-            Rgba p = edge ? black : fill;
-            if (!edge && row <= 5)
+            Rgba p = edge ? kBlack : fill;
+            if (!edge && row <= 5) {
                 p = blend(Rgba{255, 255, 255, 255}, 0.4, fill);
+            }
             image.set(column, row, p);
         }
-    image.set(7, 13, blend(black, 0.5, fill));
+    }
+    image.set(7, 13, blend(kBlack, 0.5, fill));
     return image;
 }
 
-const Rgba paleRed{242, 150, 138, 255};
-const Rgba yellow{255, 214, 52, 255};
-const Rgba strongRed{222, 36, 36, 255};
+const Rgba kPaleRed{242, 150, 138, 255};
+const Rgba kYellow{255, 214, 52, 255};
+const Rgba kStrongRed{222, 36, 36, 255};
 
 TEST(ButtonStatesCheck, StatesThatDifferOnlyInFillPass) {
     CheckReport report;
-    family_check::statesDifferOnlyInFill(buttonState(paleRed), buttonState(yellow),
-                                         buttonState(strongRed), "button", report);
+    family_check::statesDifferOnlyInFill(buttonState(kPaleRed), buttonState(kYellow),
+                                         buttonState(kStrongRed), "button", report);
     EXPECT_TRUE(report.passed()) << report.failed().front();
 }
 
 TEST(ButtonStatesCheck, AnOutlineThatDiffersIsFound) {
-    RgbaImage over = buttonState(strongRed);
+    RgbaImage over = buttonState(kStrongRed);
     over.set(2, 8, Rgba{60, 60, 60, 255});
     CheckReport report;
-    family_check::statesDifferOnlyInFill(buttonState(paleRed), buttonState(yellow), over, "button",
-                                         report);
+    family_check::statesDifferOnlyInFill(buttonState(kPaleRed), buttonState(kYellow), over,
+                                         "button", report);
     EXPECT_FALSE(report.passed());
 }
 
 TEST(ButtonStatesCheck, ADifferentShapeIsFound) {
-    RgbaImage down = buttonState(yellow);
-    down.set(0, 0, black);
+    RgbaImage down = buttonState(kYellow);
+    down.set(0, 0, kBlack);
     CheckReport report;
-    family_check::statesDifferOnlyInFill(buttonState(paleRed), down, buttonState(strongRed),
+    family_check::statesDifferOnlyInFill(buttonState(kPaleRed), down, buttonState(kStrongRed),
                                          "button", report);
     EXPECT_FALSE(report.passed());
 }
 
 TEST(ButtonStatesCheck, FillsInTheWrongStatesAreFound) {
     CheckReport report;
-    family_check::statesDifferOnlyInFill(buttonState(paleRed), buttonState(strongRed),
-                                         buttonState(yellow), "button", report);
+    family_check::statesDifferOnlyInFill(buttonState(kPaleRed), buttonState(kStrongRed),
+                                         buttonState(kYellow), "button", report);
     EXPECT_FALSE(report.passed());
 }
 
@@ -120,8 +125,9 @@ RgbaImage triangle(bool left) {
     RgbaImage image(32, 32);
     for (int column = 4; column <= 27; ++column) {
         const int reach = left ? column - 4 : 27 - column;
-        for (int row = 16 - reach / 2; row <= 16 + reach / 2; ++row)
-            image.set(column, row, black);
+        for (int row = 16 - reach / 2; row <= 16 + reach / 2; ++row) {
+            image.set(column, row, kBlack);
+        }
     }
     return image;
 }

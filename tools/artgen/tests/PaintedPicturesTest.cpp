@@ -29,38 +29,47 @@ TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
                                                "startbuttonup",   "startbuttondown",
                                                "startbuttonover"};
     std::vector<std::string> names;
-    for (const art_catalogue::Piece& piece : art_catalogue::images())
+    for (const art_catalogue::Piece& piece : art_catalogue::images()) {
         names.push_back(piece.name);
+    }
     EXPECT_EQ(names, expected);
 }
 
 TEST(Catalogue, HasTheFortyGlyphsInFontOrder) {
     std::vector<std::string> expected;
-    for (const char* digit : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"})
+    for (const char* digit : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
         expected.push_back(std::string("font") + digit);
-    for (char letter = 'a'; letter <= 'z'; ++letter)
+    }
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
         expected.push_back(std::string("font") + letter);
-    for (const char* mark : {"period", "comma", "exclaim", "minus"})
+    }
+    for (const char* mark : {"period", "comma", "exclaim", "minus"}) {
         expected.push_back(std::string("font") + mark);
+    }
     std::vector<std::string> names;
-    for (const art_catalogue::Piece& piece : art_catalogue::glyphs())
+    for (const art_catalogue::Piece& piece : art_catalogue::glyphs()) {
         names.push_back(piece.name);
+    }
     EXPECT_EQ(names, expected);
 }
 
 RgbaImage mirrored(const RgbaImage& image) {
     RgbaImage out(image.width(), image.height());
-    for (int row = 0; row < image.height(); ++row)
-        for (int column = 0; column < image.width(); ++column)
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
             out.set(image.width() - 1 - column, row, image.at(column, row));
+        }
+    }
     return out;
 }
 
 RgbaImage shifted(const RgbaImage& image, int right, int down) {
     RgbaImage out(image.width(), image.height());
-    for (int row = 0; row + down < image.height(); ++row)
-        for (int column = 0; column + right < image.width(); ++column)
+    for (int row = 0; row + down < image.height(); ++row) {
+        for (int column = 0; column + right < image.width(); ++column) {
             out.set(column + right, row + down, image.at(column, row));
+        }
+    }
     return out;
 }
 
@@ -120,9 +129,11 @@ TEST_F(TitleLayoutCheck, WhiteWhereAnArrowButtonGoesIsFound) {
     RgbaImage planted = *title;
     // The left civilians' "less" button stands at screen (325, 386): image
     // columns 325..388, rows 446..509.
-    for (int row = 470; row < 476; ++row)
-        for (int column = 350; column < 360; ++column)
+    for (int row = 470; row < 476; ++row) {
+        for (int column = 350; column < 360; ++column) {
             planted.set(column, row, Rgba{255, 255, 255, 255});
+        }
+    }
     CheckReport report;
     title_check::layout(planted, report);
     EXPECT_FALSE(report.passed());
@@ -131,9 +142,11 @@ TEST_F(TitleLayoutCheck, WhiteWhereAnArrowButtonGoesIsFound) {
 TEST_F(TitleLayoutCheck, LightPanelBehindTheNumbersIsFound) {
     RgbaImage planted = *title;
     // The right fighters' number cells: x 801..843, screen heights 339..360.
-    for (int row = 896 - 360; row <= 896 - 339; ++row)
-        for (int column = 801; column <= 843; ++column)
+    for (int row = 896 - 360; row <= 896 - 339; ++row) {
+        for (int column = 801; column <= 843; ++column) {
             planted.set(column, row, Rgba{150, 170, 150, 255});
+        }
+    }
     CheckReport report;
     title_check::layout(planted, report);
     EXPECT_FALSE(report.passed());
@@ -142,9 +155,11 @@ TEST_F(TitleLayoutCheck, LightPanelBehindTheNumbersIsFound) {
 TEST_F(TitleLayoutCheck, UnslantedLetteringIsFound) {
     // Turning the lettering band upside down makes it slant downwards.
     RgbaImage planted = *title;
-    for (int row = 192; row <= 357; ++row)
-        for (int column = 0; column < planted.width(); ++column)
+    for (int row = 192; row <= 357; ++row) {
+        for (int column = 0; column < planted.width(); ++column) {
             planted.set(column, row, title->at(column, 192 + 357 - row));
+        }
+    }
     CheckReport report;
     title_check::layout(planted, report);
     EXPECT_FALSE(report.passed());

@@ -1,7 +1,8 @@
+#include "paint/PathFit.h"
+
 #include <gtest/gtest.h>
 
 #include "paint/Canvas.h"
-#include "paint/PathFit.h"
 
 namespace {
 
@@ -10,16 +11,16 @@ void tallRectangle(cairo_t* cr) {
     cairo_rectangle(cr, 1.0, 2.0, 10.0, 20.0);
 }
 
-constexpr double tolerance = 1e-9;
+constexpr double kTolerance = 1e-9;
 
 TEST(PathFit, MeasuresThePathInImageSpace) {
     Canvas canvas(8, 8);
     cairo_scale(canvas.context(), 3.0, 3.0);  // ignored: measured at identity
     const Bounds b = PathFit::measure(canvas.context(), tallRectangle);
-    EXPECT_NEAR(b.left, 1.0, tolerance);
-    EXPECT_NEAR(b.top, 2.0, tolerance);
-    EXPECT_NEAR(b.right, 11.0, tolerance);
-    EXPECT_NEAR(b.bottom, 22.0, tolerance);
+    EXPECT_NEAR(b.left, 1.0, kTolerance);
+    EXPECT_NEAR(b.top, 2.0, kTolerance);
+    EXPECT_NEAR(b.right, 11.0, kTolerance);
+    EXPECT_NEAR(b.bottom, 22.0, kTolerance);
 }
 
 TEST(PathFit, StretchFillsTheTargetLessTheMargin) {
@@ -27,10 +28,10 @@ TEST(PathFit, StretchFillsTheTargetLessTheMargin) {
     const PathFit fit(canvas.context(), tallRectangle, Bounds{5.0, 5.0, 105.0, 55.0}, 2.0,
                       PathFit::Mode::Stretch);
     const Bounds placed = fit.placedPath();
-    EXPECT_NEAR(placed.left, 7.0, tolerance);
-    EXPECT_NEAR(placed.top, 7.0, tolerance);
-    EXPECT_NEAR(placed.right, 103.0, tolerance);
-    EXPECT_NEAR(placed.bottom, 53.0, tolerance);
+    EXPECT_NEAR(placed.left, 7.0, kTolerance);
+    EXPECT_NEAR(placed.top, 7.0, kTolerance);
+    EXPECT_NEAR(placed.right, 103.0, kTolerance);
+    EXPECT_NEAR(placed.bottom, 53.0, kTolerance);
 }
 
 TEST(PathFit, KeepAspectFillsTheTighterSideAndCentresTheOther) {
@@ -40,10 +41,10 @@ TEST(PathFit, KeepAspectFillsTheTighterSideAndCentresTheOther) {
     const PathFit fit(canvas.context(), tallRectangle, Bounds{5.0, 5.0, 105.0, 55.0}, 2.0,
                       PathFit::Mode::KeepAspect);
     const Bounds placed = fit.placedPath();
-    EXPECT_NEAR(placed.height(), 46.0, tolerance);
-    EXPECT_NEAR(placed.width(), 23.0, tolerance);
-    EXPECT_NEAR(placed.centreX(), 55.0, tolerance);
-    EXPECT_NEAR(placed.top, 7.0, tolerance);
+    EXPECT_NEAR(placed.height(), 46.0, kTolerance);
+    EXPECT_NEAR(placed.width(), 23.0, kTolerance);
+    EXPECT_NEAR(placed.centreX(), 55.0, kTolerance);
+    EXPECT_NEAR(placed.top, 7.0, kTolerance);
 }
 
 TEST(PathFit, AppliedMatrixPutsThePathWherePlacedPathSays) {
@@ -55,10 +56,10 @@ TEST(PathFit, AppliedMatrixPutsThePathWherePlacedPathSays) {
     cairo_identity_matrix(cr);
     double x0, y0, x1, y1;
     cairo_path_extents(cr, &x0, &y0, &x1, &y1);
-    EXPECT_NEAR(x0, 3.0, tolerance);
-    EXPECT_NEAR(y0, -1.0, tolerance);
-    EXPECT_NEAR(x1, 43.0, tolerance);
-    EXPECT_NEAR(y1, 39.0, tolerance);
+    EXPECT_NEAR(x0, 3.0, kTolerance);
+    EXPECT_NEAR(y0, -1.0, kTolerance);
+    EXPECT_NEAR(x1, 43.0, kTolerance);
+    EXPECT_NEAR(y1, 39.0, kTolerance);
 }
 
 TEST(PathFit, RefusesAnEmptyDrawing) {

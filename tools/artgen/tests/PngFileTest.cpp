@@ -1,4 +1,7 @@
+#include "image/PngFile.h"
+
 #include <gtest/gtest.h>
+
 #include <png.h>
 
 #include <cstdio>
@@ -6,8 +9,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "image/PngFile.h"
 
 namespace {
 
@@ -22,9 +23,11 @@ std::string bytesOf(const std::string& path) {
 
 TEST(PngFile, OpaqueImageIsStillWrittenAsRgbaWithoutExtraChunks) {
     RgbaImage image(3, 2);
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 3; ++column)
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 3; ++column) {
             image.set(column, row, Rgba{10, 200, 30, 255});
+        }
+    }
     const std::string path = scratchFile("opaque.png");
     PngFile::write(path, image);
 
@@ -50,16 +53,19 @@ TEST(PngFile, PixelsSurviveTheRoundTripIncludingColourUnderClearAlpha) {
     const RgbaImage back = PngFile::read(path);
     ASSERT_EQ(back.width(), 2);
     ASSERT_EQ(back.height(), 2);
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 2; ++column)
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
             EXPECT_EQ(back.at(column, row), image.at(column, row)) << column << "," << row;
+        }
+    }
     std::remove(path.c_str());
 }
 
 TEST(PngFile, SamePixelsGiveSameBytes) {
     RgbaImage image(16, 16);
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         image.set(i, i, Rgba{static_cast<std::uint8_t>(i * 16), 0, 0, 200});
+    }
     const std::string first = scratchFile("first.png");
     const std::string second = scratchFile("second.png");
     PngFile::write(first, image);

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-#include <png.h>
-
 #include "check/RuleCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <png.h>
 
 namespace {
 
@@ -85,9 +86,11 @@ TEST(RuleCheck, StretchedPicturesMustNotChangeDownAColumn) {
     rule.width = rule.height = 8;
     rule.constantColumns = true;
     RgbaImage band(8, 8);
-    for (int row = 0; row < 8; ++row)
-        for (int column = 0; column < 8; ++column)
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
             band.set(column, row, Rgba{0, static_cast<std::uint8_t>(column * 30), 0, 80});
+        }
+    }
     CheckReport constant;
     rule_check::checkRule(band, rule, "band", constant);
     EXPECT_TRUE(constant.passed());
@@ -109,14 +112,18 @@ TEST(RuleCheck, FormatMustBeEightBitRgbaNotInterlacedWithoutChunks) {
 
     for (int variant = 0; variant < 4; ++variant) {
         PngFile::Header bad = good;
-        if (variant == 0)
+        if (variant == 0) {
             bad.colourType = PNG_COLOR_TYPE_RGB;
-        if (variant == 1)
+        }
+        if (variant == 1) {
             bad.bitDepth = 16;
-        if (variant == 2)
+        }
+        if (variant == 2) {
             bad.interlace = PNG_INTERLACE_ADAM7;
-        if (variant == 3)
+        }
+        if (variant == 3) {
             bad.hasTimeOrText = true;
+        }
         CheckReport report;
         rule_check::checkFormat(bad, "f", report);
         EXPECT_FALSE(report.passed()) << "variant " << variant;

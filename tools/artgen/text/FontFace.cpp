@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const candidatePaths[] = {
+const char* const kCandidatePaths[] = {
     "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf",
     "/usr/share/fonts/truetype/comic-neue/ComicNeue-Bold.ttf",
 };
@@ -19,14 +19,15 @@ const char* const candidatePaths[] = {
 FT_Library freetype() {
     static FT_Library library = [] {
         FT_Library made = nullptr;
-        if (FT_Init_FreeType(&made) != 0)
+        if (FT_Init_FreeType(&made) != 0) {
             throw std::runtime_error("FreeType could not start");
+        }
         return made;
     }();
     return library;
 }
 
-const cairo_user_data_key_t faceKey{};
+const cairo_user_data_key_t kFaceKey{};
 
 void releaseFace(void* face) {
     FT_Done_Face(static_cast<FT_Face>(face));
@@ -35,21 +36,23 @@ void releaseFace(void* face) {
 }  // namespace
 
 const FontFace& FontFace::lettering() {
-    for (const char* path : candidatePaths)
+    for (const char* path : kCandidatePaths) {
         if (std::ifstream(path).good()) {
             static const FontFace face(path);
             return face;
         }
+    }
     throw std::runtime_error(
         "Comic Neue Bold not found: install the Debian package fonts-comic-neue");
 }
 
 FontFace::FontFace(const std::string& path) {
     FT_Face ftFace = nullptr;
-    if (FT_New_Face(freetype(), path.c_str(), 0, &ftFace) != 0)
+    if (FT_New_Face(freetype(), path.c_str(), 0, &ftFace) != 0) {
         throw std::runtime_error("FreeType cannot read " + path);
+    }
     cairoFace = cairo_ft_font_face_create_for_ft_face(ftFace, 0);
-    if (cairo_font_face_set_user_data(cairoFace, &faceKey, ftFace, releaseFace) !=
+    if (cairo_font_face_set_user_data(cairoFace, &kFaceKey, ftFace, releaseFace) !=
         CAIRO_STATUS_SUCCESS) {
         cairo_font_face_destroy(cairoFace);
         FT_Done_Face(ftFace);

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_TEXT_FONTFACE_H
+#define TRUCEWARD_TOOLS_ARTGEN_TEXT_FONTFACE_H
 
 #include <cairo.h>
 
@@ -26,3 +27,5 @@ class FontFace {
   private:
     cairo_font_face_t* cairoFace = nullptr;
 };
+
+#endif

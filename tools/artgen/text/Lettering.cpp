@@ -7,7 +7,7 @@ PathFit::PathBuilder Lettering::textPath(const std::string& text) {
     return [text](cairo_t* cr) {
         cairo_set_font_face(cr, FontFace::lettering().face());
         FontFace::useUnhinted(cr);
-        cairo_set_font_size(cr, pathSize);
+        cairo_set_font_size(cr, kPathSize);
         cairo_move_to(cr, 0.0, 0.0);
         cairo_text_path(cr, text.c_str());
     };

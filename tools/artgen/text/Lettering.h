@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_ARTGEN_TEXT_LETTERING_H
+#define TRUCEWARD_TOOLS_ARTGEN_TEXT_LETTERING_H
 
 #include <cairo.h>
 
@@ -15,9 +16,9 @@ class Lettering {
   public:
     // Font size used for the path before fitting: large enough that the
     // outlines' curves are measured without rounding.
-    static constexpr double pathSize = 100.0;
+    static constexpr double kPathSize = 100.0;
 
-    // A builder that adds the text's outline path at pathSize, baseline on
+    // A builder that adds the text's outline path at kPathSize, baseline on
     // y = 0, starting at x = 0, under the context's current matrix.
     static PathFit::PathBuilder textPath(const std::string& text);
 
@@ -26,3 +27,5 @@ class Lettering {
     static void paint(cairo_t* cr, const std::string& text, const Bounds& target,
                       double outlineWidth, PathFit::Mode mode, const Colour& fill);
 };
+
+#endif

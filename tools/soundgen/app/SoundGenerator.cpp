@@ -17,14 +17,15 @@
 
 namespace {
 // Encoding attempts before giving up on a peak that keeps overshooting.
-constexpr int attempts = 6;
+constexpr int kAttempts = 6;
 // Margin below the ceiling that a retry aims for.
-constexpr double retryMargin = 0.97;
+constexpr double kRetryMargin = 0.97;
 
 double peakOf(const std::vector<std::vector<float>>& channels) {
     double peak = 0;
-    for (const auto& c : channels)
+    for (const auto& c : channels) {
         peak = std::max(peak, SignalStats::peak(c));
+    }
     return peak;
 }
 }  // namespace
@@ -39,13 +40,15 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
         return false;
     }
     double gain = peak / sourcePeak;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::vector<std::vector<float>> scaled = channels;
-        for (auto& c : scaled)
-            for (float& v : c)
+        for (auto& c : scaled) {
+            for (float& v : c) {
                 v = static_cast<float>(v * gain);
+            }
+        }
         std::string error;
-        if (!VorbisWriter::write(path, scaled, AudioFormat::sampleRate, quality, serial, error)) {
+        if (!VorbisWriter::write(path, scaled, AudioFormat::kSampleRate, quality, serial, error)) {
             log << error << "\n";
             return false;
         }
@@ -60,7 +63,7 @@ bool SoundGenerator::writeLimited(const std::string& path, std::vector<std::vect
                 << decoded.channels << " channel(s), decoded peak " << decodedPeak << "\n";
             return true;
         }
-        gain *= retryMargin * ceiling / decodedPeak;
+        gain *= kRetryMargin * ceiling / decodedPeak;
     }
     log << path << ": the decoded peak stays above " << ceiling << "\n";
     return false;
@@ -70,29 +73,31 @@ bool SoundGenerator::generate(const std::string& directory) {
     const std::string base =
         directory.empty() || directory.back() == '/' ? directory : directory + "/";
     std::error_code made;
-    if (!directory.empty())
+    if (!directory.empty()) {
         std::filesystem::create_directories(directory, made);
+    }
     if (made) {
         log << "cannot create " << directory << ": " << made.message() << "\n";
         return false;
     }
     // A decoded peak is accepted up to half-way between the aim and the limit.
-    const double ceiling = (SoundFiles::peakLimit + SoundFiles::effectPeak) / 2;
-    bool ok = writeLimited(base + SoundFiles::shot, {GunshotSynth::render(SoundFiles::shotSeed)},
-                           SoundFiles::effectPeak, ceiling, SoundFiles::effectQuality,
-                           SoundFiles::shotSerial);
+    const double ceiling = (SoundFiles::kPeakLimit + SoundFiles::kEffectPeak) / 2;
+    bool ok = writeLimited(base + SoundFiles::kShot, {GunshotSynth::render(SoundFiles::kShotSeed)},
+                           SoundFiles::kEffectPeak, ceiling, SoundFiles::kEffectQuality,
+                           SoundFiles::kShotSerial);
+    ok = ok && writeLimited(base + SoundFiles::kPersonDying,
+                            {DyingCrySynth::render(SoundFiles::kPersonDyingSeed)},
+                            SoundFiles::kEffectPeak, ceiling, SoundFiles::kEffectQuality,
+                            SoundFiles::kPersonDyingSerial);
     ok = ok &&
-         writeLimited(base + SoundFiles::personDying,
-                      {DyingCrySynth::render(SoundFiles::personDyingSeed)}, SoundFiles::effectPeak,
-                      ceiling, SoundFiles::effectQuality, SoundFiles::personDyingSerial);
-    ok = ok &&
-         writeLimited(base + SoundFiles::brickPuff,
-                      {BrickPuffSynth::render(SoundFiles::brickPuffSeed)}, SoundFiles::effectPeak,
-                      ceiling, SoundFiles::effectQuality, SoundFiles::brickPuffSerial);
-    if (!ok)
+         writeLimited(base + SoundFiles::kBrickPuff,
+                      {BrickPuffSynth::render(SoundFiles::kBrickPuffSeed)}, SoundFiles::kEffectPeak,
+                      ceiling, SoundFiles::kEffectQuality, SoundFiles::kBrickPuffSerial);
+    if (!ok) {
         return false;
-    StereoBuffer music = MusicRenderer::render(Score(), SoundFiles::musicSeed);
-    return writeLimited(base + SoundFiles::music, {std::move(music.left), std::move(music.right)},
-                        SoundFiles::musicPeak, ceiling, SoundFiles::musicQuality,
-                        SoundFiles::musicSerial);
+    }
+    StereoBuffer music = MusicRenderer::render(Score(), SoundFiles::kMusicSeed);
+    return writeLimited(base + SoundFiles::kMusic, {std::move(music.left), std::move(music.right)},
+                        SoundFiles::kMusicPeak, ceiling, SoundFiles::kMusicQuality,
+                        SoundFiles::kMusicSerial);
 }

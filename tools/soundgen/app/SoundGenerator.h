@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDGENERATOR_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_APP_SOUNDGENERATOR_H
 
 #include <ostream>
 #include <string>
@@ -6,7 +7,7 @@
 
 // Renders the three effects and the music and writes them as Ogg Vorbis
 // files into a directory. Each file is decoded again after writing: if the
-// encoder's overshoot took a peak too close to SoundFiles::peakLimit, the
+// encoder's overshoot took a peak too close to SoundFiles::kPeakLimit, the
 // sound is scaled down and encoded anew.
 class SoundGenerator {
   public:
@@ -26,3 +27,5 @@ class SoundGenerator {
   private:
     std::ostream& log;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_CHECK_SIGNALSTATS_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_CHECK_SIGNALSTATS_H
 
 #include <cstddef>
 #include <vector>
@@ -27,3 +28,5 @@ class SignalStats {
     // Needs at least two samples; window is clipped to half the channel.
     static Seam seam(const std::vector<float>& x, std::size_t window);
 };
+
+#endif

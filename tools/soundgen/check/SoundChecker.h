@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_CHECK_SOUNDCHECKER_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_CHECK_SOUNDCHECKER_H
 
 #include <ostream>
 #include <string>
@@ -31,3 +32,5 @@ class SoundChecker {
 
     std::ostream& report;
 };
+
+#endif

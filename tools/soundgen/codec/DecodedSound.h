@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_CODEC_DECODEDSOUND_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_CODEC_DECODEDSOUND_H
 
 #include <vector>
 
@@ -17,3 +18,5 @@ struct DecodedSound {
         return samples.empty() ? 0 : static_cast<long long>(samples[0].size());
     }
 };
+
+#endif

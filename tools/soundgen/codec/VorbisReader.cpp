@@ -1,13 +1,14 @@
 #include "codec/VorbisReader.h"
 
 #include <vorbis/vorbisfile.h>
+
 #include <cstdio>
 
 namespace {
 // Frames asked for per ov_read_float call.
-constexpr int readFrames = 4096;
+constexpr int kReadFrames = 4096;
 // A stream that keeps failing is given up on rather than read forever.
-constexpr int mostErrors = 64;
+constexpr int kMostErrors = 64;
 }  // namespace
 
 bool VorbisReader::read(const std::string& path, DecodedSound& sound, std::string& error) {
@@ -31,17 +32,20 @@ bool VorbisReader::read(const std::string& path, DecodedSound& sound, std::strin
     for (;;) {
         float** pcm = nullptr;
         int link = 0;
-        const long n = ov_read_float(&vf, &pcm, readFrames, &link);
-        if (n == 0 || link > 0)
+        const long n = ov_read_float(&vf, &pcm, kReadFrames, &link);
+        if (n == 0 || link > 0) {
             break;
+        }
         if (n < 0) {
-            if (++sound.decodeErrors >= mostErrors)
+            if (++sound.decodeErrors >= kMostErrors) {
                 break;
+            }
             continue;
         }
-        for (int c = 0; c < sound.channels; ++c)
+        for (int c = 0; c < sound.channels; ++c) {
             sound.samples[static_cast<std::size_t>(c)].insert(
                 sound.samples[static_cast<std::size_t>(c)].end(), pcm[c], pcm[c] + n);
+        }
     }
     ov_clear(&vf);
     return true;

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_CODEC_VORBISREADER_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_CODEC_VORBISREADER_H
 
 #include <string>
 
@@ -13,3 +14,5 @@ class VorbisReader {
     // result instead.
     static bool read(const std::string& path, DecodedSound& sound, std::string& error);
 };
+
+#endif

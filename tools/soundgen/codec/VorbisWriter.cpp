@@ -1,12 +1,13 @@
 #include "codec/VorbisWriter.h"
 
 #include <vorbis/vorbisenc.h>
+
 #include <cstdio>
 #include <memory>
 
 namespace {
 // Frames handed to the encoder at a time.
-constexpr int chunkFrames = 1024;
+constexpr int kChunkFrames = 1024;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -27,12 +28,15 @@ class Encoder {
         vorbis_comment_init(&comment);
     }
     ~Encoder() {
-        if (streamReady)
+        if (streamReady) {
             ogg_stream_clear(&stream);
-        if (blockReady)
+        }
+        if (blockReady) {
             vorbis_block_clear(&block);
-        if (dspReady)
+        }
+        if (dspReady) {
             vorbis_dsp_clear(&dsp);
+        }
         vorbis_comment_clear(&comment);
         vorbis_info_clear(&info);
     }
@@ -40,8 +44,9 @@ class Encoder {
     Encoder& operator=(const Encoder&) = delete;
 
     bool start(int channels, long rate, float quality, int serial) {
-        if (vorbis_encode_init_vbr(&info, channels, rate, quality) != 0)
+        if (vorbis_encode_init_vbr(&info, channels, rate, quality) != 0) {
             return false;
+        }
         vorbis_comment_add_tag(&comment, "ENCODER", "truceward soundgen");
         vorbis_analysis_init(&dsp, &info);
         dspReady = true;
@@ -60,9 +65,11 @@ class Encoder {
         ogg_stream_packetin(&stream, &comments);
         ogg_stream_packetin(&stream, &codebooks);
         ogg_page page;
-        while (ogg_stream_flush(&stream, &page) != 0)
-            if (!writePage(file, page))
+        while (ogg_stream_flush(&stream, &page) != 0) {
+            if (!writePage(file, page)) {
                 return false;
+            }
+        }
         return true;
     }
 
@@ -72,9 +79,11 @@ class Encoder {
                 std::FILE* file) {
         if (count > 0) {
             float** buffer = vorbis_analysis_buffer(&dsp, count);
-            for (std::size_t c = 0; c < channels.size(); ++c)
-                for (int i = 0; i < count; ++i)
+            for (std::size_t c = 0; c < channels.size(); ++c) {
+                for (int i = 0; i < count; ++i) {
                     buffer[c][i] = channels[c][from + static_cast<std::size_t>(i)];
+                }
+            }
         }
         vorbis_analysis_wrote(&dsp, count);
         while (vorbis_analysis_blockout(&dsp, &block) == 1) {
@@ -85,10 +94,12 @@ class Encoder {
                 ogg_stream_packetin(&stream, &packet);
                 ogg_page page;
                 while (ogg_stream_pageout(&stream, &page) != 0) {
-                    if (!writePage(file, page))
+                    if (!writePage(file, page)) {
                         return false;
-                    if (ogg_page_eos(&page))
+                    }
+                    if (ogg_page_eos(&page)) {
                         return true;
+                    }
                 }
             }
         }
@@ -114,11 +125,12 @@ bool VorbisWriter::write(const std::string& path, const std::vector<std::vector<
         return false;
     }
     const std::size_t frames = channels[0].size();
-    for (const auto& channel : channels)
+    for (const auto& channel : channels) {
         if (channel.size() != frames) {
             error = "channels of different lengths";
             return false;
         }
+    }
     Encoder encoder;
     if (!encoder.start(static_cast<int>(channels.size()), sampleRate, quality, serialNumber)) {
         error = "the Vorbis encoder refused the settings";
@@ -130,15 +142,17 @@ bool VorbisWriter::write(const std::string& path, const std::vector<std::vector<
         return false;
     }
     bool ok = encoder.writeHeaders(file.get());
-    for (std::size_t from = 0; ok && from < frames; from += chunkFrames) {
+    for (std::size_t from = 0; ok && from < frames; from += kChunkFrames) {
         const std::size_t left = frames - from;
-        const int count = static_cast<int>(left < chunkFrames ? left : chunkFrames);
+        const int count = static_cast<int>(left < kChunkFrames ? left : kChunkFrames);
         ok = encoder.submit(channels, from, count, file.get());
     }
     ok = ok && encoder.submit(channels, frames, 0, file.get());
-    if (ok && std::fflush(file.get()) != 0)
+    if (ok && std::fflush(file.get()) != 0) {
         ok = false;
-    if (!ok)
+    }
+    if (!ok) {
         error = "write error on " + path;
+    }
     return ok;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_CODEC_VORBISWRITER_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_CODEC_VORBISWRITER_H
 
 #include <string>
 #include <vector>
@@ -17,3 +18,5 @@ class VorbisWriter {
     static bool write(const std::string& path, const std::vector<std::vector<float>>& channels,
                       long sampleRate, float quality, int serialNumber, std::string& error);
 };
+
+#endif

@@ -5,14 +5,14 @@
 #include <complex>
 
 namespace {
-constexpr double pi = 3.141592653589793;
+constexpr double kPi = 3.141592653589793;
 // Designs stay just below Nyquist, where the formulas degenerate.
-constexpr double highestFraction = 0.49;
-constexpr double lowestFrequency = 1.0;
+constexpr double kHighestFraction = 0.49;
+constexpr double kLowestFrequency = 1.0;
 
 double omega(double sampleRate, double frequency) {
-    const double f = std::clamp(frequency, lowestFrequency, highestFraction * sampleRate);
-    return 2.0 * pi * f / sampleRate;
+    const double f = std::clamp(frequency, kLowestFrequency, kHighestFraction * sampleRate);
+    return 2.0 * kPi * f / sampleRate;
 }
 }  // namespace
 
@@ -69,7 +69,7 @@ void Biquad::reset() {
 }
 
 double Biquad::magnitudeAt(double sampleRate, double frequency) const {
-    const double w = 2.0 * pi * frequency / sampleRate;
+    const double w = 2.0 * kPi * frequency / sampleRate;
     const std::complex<double> z1 = std::polar(1.0, -w);
     const std::complex<double> z2 = z1 * z1;
     const std::complex<double> num = b0 + b1 * z1 + b2 * z2;

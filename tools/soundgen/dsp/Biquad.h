@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_BIQUAD_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_BIQUAD_H
 
 // Second-order IIR section (direct form I) with the usual audio designs
 // (lowpass, highpass, bandpass, peaking). The design calls may be repeated
@@ -29,3 +30,5 @@ class Biquad {
     double b0, b1, b2, a1, a2;
     double x1, x2, y1, y2;
 };
+
+#endif

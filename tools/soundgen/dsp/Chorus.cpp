@@ -3,10 +3,10 @@
 #include <cmath>
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
-constexpr double quarterTurn = 1.5707963267948966;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kQuarterTurn = 1.5707963267948966;
 // Room in the delay lines beyond the longest delay, for interpolation.
-constexpr std::size_t guardSamples = 4;
+constexpr std::size_t kGuardSamples = 4;
 }  // namespace
 
 Chorus::Chorus(double sampleRate, double baseDelayMs, double depthMs, double rateHz,
@@ -15,9 +15,9 @@ Chorus::Chorus(double sampleRate, double baseDelayMs, double depthMs, double rat
       baseDelay(baseDelayMs * sampleRate / 1000.0),
       depth(depthMs * sampleRate / 1000.0),
       phase(0),
-      phaseIncrement(twoPi * rateHz / sampleRate),
+      phaseIncrement(kTwoPi * rateHz / sampleRate),
       mix(mixLevel) {
-    const std::size_t length = static_cast<std::size_t>(baseDelay + depth) + guardSamples;
+    const std::size_t length = static_cast<std::size_t>(baseDelay + depth) + kGuardSamples;
     lineLeft.assign(length, 0.0);
     lineRight.assign(length, 0.0);
 }
@@ -25,8 +25,9 @@ Chorus::Chorus(double sampleRate, double baseDelayMs, double depthMs, double rat
 double Chorus::readDelayed(const std::vector<double>& line, double delaySamples) const {
     const std::size_t n = line.size();
     double position = static_cast<double>(writeIndex) - delaySamples;
-    while (position < 0)
+    while (position < 0) {
         position += static_cast<double>(n);
+    }
     const std::size_t i0 = static_cast<std::size_t>(position) % n;
     const std::size_t i1 = (i0 + 1) % n;
     const double frac = position - std::floor(position);
@@ -37,11 +38,12 @@ void Chorus::process(double inLeft, double inRight, double& outLeft, double& out
     lineLeft[writeIndex] = inLeft;
     lineRight[writeIndex] = inRight;
     const double delayLeft = baseDelay + depth * std::sin(phase);
-    const double delayRight = baseDelay + depth * std::sin(phase - quarterTurn);
+    const double delayRight = baseDelay + depth * std::sin(phase - kQuarterTurn);
     outLeft = inLeft + mix * readDelayed(lineLeft, delayLeft);
     outRight = inRight + mix * readDelayed(lineRight, delayRight);
     writeIndex = (writeIndex + 1) % lineLeft.size();
     phase += phaseIncrement;
-    if (phase >= twoPi)
-        phase -= twoPi;
+    if (phase >= kTwoPi) {
+        phase -= kTwoPi;
+    }
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_CHORUS_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_CHORUS_H
 
 #include <cstddef>
 #include <vector>
@@ -27,3 +28,5 @@ class Chorus {
     double phaseIncrement;
     double mix;
 };
+
+#endif

@@ -3,10 +3,12 @@
 Curve::Curve(std::initializer_list<std::pair<double, double>> list) : points(list) {}
 
 double Curve::at(double t) const {
-    if (points.empty())
+    if (points.empty()) {
         return 0;
-    if (t <= points.front().first)
+    }
+    if (t <= points.front().first) {
         return points.front().second;
+    }
     for (std::size_t i = 1; i < points.size(); ++i) {
         if (t < points[i].first) {
             const auto& [t0, v0] = points[i - 1];

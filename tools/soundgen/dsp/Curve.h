@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_CURVE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_CURVE_H
 
 #include <initializer_list>
 #include <utility>
@@ -17,3 +18,5 @@ class Curve {
   private:
     std::vector<std::pair<double, double>> points;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_ENVELOPE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_ENVELOPE_H
 
 // Attack-decay-sustain-release amplitude curve, evaluated as a pure
 // function of time so that a note can be rendered in any order. The gate
@@ -25,3 +26,5 @@ class Envelope {
     double sustain;
     double release;
 };
+
+#endif

@@ -3,11 +3,11 @@
 #include <cmath>
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
+constexpr double kTwoPi = 6.283185307179586;
 // 2^-53: turns the top 53 bits of a draw into a double in [0, 1).
-constexpr double unitScale = 1.0 / 9007199254740992.0;
+constexpr double kUnitScale = 1.0 / 9007199254740992.0;
 // Smallest uniform draw used for the logarithm of Box-Muller.
-constexpr double smallestUniform = 1e-300;
+constexpr double kSmallestUniform = 1e-300;
 }  // namespace
 
 Random::Random(std::uint64_t seed) : state(seed) {}
@@ -21,7 +21,7 @@ std::uint64_t Random::next() {
 }
 
 double Random::uniform() {
-    return static_cast<double>(next() >> 11) * unitScale;
+    return static_cast<double>(next() >> 11) * kUnitScale;
 }
 
 double Random::bipolar() {
@@ -30,10 +30,11 @@ double Random::bipolar() {
 
 double Random::gaussian() {
     double u = uniform();
-    if (u < smallestUniform)
-        u = smallestUniform;
+    if (u < kSmallestUniform) {
+        u = kSmallestUniform;
+    }
     const double v = uniform();
-    return std::sqrt(-2.0 * std::log(u)) * std::cos(twoPi * v);
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(kTwoPi * v);
 }
 
 std::uint64_t Random::mix(std::uint64_t a, std::uint64_t b) {

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_RANDOM_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_RANDOM_H
 
 #include <cstdint>
 
@@ -26,3 +27,5 @@ class Random {
   private:
     std::uint64_t state;
 };
+
+#endif

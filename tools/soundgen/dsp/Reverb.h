@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_REVERB_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_REVERB_H
 
 #include <cstddef>
 #include <vector>
@@ -38,3 +39,5 @@ class Reverb {
     double feedback;
     double damping;
 };
+
+#endif

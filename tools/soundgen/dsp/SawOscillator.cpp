@@ -20,7 +20,8 @@ SawOscillator::SawOscillator(double startPhase) : phase(startPhase) {}
 double SawOscillator::next(double dt) {
     const double value = 2.0 * phase - 1.0 - polyBlep(phase, dt);
     phase += dt;
-    if (phase >= 1.0)
+    if (phase >= 1.0) {
         phase -= 1.0;
+    }
     return value;
 }

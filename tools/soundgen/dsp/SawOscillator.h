@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_SAWOSCILLATOR_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_SAWOSCILLATOR_H
 
 // Band-limited sawtooth (PolyBLEP): a naive ramp whose jump is smoothed by
 // a two-sample polynomial, which removes most of the aliasing a plain ramp
@@ -14,3 +15,5 @@ class SawOscillator {
   private:
     double phase;
 };
+
+#endif

@@ -4,24 +4,25 @@
 #include <cmath>
 
 namespace {
-constexpr double halfPi = 1.5707963267948966;
+constexpr double kHalfPi = 1.5707963267948966;
 }
 
 StereoBuffer::StereoBuffer(std::size_t frames) : left(frames, 0.0f), right(frames, 0.0f) {}
 
 void StereoBuffer::add(std::size_t frame, double l, double r) {
-    if (frame >= left.size())
+    if (frame >= left.size()) {
         return;
+    }
     left[frame] += static_cast<float>(l);
     right[frame] += static_cast<float>(r);
 }
 
 double StereoBuffer::leftGain(double pan) {
-    return std::cos(std::clamp(pan, 0.0, 1.0) * halfPi);
+    return std::cos(std::clamp(pan, 0.0, 1.0) * kHalfPi);
 }
 
 double StereoBuffer::rightGain(double pan) {
-    return std::sin(std::clamp(pan, 0.0, 1.0) * halfPi);
+    return std::sin(std::clamp(pan, 0.0, 1.0) * kHalfPi);
 }
 
 void StereoBuffer::addPanned(std::size_t frame, double sample, double pan) {

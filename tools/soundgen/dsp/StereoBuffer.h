@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_DSP_STEREOBUFFER_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_DSP_STEREOBUFFER_H
 
 #include <cstddef>
 #include <vector>
@@ -26,3 +27,5 @@ class StereoBuffer {
     std::vector<float> left;
     std::vector<float> right;
 };
+
+#endif

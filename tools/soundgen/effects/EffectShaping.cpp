@@ -7,21 +7,21 @@
 #include "dsp/Biquad.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
-constexpr double butterworthQ = 0.7071;
+constexpr double kPi = 3.141592653589793;
+constexpr double kButterworthQ = 0.7071;
 
 // Raised-cosine ramp from 0 (x = 0) to 1 (x = 1).
 double ramp(double x) {
-    return 0.5 - 0.5 * std::cos(pi * std::clamp(x, 0.0, 1.0));
+    return 0.5 - 0.5 * std::cos(kPi * std::clamp(x, 0.0, 1.0));
 }
 }  // namespace
 
 std::vector<float> EffectShaping::finish(const std::vector<double>& samples) {
-    const double sr = AudioFormat::sampleRate;
+    const double sr = AudioFormat::kSampleRate;
     Biquad dcBlock;
-    dcBlock.setHighpass(sr, highpassHz, butterworthQ);
-    const double fadeIn = fadeInSeconds * sr;
-    const double fadeOut = fadeOutSeconds * sr;
+    dcBlock.setHighpass(sr, kHighpassHz, kButterworthQ);
+    const double fadeIn = kFadeInSeconds * sr;
+    const double fadeOut = kFadeOutSeconds * sr;
     const double n = static_cast<double>(samples.size());
     std::vector<float> out(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {

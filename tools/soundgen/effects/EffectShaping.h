@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_EFFECTSHAPING_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_EFFECTSHAPING_H
 
 #include <vector>
 
@@ -10,7 +11,9 @@ class EffectShaping {
   public:
     static std::vector<float> finish(const std::vector<double>& samples);
 
-    static constexpr double highpassHz = 25;
-    static constexpr double fadeInSeconds = 0.0005;
-    static constexpr double fadeOutSeconds = 0.03;
+    static constexpr double kHighpassHz = 25;
+    static constexpr double kFadeInSeconds = 0.0005;
+    static constexpr double kFadeOutSeconds = 0.03;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_FORMANTVOICE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_FORMANTVOICE_H
 
 #include <complex>
 #include <cstdint>
@@ -36,6 +37,8 @@ class FormantVoice {
     double jitter;
     double shimmer;
     // Breath noise passes the second, third and fourth resonances.
-    static constexpr int breathBandCount = 3;
-    Biquad breathBands[breathBandCount];
+    static constexpr int kBreathBandCount = 3;
+    Biquad breathBands[kBreathBandCount];
 };
+
+#endif

@@ -1,10 +1,11 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_VOICECONTROL_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_EFFECTS_VOICECONTROL_H
 
 // The settings of a synthetic voice for one sample: what the larynx does
 // (pitch, loudness, breath, roughness, brightness) and the shape of the
 // vocal tract (its resonances).
 struct VoiceControl {
-    static constexpr int formantCount = 5;
+    static constexpr int kFormantCount = 5;
 
     // Fundamental frequency in Hz.
     double pitch = 120;
@@ -19,6 +20,8 @@ struct VoiceControl {
     // Below 1 is a pressed, strained voice; above 1 a lax one.
     double tilt = 1;
     // Resonance centres and bandwidths in Hz.
-    double formants[formantCount] = {700, 1200, 2500, 3500, 4500};
-    double bandwidths[formantCount] = {90, 110, 160, 250, 300};
+    double formants[kFormantCount] = {700, 1200, 2500, 3500, 4500};
+    double bandwidths[kFormantCount] = {90, 110, 160, 250, 300};
 };
+
+#endif

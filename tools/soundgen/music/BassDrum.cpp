@@ -7,45 +7,45 @@
 #include "dsp/Random.h"
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
-constexpr double lengthSeconds = 1.4;
-constexpr double butterworthQ = 0.7071;
-constexpr double boomFrequency = 52;
-constexpr double boomBend = 0.45;
-constexpr double boomBendTime = 0.04;
-constexpr double boomDecay = 0.32;
-constexpr double boomLevel = 1.0;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kLengthSeconds = 1.4;
+constexpr double kButterworthQ = 0.7071;
+constexpr double kBoomFrequency = 52;
+constexpr double kBoomBend = 0.45;
+constexpr double kBoomBendTime = 0.04;
+constexpr double kBoomDecay = 0.32;
+constexpr double kBoomLevel = 1.0;
 // The skin's second mode, inharmonic, fading fast.
-constexpr double overtoneRatio = 1.59;
-constexpr double overtoneDecay = 0.09;
-constexpr double overtoneLevel = 0.3;
-constexpr double knockCutoff = 700;
-constexpr double knockDecay = 0.012;
-constexpr double knockLevel = 0.5;
-constexpr double attack = 0.002;
+constexpr double kOvertoneRatio = 1.59;
+constexpr double kOvertoneDecay = 0.09;
+constexpr double kOvertoneLevel = 0.3;
+constexpr double kNockCutoff = 700;
+constexpr double kNockDecay = 0.012;
+constexpr double kNockLevel = 0.5;
+constexpr double kAttack = 0.002;
 }  // namespace
 
 std::vector<float> BassDrum::play(const NotePlay& note) const {
-    const double sr = AudioFormat::sampleRate;
-    const std::size_t n = static_cast<std::size_t>(lengthSeconds * sr);
+    const double sr = AudioFormat::kSampleRate;
+    const std::size_t n = static_cast<std::size_t>(kLengthSeconds * sr);
     Random random(note.seed);
     Biquad knockFilter;
-    knockFilter.setLowpass(sr, knockCutoff, butterworthQ);
+    knockFilter.setLowpass(sr, kNockCutoff, kButterworthQ);
     std::vector<float> out(n);
     double boomPhase = 0, overtonePhase = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / sr;
-        const double f = boomFrequency * (1.0 + boomBend * std::exp(-t / boomBendTime));
-        boomPhase += twoPi * f / sr;
-        overtonePhase += twoPi * f * overtoneRatio / sr;
-        const double onset = 1.0 - std::exp(-t / attack);
+        const double f = kBoomFrequency * (1.0 + kBoomBend * std::exp(-t / kBoomBendTime));
+        boomPhase += kTwoPi * f / sr;
+        overtonePhase += kTwoPi * f * kOvertoneRatio / sr;
+        const double onset = 1.0 - std::exp(-t / kAttack);
         // The boom's decay is forced to zero at the end of the sound.
-        const double end = 1.0 - t / lengthSeconds;
-        const double boom = boomLevel * std::exp(-t / boomDecay) * end * std::sin(boomPhase);
+        const double end = 1.0 - t / kLengthSeconds;
+        const double boom = kBoomLevel * std::exp(-t / kBoomDecay) * end * std::sin(boomPhase);
         const double overtone =
-            overtoneLevel * std::exp(-t / overtoneDecay) * std::sin(overtonePhase);
+            kOvertoneLevel * std::exp(-t / kOvertoneDecay) * std::sin(overtonePhase);
         const double knock =
-            knockLevel * std::exp(-t / knockDecay) * knockFilter.process(random.bipolar());
+            kNockLevel * std::exp(-t / kNockDecay) * knockFilter.process(random.bipolar());
         out[i] = static_cast<float>(note.velocity * onset * (boom + overtone + knock));
     }
     return out;

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_BASSDRUM_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_BASSDRUM_H
 
 #include "music/Instrument.h"
 
@@ -8,3 +9,5 @@ class BassDrum : public Instrument {
   public:
     std::vector<float> play(const NotePlay& note) const override;
 };
+
+#endif

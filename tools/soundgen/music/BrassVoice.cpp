@@ -8,22 +8,22 @@
 #include "dsp/Random.h"
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
-constexpr double centsPerOctave = 1200;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kCentsPerOctave = 1200;
 // How long the extra brightness of the attack ("blat") lasts.
-constexpr double attackBrightnessTime = 0.07;
-constexpr double attackBrightness = 0.35;
+constexpr double kAttackBrightnessTime = 0.07;
+constexpr double kAttackBrightness = 0.35;
 // The vibrato fades in over this long once it starts.
-constexpr double vibratoFadeIn = 0.35;
+constexpr double kVibratoFadeIn = 0.35;
 // The breath noise is a band around this frequency and dies this quickly.
-constexpr double breathCentre = 1800;
-constexpr double breathQ = 0.8;
-constexpr double breathDecay = 0.05;
+constexpr double kBreathCentre = 1800;
+constexpr double kBreathQ = 0.8;
+constexpr double kBreathDecay = 0.05;
 // Harmonics taper to nothing over the top fifth below the ceiling, so none
 // switches on or off audibly as the pitch moves.
-constexpr double ceilingTaper = 0.2;
+constexpr double kCeilingTaper = 0.2;
 // Even the softest note keeps this share of the full level.
-constexpr double levelFloor = 0.5;
+constexpr double kLevelFloor = 0.5;
 }  // namespace
 
 BrassVoice::BrassVoice(const Settings& s)
@@ -70,17 +70,17 @@ BrassVoice::Settings BrassVoice::tuba() {
 }
 
 std::vector<float> BrassVoice::play(const NotePlay& note) const {
-    const double sr = AudioFormat::sampleRate;
+    const double sr = AudioFormat::kSampleRate;
     const double held =
         std::max(note.seconds * settings.articulation, note.seconds - settings.longestGap);
     const std::size_t n = static_cast<std::size_t>(envelope.soundingLength(held) * sr) + 1;
     std::vector<float> out(n);
     Random random(note.seed);
     Biquad breathFilter;
-    breathFilter.setBandpass(sr, breathCentre, breathQ);
-    const double vibratoPhase = twoPi * random.uniform();
+    breathFilter.setBandpass(sr, kBreathCentre, kBreathQ);
+    const double vibratoPhase = kTwoPi * random.uniform();
     const int harmonics = std::max(1, static_cast<int>(settings.ceilingHz / note.frequency));
-    const double taperStart = (1.0 - ceilingTaper) * settings.ceilingHz;
+    const double taperStart = (1.0 - kCeilingTaper) * settings.ceilingHz;
 
     double phase = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -88,16 +88,16 @@ std::vector<float> BrassVoice::play(const NotePlay& note) const {
         const double level = envelope.value(t, held);
         const double scoop = settings.scoopCents * std::exp(-t / settings.scoopTime);
         const double vibratoAmount =
-            std::clamp((t - settings.vibratoDelay) / vibratoFadeIn, 0.0, 1.0);
+            std::clamp((t - settings.vibratoDelay) / kVibratoFadeIn, 0.0, 1.0);
         const double vibrato = settings.vibratoCents * vibratoAmount *
-                               std::sin(twoPi * settings.vibratoRate * t + vibratoPhase);
-        const double f = note.frequency * std::pow(2.0, (scoop + vibrato) / centsPerOctave);
+                               std::sin(kTwoPi * settings.vibratoRate * t + vibratoPhase);
+        const double f = note.frequency * std::pow(2.0, (scoop + vibrato) / kCentsPerOctave);
 
         // Louder means brighter: the slope moves from dark towards bright
         // with the level, the force, and the first moments of the attack.
         const double force =
             std::min(1.0, note.velocity * level *
-                              (1.0 + attackBrightness * std::exp(-t / attackBrightnessTime)));
+                              (1.0 + kAttackBrightness * std::exp(-t / kAttackBrightnessTime)));
         const double slope =
             settings.darkSlope - (settings.darkSlope - settings.brightSlope) * force;
         const double ratio = std::exp(-slope);
@@ -108,8 +108,9 @@ std::vector<float> BrassVoice::play(const NotePlay& note) const {
         for (int k = 1; k <= harmonics; ++k) {
             const double fk = k * f;
             double w = weight;
-            if (fk > taperStart)
+            if (fk > taperStart) {
                 w *= std::max(0.0, (settings.ceilingHz - fk) / (settings.ceilingHz - taperStart));
+            }
             sum += w * sCur;
             energy += w * w;
             const double sNext = 2 * c1 * sCur - sPrev;
@@ -118,13 +119,14 @@ std::vector<float> BrassVoice::play(const NotePlay& note) const {
             weight *= ratio;
         }
         const double tone = energy > 0 ? sum / std::sqrt(energy) : 0;
-        const double breath = settings.breathLevel * std::exp(-t / breathDecay) *
+        const double breath = settings.breathLevel * std::exp(-t / kBreathDecay) *
                               breathFilter.process(random.bipolar());
-        out[i] = static_cast<float>(level * (levelFloor + (1.0 - levelFloor) * note.velocity) *
+        out[i] = static_cast<float>(level * (kLevelFloor + (1.0 - kLevelFloor) * note.velocity) *
                                     (tone + breath));
-        phase += twoPi * f / sr;
-        if (phase >= twoPi)
-            phase -= twoPi;
+        phase += kTwoPi * f / sr;
+        if (phase >= kTwoPi) {
+            phase -= kTwoPi;
+        }
     }
     return out;
 }

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_BRASSVOICE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_BRASSVOICE_H
 
 #include "dsp/Envelope.h"
 #include "music/Instrument.h"
@@ -37,3 +38,5 @@ class BrassVoice : public Instrument {
     Settings settings;
     Envelope envelope;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_CYMBAL_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_CYMBAL_H
 
 #include "music/Instrument.h"
 
@@ -14,3 +15,5 @@ class Cymbal : public Instrument {
   private:
     bool rolled;
 };
+
+#endif

@@ -3,26 +3,28 @@
 #include <stdexcept>
 
 namespace {
-constexpr double velocityPerDigit = 0.1;
-constexpr double accentVelocity = 1.0;
+constexpr double kVelocityPerDigit = 0.1;
+constexpr double kAccentVelocity = 1.0;
 }  // namespace
 
 std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double barStartBeat) {
     std::vector<ScoreNote> strokes;
     int step = 0;
     for (char c : pattern) {
-        if (c == ' ')
+        if (c == ' ') {
             continue;
-        const double beat = barStartBeat + step * stepBeats;
+        }
+        const double beat = barStartBeat + step * kStepBeats;
         if (c >= '1' && c <= '9') {
-            strokes.push_back(ScoreNote{beat, stepBeats, 0, (c - '0') * velocityPerDigit});
+            strokes.push_back(ScoreNote{beat, kStepBeats, 0, (c - '0') * kVelocityPerDigit});
         } else if (c == 'X') {
-            strokes.push_back(ScoreNote{beat, stepBeats, 0, accentVelocity});
+            strokes.push_back(ScoreNote{beat, kStepBeats, 0, kAccentVelocity});
         } else if (c >= 'a' && c <= 'i') {
-            const double v = (c - 'a' + 1) * velocityPerDigit;
-            const double stroke = stepBeats / rollStrokes;
-            for (int k = 0; k < rollStrokes; ++k)
+            const double v = (c - 'a' + 1) * kVelocityPerDigit;
+            const double stroke = kStepBeats / kRollStrokes;
+            for (int k = 0; k < kRollStrokes; ++k) {
                 strokes.push_back(ScoreNote{beat + k * stroke, stroke, 0, v});
+            }
         } else if (c != '.') {
             throw std::invalid_argument(std::string("unknown drum step: ") + c);
         }
@@ -33,8 +35,10 @@ std::vector<ScoreNote> DrumPattern::parse(const std::string& pattern, double bar
 
 int DrumPattern::steps(const std::string& pattern) {
     int n = 0;
-    for (char c : pattern)
-        if (c != ' ')
+    for (char c : pattern) {
+        if (c != ' ') {
             ++n;
+        }
+    }
     return n;
 }

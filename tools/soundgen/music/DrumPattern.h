@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_DRUMPATTERN_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_DRUMPATTERN_H
 
 #include <string>
 #include <vector>
@@ -14,8 +15,8 @@
 //          0.1 - 0.9 (at marching tempo, about twenty strokes a second).
 class DrumPattern {
   public:
-    static constexpr double stepBeats = 0.25;
-    static constexpr int rollStrokes = 3;
+    static constexpr double kStepBeats = 0.25;
+    static constexpr int kRollStrokes = 3;
 
     // Strokes of the pattern laid out from barStartBeat; each stroke lasts
     // one step. Throws std::invalid_argument on an unknown character.
@@ -23,3 +24,5 @@ class DrumPattern {
     // Number of steps in a pattern.
     static int steps(const std::string& pattern);
 };
+
+#endif

@@ -1,11 +1,12 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_INSTRUMENT_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_INSTRUMENT_H
 
 #include <vector>
 
 #include "music/NotePlay.h"
 
 // A synthesised instrument: renders one note at a time as mono samples at
-// AudioFormat::sampleRate, starting at the note's onset and running until
+// AudioFormat::kSampleRate, starting at the note's onset and running until
 // its sound has died away (release included), ending on silence.
 class Instrument {
   public:
@@ -16,3 +17,5 @@ class Instrument {
 
     virtual std::vector<float> play(const NotePlay& note) const = 0;
 };
+
+#endif

@@ -16,13 +16,13 @@
 #include "music/StringPad.h"
 
 namespace {
-constexpr double concertA = 440;
-constexpr int midiOfA4 = 69;
-constexpr double semitonesPerOctave = 12;
+constexpr double kConcertA = 440;
+constexpr int kMidiOfA4 = 69;
+constexpr double kSemitonesPerOctave = 12;
 
 // The piece is played this many times and the middle one kept.
-constexpr int passes = 3;
-constexpr int keptPass = 1;
+constexpr int kPasses = 3;
+constexpr int kEptPass = 1;
 
 // How each player sits in the mix.
 struct Seat {
@@ -36,7 +36,7 @@ struct Seat {
     double forceSpread;
 };
 
-const Seat seats[] = {
+const Seat kSeats[] = {
     {Part::Player::Lead, 0.5, 0.44, 0.32, 0.006, 0.05},
     {Part::Player::SecondHorn, 0.34, 0.64, 0.4, 0.008, 0.05},
     {Part::Player::Strings, 0.28, 0.5, 0.5, 0.01, 0.03},
@@ -49,26 +49,26 @@ const Seat seats[] = {
 
 // Chord notes of the strings spread across the stage by pitch, low ones
 // to the right like cellos, high ones to the left like violins.
-constexpr int stringsLowPitch = 55;
-constexpr int stringsHighPitch = 72;
-constexpr double stringsPanLow = 0.72;
-constexpr double stringsPanHigh = 0.28;
+constexpr int kStringsLowPitch = 55;
+constexpr int kStringsHighPitch = 72;
+constexpr double kStringsPanLow = 0.72;
+constexpr double kStringsPanHigh = 0.28;
 
 // The room: decay and darkness of the reverberation and its return level.
-constexpr double roomFeedback = 0.84;
-constexpr double roomDamping = 0.4;
-constexpr double roomReturn = 0.55;
+constexpr double kRoomFeedback = 0.84;
+constexpr double kRoomDamping = 0.4;
+constexpr double kRoomReturn = 0.55;
 
 // The strings' chorus: a slow sway of roughly this rate, adjusted to a
 // whole number of cycles per loop.
-constexpr double chorusDelayMs = 14;
-constexpr double chorusDepthMs = 4;
-constexpr double chorusRateHz = 0.35;
-constexpr double chorusMix = 0.6;
+constexpr double kChorusDelayMs = 14;
+constexpr double kChorusDepthMs = 4;
+constexpr double kChorusRateHz = 0.35;
+constexpr double kChorusMix = 0.6;
 
 // The master keeps nothing below hearing and no DC.
-constexpr double masterHighpassHz = 20;
-constexpr double butterworthQ = 0.7071;
+constexpr double kMasterHighpassHz = 20;
+constexpr double kButterworthQ = 0.7071;
 
 std::unique_ptr<Instrument> instrumentFor(Part::Player player) {
     switch (player) {
@@ -92,32 +92,35 @@ std::unique_ptr<Instrument> instrumentFor(Part::Player player) {
 }
 
 const Seat& seatOf(Part::Player player) {
-    for (const Seat& seat : seats)
-        if (seat.player == player)
+    for (const Seat& seat : kSeats) {
+        if (seat.player == player) {
             return seat;
-    return seats[0];
+        }
+    }
+    return kSeats[0];
 }
 
 double panOf(const Seat& seat, const ScoreNote& note) {
-    if (seat.player != Part::Player::Strings)
+    if (seat.player != Part::Player::Strings) {
         return seat.pan;
+    }
     const double x =
-        static_cast<double>(note.pitch - stringsLowPitch) / (stringsHighPitch - stringsLowPitch);
-    return stringsPanLow + (stringsPanHigh - stringsPanLow) * std::clamp(x, 0.0, 1.0);
+        static_cast<double>(note.pitch - kStringsLowPitch) / (kStringsHighPitch - kStringsLowPitch);
+    return kStringsPanLow + (kStringsPanHigh - kStringsPanLow) * std::clamp(x, 0.0, 1.0);
 }
 }  // namespace
 
 double MusicRenderer::frequencyOf(int pitch) {
-    return concertA * std::pow(2.0, (pitch - midiOfA4) / semitonesPerOctave);
+    return kConcertA * std::pow(2.0, (pitch - kMidiOfA4) / kSemitonesPerOctave);
 }
 
 StereoBuffer MusicRenderer::render(const Score& score, std::uint64_t seed) {
-    const double sr = AudioFormat::sampleRate;
-    const long long loop = Score::loopFrames;
+    const double sr = AudioFormat::kSampleRate;
+    const long long loop = Score::kLoopFrames;
     // The buffers end with the kept pass; the pass after it only reaches in
     // where its notes start early.
-    const std::size_t total = static_cast<std::size_t>(loop) * (keptPass + 1);
-    const double secondsPerBeat = static_cast<double>(Score::framesPerBeat) / sr;
+    const std::size_t total = static_cast<std::size_t>(loop) * (kEptPass + 1);
+    const double secondsPerBeat = static_cast<double>(Score::kFramesPerBeat) / sr;
 
     StereoBuffer dry(total), strings(total), send(total);
     for (const Part& part : score.parts()) {
@@ -136,9 +139,9 @@ StereoBuffer MusicRenderer::render(const Score& score, std::uint64_t seed) {
                                 noteSeed};
             const std::vector<float> sound = instrument->play(play);
             const long long onset =
-                std::llround(note.beat * static_cast<double>(Score::framesPerBeat) + shift * sr);
+                std::llround(note.beat * static_cast<double>(Score::kFramesPerBeat) + shift * sr);
             const double pan = panOf(seat, note);
-            for (int p = 0; p < passes; ++p) {
+            for (int p = 0; p < kPasses; ++p) {
                 bus.addMono(p * loop + onset, sound, pan, seat.gain);
                 send.addMono(p * loop + onset, sound, pan, seat.gain * seat.reverbSend);
             }
@@ -146,23 +149,23 @@ StereoBuffer MusicRenderer::render(const Score& score, std::uint64_t seed) {
     }
 
     const double loopSeconds = static_cast<double>(loop) / sr;
-    const double chorusRate = std::round(chorusRateHz * loopSeconds) / loopSeconds;
-    Chorus chorus(sr, chorusDelayMs, chorusDepthMs, chorusRate, chorusMix);
-    Reverb room(roomFeedback, roomDamping);
+    const double chorusRate = std::round(kChorusRateHz * loopSeconds) / loopSeconds;
+    Chorus chorus(sr, kChorusDelayMs, kChorusDepthMs, chorusRate, kChorusMix);
+    Reverb room(kRoomFeedback, kRoomDamping);
     Biquad highLeft, highRight;
-    highLeft.setHighpass(sr, masterHighpassHz, butterworthQ);
-    highRight.setHighpass(sr, masterHighpassHz, butterworthQ);
+    highLeft.setHighpass(sr, kMasterHighpassHz, kButterworthQ);
+    highRight.setHighpass(sr, kMasterHighpassHz, kButterworthQ);
 
     // The effects run from the very start, so that by the kept pass they
     // carry what the pass before left in them.
     StereoBuffer out(static_cast<std::size_t>(loop));
-    const std::size_t keptFrom = static_cast<std::size_t>(loop) * keptPass;
+    const std::size_t keptFrom = static_cast<std::size_t>(loop) * kEptPass;
     for (std::size_t f = 0; f < total; ++f) {
         double stringsLeft, stringsRight, roomLeft, roomRight;
         chorus.process(strings.left[f], strings.right[f], stringsLeft, stringsRight);
         room.process(send.left[f], send.right[f], roomLeft, roomRight);
-        const double l = highLeft.process(dry.left[f] + stringsLeft + roomReturn * roomLeft);
-        const double r = highRight.process(dry.right[f] + stringsRight + roomReturn * roomRight);
+        const double l = highLeft.process(dry.left[f] + stringsLeft + kRoomReturn * roomLeft);
+        const double r = highRight.process(dry.right[f] + stringsRight + kRoomReturn * roomRight);
         if (f >= keptFrom) {
             out.left[f - keptFrom] = static_cast<float>(l);
             out.right[f - keptFrom] = static_cast<float>(r);

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_NOTEPLAY_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_NOTEPLAY_H
 
 #include <cstdint>
 
@@ -12,3 +13,5 @@ struct NotePlay {
     double velocity = 0;
     std::uint64_t seed = 0;
 };
+
+#endif

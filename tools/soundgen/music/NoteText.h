@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_NOTETEXT_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_NOTETEXT_H
 
 #include <string>
 #include <vector>
@@ -20,3 +21,5 @@ class NoteText {
     // MIDI number of a pitch name such as "C#5" or "Bb1".
     static int pitchOf(const std::string& name);
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_PART_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_PART_H
 
 #include <vector>
 
@@ -11,3 +12,5 @@ struct Part {
     Player player;
     std::vector<ScoreNote> notes;
 };
+
+#endif

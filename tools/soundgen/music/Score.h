@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORE_H
 
 #include <vector>
 
@@ -13,14 +14,14 @@
 // piece loops.
 class Score {
   public:
-    static constexpr int beatsPerBar = 4;
-    static constexpr int bars = 24;
+    static constexpr int kBeatsPerBar = 4;
+    static constexpr int kBars = 24;
     // 98 beats a minute at 44100 Hz: a whole number of frames per beat,
     // so every bar line falls exactly on a frame.
-    static constexpr long framesPerBeat = 27000;
-    static constexpr long long loopFrames =
-        static_cast<long long>(bars) * beatsPerBar * framesPerBeat;
-    static constexpr double totalBeats = static_cast<double>(bars) * beatsPerBar;
+    static constexpr long kFramesPerBeat = 27000;
+    static constexpr long long kLoopFrames =
+        static_cast<long long>(kBars) * kBeatsPerBar * kFramesPerBeat;
+    static constexpr double kTotalBeats = static_cast<double>(kBars) * kBeatsPerBar;
 
     Score();
 
@@ -35,3 +36,5 @@ class Score {
 
     std::vector<Part> partList;
 };
+
+#endif

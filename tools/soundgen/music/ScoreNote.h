@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORENOTE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_SCORENOTE_H
 
 // One note as written: when it starts and how long it is, in beats from
 // the start of the piece; which pitch (MIDI number, 60 = middle C; ignored
@@ -9,3 +10,5 @@ struct ScoreNote {
     int pitch = 0;
     double velocity = 0;
 };
+
+#endif

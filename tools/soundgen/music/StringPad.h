@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_STRINGPAD_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_MUSIC_STRINGPAD_H
 
 #include "dsp/Envelope.h"
 #include "music/Instrument.h"
@@ -16,3 +17,5 @@ class StringPad : public Instrument {
   private:
     Envelope envelope;
 };
+
+#endif

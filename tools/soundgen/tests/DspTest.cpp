@@ -15,18 +15,19 @@
 #include "support/Probe.h"
 
 namespace {
-constexpr double sr = 44100;
-constexpr double pi = 3.141592653589793;
+constexpr double kSr = 44100;
+constexpr double kPi = 3.141592653589793;
 
 // Steady-state amplitude of a filter's answer to a unit sine.
 double sineGain(Biquad& filter, double frequency) {
     const std::size_t n = 44100;
     std::vector<float> out(n);
-    for (std::size_t i = 0; i < n; ++i)
-        out[i] = static_cast<float>(filter.process(std::sin(2 * pi * frequency * i / sr)));
+    for (std::size_t i = 0; i < n; ++i) {
+        out[i] = static_cast<float>(filter.process(std::sin(2 * kPi * frequency * i / kSr)));
+    }
     // Measure over the second half, long after the filter has settled; a
     // window of whole periods of the test frequencies used below.
-    return Probe::amplitudeAt(out, n / 2, n / 2, frequency, sr);
+    return Probe::amplitudeAt(out, n / 2, n / 2, frequency, kSr);
 }
 }  // namespace
 
@@ -64,43 +65,46 @@ TEST(Random, DistributionsHaveTheirMoments) {
 
 TEST(Random, MixGivesDistinctSeedsPerNote) {
     std::set<std::uint64_t> seeds;
-    for (std::uint64_t part = 0; part < 8; ++part)
-        for (std::uint64_t note = 0; note < 500; ++note)
+    for (std::uint64_t part = 0; part < 8; ++part) {
+        for (std::uint64_t note = 0; note < 500; ++note) {
             seeds.insert(Random::mix(Random::mix(1234, part), note));
+        }
+    }
     EXPECT_EQ(seeds.size(), 8u * 500u);
 }
 
 TEST(Biquad, ButterworthLowpassFollowsItsResponse) {
     // |H| = 1 / sqrt(1 + (f / fc)^4) for a second-order Butterworth.
     Biquad low;
-    low.setLowpass(sr, 1000, 1 / std::sqrt(2.0));
+    low.setLowpass(kSr, 1000, 1 / std::sqrt(2.0));
     EXPECT_NEAR(sineGain(low, 100), 1.0, 0.01);
     low.reset();
     EXPECT_NEAR(sineGain(low, 1000), 1 / std::sqrt(2.0), 0.01);
     low.reset();
     EXPECT_LT(sineGain(low, 10000), 0.0101);
-    EXPECT_NEAR(low.magnitudeAt(sr, 1000), 1 / std::sqrt(2.0), 1e-3);
+    EXPECT_NEAR(low.magnitudeAt(kSr, 1000), 1 / std::sqrt(2.0), 1e-3);
 }
 
 TEST(Biquad, HighpassRemovesAConstant) {
     Biquad high;
-    high.setHighpass(sr, 25, 0.7071);
+    high.setHighpass(kSr, 25, 0.7071);
     double last = 1;
-    for (int i = 0; i < 44100; ++i)
+    for (int i = 0; i < 44100; ++i) {
         last = high.process(0.5);
+    }
     EXPECT_NEAR(last, 0.0, 1e-4);
 }
 
 TEST(Biquad, BandpassAndPeakingCentreGains) {
     // Band-pass with unit peak: |H| = 1 / sqrt(1 + Q^2 (f/f0 - f0/f)^2).
     Biquad band;
-    band.setBandpass(sr, 1000, 2);
+    band.setBandpass(kSr, 1000, 2);
     EXPECT_NEAR(sineGain(band, 1000), 1.0, 0.01);
     band.reset();
     const double q2 = 4, ratio = 4 - 0.25;
     EXPECT_NEAR(sineGain(band, 4000), 1 / std::sqrt(1 + q2 * ratio * ratio), 0.01);
     Biquad peak;
-    peak.setPeaking(sr, 2000, 1, 6);
+    peak.setPeaking(kSr, 2000, 1, 6);
     EXPECT_NEAR(sineGain(peak, 2000), std::pow(10.0, 6.0 / 20), 0.02);
 }
 
@@ -143,10 +147,11 @@ TEST(SawOscillator, HasTheSawtoothsHarmonics) {
     // A ramp 2p - 1 has harmonics of amplitude 2 / (pi k).
     SawOscillator saw(0);
     std::vector<float> x(44100);
-    for (float& v : x)
-        v = static_cast<float>(saw.next(441 / sr));
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 441, sr), 2 / pi, 0.01);
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 3 * 441, sr), 2 / (3 * pi), 0.01);
+    for (float& v : x) {
+        v = static_cast<float>(saw.next(441 / kSr));
+    }
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 441, kSr), 2 / kPi, 0.01);
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), 3 * 441, kSr), 2 / (3 * kPi), 0.01);
 }
 
 TEST(SawOscillator, FoldsBackFarLessThanANaiveRamp) {
@@ -155,11 +160,12 @@ TEST(SawOscillator, FoldsBackFarLessThanANaiveRamp) {
     const double f = 4573;
     SawOscillator saw(0);
     std::vector<float> x(44100);
-    for (float& v : x)
-        v = static_cast<float>(saw.next(f / sr));
-    const double alias = Probe::amplitudeAt(x, 0, x.size(), sr - 6 * f, sr);
-    EXPECT_LT(alias, 0.25 * 2 / (6 * pi));
-    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), f, sr), 2 / pi, 0.03);
+    for (float& v : x) {
+        v = static_cast<float>(saw.next(f / kSr));
+    }
+    const double alias = Probe::amplitudeAt(x, 0, x.size(), kSr - 6 * f, kSr);
+    EXPECT_LT(alias, 0.25 * 2 / (6 * kPi));
+    EXPECT_NEAR(Probe::amplitudeAt(x, 0, x.size(), f, kSr), 2 / kPi, 0.03);
 }
 
 TEST(StereoBuffer, EqualPowerPanning) {
@@ -181,8 +187,9 @@ TEST(StereoBuffer, MonoOutsideTheBufferIsClippedNotWrapped) {
     b.addMono(-2, ones, 0.0, 2.0);
     b.addMono(8, ones, 1.0, 1.0);
     const std::vector<float> left{2, 2, 2, 0, 0, 0, 0, 0, 0, 0};
-    for (std::size_t i = 0; i < left.size(); ++i)
+    for (std::size_t i = 0; i < left.size(); ++i) {
         EXPECT_NEAR(b.left[i], left[i], 1e-6) << i;
+    }
     EXPECT_NEAR(b.right[8], 1.0f, 1e-6);
     EXPECT_NEAR(b.right[9], 1.0f, 1e-6);
     EXPECT_NEAR(b.right[0], 0.0f, 1e-6);
@@ -208,8 +215,9 @@ TEST(Reverb, RepeatingInputGivesRepeatingOutput) {
     const std::size_t period = 30000;
     Random noise(3);
     std::vector<double> burst(period, 0.0);
-    for (std::size_t i = 0; i < 2000; ++i)
+    for (std::size_t i = 0; i < 2000; ++i) {
         burst[i] = noise.bipolar();
+    }
     Reverb room(0.84, 0.4);
     std::vector<float> out(10 * period);
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -218,14 +226,15 @@ TEST(Reverb, RepeatingInputGivesRepeatingOutput) {
         out[i] = static_cast<float>(a);
     }
     double worst = 0;
-    for (std::size_t i = 0; i < period; ++i)
+    for (std::size_t i = 0; i < period; ++i) {
         worst = std::max(worst, std::fabs(double(out[8 * period + i]) - out[9 * period + i]));
+    }
     EXPECT_LT(worst, 1e-6);
 }
 
 TEST(Chorus, DryWhenUnmixedAndAddsADelayedCopy) {
-    Chorus plain(sr, 14, 4, 0.35, 0.0);
-    Chorus wet(sr, 14, 4, 0.35, 0.5);
+    Chorus plain(kSr, 14, 4, 0.35, 0.0);
+    Chorus wet(kSr, 14, 4, 0.35, 0.5);
     double lastLeft = 0, lastRight = 0;
     for (int i = 0; i < 4410; ++i) {
         const double in = std::sin(0.01 * i);

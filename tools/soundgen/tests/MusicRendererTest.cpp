@@ -1,16 +1,17 @@
 // The rendered piece, before encoding: one exact, seamless, repeatable loop.
+#include "music/MusicRenderer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/SoundFiles.h"
 #include "check/SignalStats.h"
-#include "music/MusicRenderer.h"
 #include "support/Probe.h"
 
 namespace {
 const StereoBuffer& music() {
-    static const StereoBuffer rendered = MusicRenderer::render(Score(), SoundFiles::musicSeed);
+    static const StereoBuffer rendered = MusicRenderer::render(Score(), SoundFiles::kMusicSeed);
     return rendered;
 }
 }  // namespace
@@ -23,10 +24,11 @@ TEST(MusicRenderer, EqualTemperamentFromConcertA) {
 }
 
 TEST(MusicRenderer, RendersExactlyOneLoopOfFiniteSound) {
-    ASSERT_EQ(static_cast<long long>(music().frames()), Score::loopFrames);
+    ASSERT_EQ(static_cast<long long>(music().frames()), Score::kLoopFrames);
     for (const auto* side : {&music().left, &music().right}) {
-        for (float v : *side)
+        for (float v : *side) {
             ASSERT_TRUE(std::isfinite(v));
+        }
         EXPECT_GT(SignalStats::rms(*side, 0, side->size()), 0.01);
         EXPECT_LT(std::fabs(SignalStats::mean(*side)), 1e-3);
     }
@@ -42,7 +44,7 @@ TEST(MusicRenderer, TheLoopJoinsWithoutAClick) {
 }
 
 TEST(MusicRenderer, TheSameSeedPlaysTheSamePerformance) {
-    const StereoBuffer again = MusicRenderer::render(Score(), SoundFiles::musicSeed);
+    const StereoBuffer again = MusicRenderer::render(Score(), SoundFiles::kMusicSeed);
     EXPECT_EQ(again.left, music().left);
     EXPECT_EQ(again.right, music().right);
 }
@@ -51,7 +53,7 @@ TEST(MusicRenderer, TheTuningIsConcertPitchAndInDMinor) {
     // Over the first bar (D minor) the melody's D4 and the strings' A3 are
     // among the strongest tones: measure them against a pitch a semitone
     // off, which nobody plays there.
-    const std::size_t bar = static_cast<std::size_t>(Score::framesPerBeat * Score::beatsPerBar);
+    const std::size_t bar = static_cast<std::size_t>(Score::kFramesPerBeat * Score::kBeatsPerBar);
     const auto& x = music().left;
     const double d4 = Probe::amplitudeAt(x, 0, bar, MusicRenderer::frequencyOf(62), 44100);
     const double a3 = Probe::amplitudeAt(x, 0, bar, MusicRenderer::frequencyOf(57), 44100);

@@ -33,8 +33,9 @@ TEST(NoteText, NotesFollowEachOtherAndChordsStartTogether) {
 }
 
 TEST(NoteText, MalformedTextIsRefused) {
-    for (const char* bad : {"D4", "D4:", "H4:1", "D:1", "D4:0", "D4:-1", "D4:1x", "D45:1", ":1"})
+    for (const char* bad : {"D4", "D4:", "H4:1", "D:1", "D4:0", "D4:-1", "D4:1x", "D45:1", ":1"}) {
         EXPECT_THROW(NoteText::parse(bad, 0, 1), std::invalid_argument) << bad;
+    }
 }
 
 TEST(DrumPattern, StepsAreSixteenthsWithTheirForce) {

@@ -1,15 +1,16 @@
 // The checker's measurements and verdicts, on sounds made to order.
+#include "check/SoundChecker.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
 #include "check/SignalStats.h"
-#include "check/SoundChecker.h"
 #include "music/Score.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
+constexpr double kPi = 3.141592653589793;
 
 // A decaying tone that starts and ends at silence: a well-made effect.
 DecodedSound goodEffect() {
@@ -22,7 +23,7 @@ DecodedSound goodEffect() {
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / 44100;
         s.samples[0][i] =
-            static_cast<float>(0.8 * std::sin(2 * pi * 300 * t) * std::exp(-t / 0.05));
+            static_cast<float>(0.8 * std::sin(2 * kPi * 300 * t) * std::exp(-t / 0.05));
     }
     return s;
 }
@@ -32,13 +33,13 @@ DecodedSound goodMusic() {
     DecodedSound s;
     s.channels = 2;
     s.sampleRate = 44100;
-    const std::size_t n = static_cast<std::size_t>(Score::loopFrames);
+    const std::size_t n = static_cast<std::size_t>(Score::kLoopFrames);
     s.announcedFrames = static_cast<long long>(n);
     s.samples.assign(2, std::vector<float>(n));
     for (std::size_t i = 0; i < n; ++i) {
         // 441 Hz: 100 frames a period, and the loop is a multiple of 100.
-        s.samples[0][i] = static_cast<float>(0.3 * std::sin(2 * pi * i / 100.0));
-        s.samples[1][i] = static_cast<float>(0.2 * std::cos(2 * pi * i / 100.0));
+        s.samples[0][i] = static_cast<float>(0.3 * std::sin(2 * kPi * i / 100.0));
+        s.samples[1][i] = static_cast<float>(0.2 * std::cos(2 * kPi * i / 100.0));
     }
     return s;
 }
@@ -47,17 +48,19 @@ bool checkEffect(const DecodedSound& s, std::string* report = nullptr) {
     std::ostringstream out;
     SoundChecker checker(out);
     const bool ok = checker.checkEffect("effect.ogg", s);
-    if (report)
+    if (report) {
         *report = out.str();
+    }
     return ok;
 }
 
 bool checkMusic(const DecodedSound& s, std::string* report = nullptr) {
     std::ostringstream out;
     SoundChecker checker(out);
-    const bool ok = checker.checkMusic("music.ogg", s, Score::loopFrames);
-    if (report)
+    const bool ok = checker.checkMusic("music.ogg", s, Score::kLoopFrames);
+    if (report) {
         *report = out.str();
+    }
     return ok;
 }
 }  // namespace
@@ -76,16 +79,16 @@ TEST(SignalStats, PeakMeanAndRms) {
 TEST(SignalStats, SeamOfACleanAndOfACutLoop) {
     std::vector<float> whole(1000), cut(1000);
     for (std::size_t i = 0; i < 1000; ++i) {
-        whole[i] = static_cast<float>(std::sin(2 * pi * i / 100.0));  // 10 whole periods
-        cut[i] = static_cast<float>(std::sin(2 * pi * i / 64.0));     // ends mid-period
+        whole[i] = static_cast<float>(std::sin(2 * kPi * i / 100.0));  // 10 whole periods
+        cut[i] = static_cast<float>(std::sin(2 * kPi * i / 64.0));     // ends mid-period
     }
     const SignalStats::Seam clean = SignalStats::seam(whole, 200);
     // The join is one ordinary step of the sine: |sin(0) - sin(-2 pi / 100)|.
-    EXPECT_NEAR(clean.jump, std::sin(2 * pi / 100), 1e-6);
+    EXPECT_NEAR(clean.jump, std::sin(2 * kPi / 100), 1e-6);
     EXPECT_LE(clean.jump, clean.largestNearbyStep + 1e-9);
     const SignalStats::Seam broken = SignalStats::seam(cut, 200);
     // 999 frames into a 64-frame period: sin(2 pi 999 / 64) = sin(2 pi 39 / 64).
-    EXPECT_NEAR(broken.jump, std::fabs(std::sin(2 * pi * 39 / 64.0)), 1e-6);
+    EXPECT_NEAR(broken.jump, std::fabs(std::sin(2 * kPi * 39 / 64.0)), 1e-6);
     EXPECT_GT(broken.jump, broken.largestNearbyStep);
 }
 
@@ -96,8 +99,9 @@ TEST(SoundChecker, AcceptsAWellMadeEffect) {
 
 TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     DecodedSound loud = goodEffect();
-    for (float& v : loud.samples[0])
+    for (float& v : loud.samples[0]) {
         v *= 1.15f;  // the peak reaches 0.9
+    }
     EXPECT_FALSE(checkEffect(loud));
 
     DecodedSound stereo = goodEffect();
@@ -114,8 +118,9 @@ TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     EXPECT_FALSE(checkEffect(shortened));
 
     DecodedSound ringing = goodEffect();
-    for (std::size_t i = ringing.samples[0].size() - 441; i < ringing.samples[0].size(); ++i)
+    for (std::size_t i = ringing.samples[0].size() - 441; i < ringing.samples[0].size(); ++i) {
         ringing.samples[0][i] = 0.2f * ((i % 2) ? 1.0f : -1.0f);
+    }
     EXPECT_FALSE(checkEffect(ringing));
 
     DecodedSound clicking = goodEffect();
@@ -123,8 +128,9 @@ TEST(SoundChecker, RefusesEffectsThatBreakTheLimits) {
     EXPECT_FALSE(checkEffect(clicking));
 
     DecodedSound offset = goodEffect();
-    for (float& v : offset.samples[0])
+    for (float& v : offset.samples[0]) {
         v += 0.01f;
+    }
     EXPECT_FALSE(checkEffect(offset));
 
     DecodedSound tiny = goodEffect();
@@ -142,15 +148,17 @@ TEST(SoundChecker, RefusesMusicThatClicksHasTheWrongLengthOrShape) {
     // The right side's period (98 frames) does not divide the loop, so the
     // join cuts a period short: a click.
     DecodedSound click = goodMusic();
-    for (std::size_t i = 0; i < click.samples[1].size(); ++i)
-        click.samples[1][i] = static_cast<float>(0.2 * std::sin(2 * pi * i / 98.0));
+    for (std::size_t i = 0; i < click.samples[1].size(); ++i) {
+        click.samples[1][i] = static_cast<float>(0.2 * std::sin(2 * kPi * i / 98.0));
+    }
     std::string report;
     EXPECT_FALSE(checkMusic(click, &report));
     EXPECT_NE(report.find("clicks at the loop"), std::string::npos) << report;
 
     DecodedSound longer = goodMusic();
-    for (auto& c : longer.samples)
+    for (auto& c : longer.samples) {
         c.push_back(c.front());
+    }
     longer.announcedFrames += 1;
     EXPECT_FALSE(checkMusic(longer));
 
@@ -160,9 +168,11 @@ TEST(SoundChecker, RefusesMusicThatClicksHasTheWrongLengthOrShape) {
     EXPECT_FALSE(checkMusic(mono));
 
     DecodedSound quiet = goodMusic();
-    for (auto& c : quiet.samples)
-        for (float& v : c)
+    for (auto& c : quiet.samples) {
+        for (float& v : c) {
             v *= 0.05f;
+        }
+    }
     EXPECT_FALSE(checkMusic(quiet));
 
     DecodedSound loud = goodMusic();

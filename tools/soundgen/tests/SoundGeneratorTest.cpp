@@ -1,11 +1,12 @@
 // Taming the codec's overshoot: the decoded file, not the input, must stay
 // under the ceiling.
+#include "app/SoundGenerator.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include "app/SoundGenerator.h"
 #include "check/SignalStats.h"
 #include "codec/VorbisReader.h"
 
@@ -30,8 +31,9 @@ TEST_F(SoundGeneratorTest, ASquareWaveThatOvershootsIsScaledUntilItsDecodedPeakF
     // about 9 % (the Gibbs phenomenon), so aiming its input peak at 0.85
     // decodes well above 0.87 the first time.
     std::vector<float> square(44100);
-    for (std::size_t i = 0; i < square.size(); ++i)
+    for (std::size_t i = 0; i < square.size(); ++i) {
         square[i] = (i / 50) % 2 ? 1.0f : -1.0f;
+    }
     const std::string path = (dir / "square.ogg").string();
     SoundGenerator generator(log);
     ASSERT_TRUE(generator.writeLimited(path, {square}, 0.85, 0.87, 0.5f, 1)) << log.str();

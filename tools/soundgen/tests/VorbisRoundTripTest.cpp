@@ -11,7 +11,7 @@
 #include "support/Probe.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
+constexpr double kPi = 3.141592653589793;
 
 class VorbisRoundTrip : public ::testing::Test {
   protected:
@@ -28,8 +28,9 @@ class VorbisRoundTrip : public ::testing::Test {
 
     static std::vector<float> sine(std::size_t frames, double frequency, double amplitude) {
         std::vector<float> x(frames);
-        for (std::size_t i = 0; i < frames; ++i)
-            x[i] = static_cast<float>(amplitude * std::sin(2 * pi * frequency * i / 44100));
+        for (std::size_t i = 0; i < frames; ++i) {
+            x[i] = static_cast<float>(amplitude * std::sin(2 * kPi * frequency * i / 44100));
+        }
         return x;
     }
 
@@ -73,8 +74,9 @@ TEST_F(VorbisRoundTrip, KeepsTheContentOfEachChannel) {
     EXPECT_NEAR(Probe::amplitudeAt(sound.samples[1], 0, 44100, 441, 44100), 0.0, 0.01);
     // Sample by sample, the decoded sine stays close to the original.
     double worst = 0;
-    for (std::size_t i = 0; i < left.size(); ++i)
+    for (std::size_t i = 0; i < left.size(); ++i) {
         worst = std::max(worst, std::fabs(double(sound.samples[0][i]) - left[i]));
+    }
     EXPECT_LT(worst, 0.02);
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
+constexpr double kTwoPi = 6.283185307179586;
 }
 
 double Probe::amplitudeAt(const std::vector<float>& x, std::size_t from, std::size_t count,
@@ -12,7 +12,7 @@ double Probe::amplitudeAt(const std::vector<float>& x, std::size_t from, std::si
     double re = 0, im = 0;
     const std::size_t end = std::min(x.size(), from + count);
     for (std::size_t i = from; i < end; ++i) {
-        const double w = twoPi * frequency * static_cast<double>(i - from) / sampleRate;
+        const double w = kTwoPi * frequency * static_cast<double>(i - from) / sampleRate;
         re += x[i] * std::cos(w);
         im += x[i] * std::sin(w);
     }
@@ -23,13 +23,14 @@ double Probe::amplitudeAt(const std::vector<float>& x, std::size_t from, std::si
 double Probe::pitch(const std::vector<float>& x, std::size_t from, std::size_t count, double minHz,
                     double maxHz, double sampleRate) {
     // The threshold the YIN paper recommends.
-    constexpr double threshold = 0.15;
+    constexpr double kThreshold = 0.15;
     // Above this even the deepest dip is noise, not a period.
-    constexpr double aperiodic = 0.5;
+    constexpr double kAperiodic = 0.5;
     const std::size_t shortest = static_cast<std::size_t>(sampleRate / maxHz);
     const std::size_t longest = static_cast<std::size_t>(sampleRate / minHz);
-    if (from + count + longest > x.size())
+    if (from + count + longest > x.size()) {
         return 0;
+    }
     std::vector<double> d(longest + 2, 0.0);
     double running = 0;
     for (std::size_t lag = 1; lag <= longest + 1; ++lag) {
@@ -43,22 +44,25 @@ double Probe::pitch(const std::vector<float>& x, std::size_t from, std::size_t c
     }
     std::size_t deepest = shortest;
     for (std::size_t lag = shortest; lag <= longest; ++lag) {
-        if (d[lag] < threshold) {
-            while (lag + 1 <= longest && d[lag + 1] < d[lag])
+        if (d[lag] < kThreshold) {
+            while (lag + 1 <= longest && d[lag + 1] < d[lag]) {
                 ++lag;
+            }
             return sampleRate / static_cast<double>(lag);
         }
-        if (d[lag] < d[deepest])
+        if (d[lag] < d[deepest]) {
             deepest = lag;
+        }
     }
     // No clear dip: the deepest one, if the sound is periodic at all.
-    return d[deepest] < aperiodic ? sampleRate / static_cast<double>(deepest) : 0;
+    return d[deepest] < kAperiodic ? sampleRate / static_cast<double>(deepest) : 0;
 }
 
 double Probe::energy(const std::vector<float>& x, std::size_t from, std::size_t count) {
     double e = 0;
-    for (std::size_t i = from; i < std::min(x.size(), from + count); ++i)
+    for (std::size_t i = from; i < std::min(x.size(), from + count); ++i) {
         e += static_cast<double>(x[i]) * x[i];
+    }
     return e;
 }
 
@@ -74,6 +78,6 @@ double Probe::brightness(const std::vector<float>& x, std::size_t from, std::siz
 }
 
 double Probe::sineBrightness(double frequency, double sampleRate) {
-    const double s = 2 * std::sin(twoPi / 2 * frequency / sampleRate);
+    const double s = 2 * std::sin(kTwoPi / 2 * frequency / sampleRate);
     return s * s;
 }

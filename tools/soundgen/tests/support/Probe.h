@@ -1,4 +1,5 @@
-#pragma once
+#ifndef TRUCEWARD_TOOLS_SOUNDGEN_TESTS_SUPPORT_PROBE_H
+#define TRUCEWARD_TOOLS_SOUNDGEN_TESTS_SUPPORT_PROBE_H
 
 #include <cstddef>
 #include <vector>
@@ -28,3 +29,5 @@ class Probe {
     static double brightness(const std::vector<float>& x, std::size_t from, std::size_t count);
     static double sineBrightness(double frequency, double sampleRate);
 };
+
+#endif
