@@ -24,8 +24,7 @@ namespace {
 const char* const kCaption = "Truceward!";
 
 // The numbers the first title screen offers: 32 civilians and 2 fighters a side.
-constexpr int kStartCivilians = 32;
-constexpr int kStartFighters = 2;
+constexpr StartNumbers kFirstNumbers = {32, 2, 32, 2};
 
 // A stick position within -128..128 (inclusive) counts as centred.
 constexpr Sint16 kDeadZone = 128;
@@ -156,8 +155,7 @@ void Application::setUp(const Settings& settings) {
     Widget::screenWidth = static_cast<float>(width);
     Widget::screenHeight = static_cast<float>(height);
 
-    currentState =
-        new TitleScreen(this, kStartCivilians, kStartFighters, kStartCivilians, kStartFighters);
+    currentState = new TitleScreen(this, kFirstNumbers);
     ImageDrawer::getInstance()->setScreenDimensions(static_cast<float>(width),
                                                     static_cast<float>(height));
 }
@@ -355,21 +353,15 @@ void Application::nextState() {
     delete currentState;
     if (stateKind == StateTitle) {
         stateKind = StateBattle;
-        currentState =
-            new GamePlay(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
+        currentState = new GamePlay(this, numbers);
     } else {
         stateKind = StateTitle;
-        currentState =
-            new TitleScreen(this, leftCivilians, leftFighters, rightCivilians, rightFighters);
+        currentState = new TitleScreen(this, numbers);
     }
 }
 
-void Application::setNumbers(int newLeftCivilians, int newLeftFighters, int newRightCivilians,
-                             int newRightFighters) {
-    leftCivilians = newLeftCivilians;
-    leftFighters = newLeftFighters;
-    rightCivilians = newRightCivilians;
-    rightFighters = newRightFighters;
+void Application::setNumbers(const StartNumbers& newNumbers) {
+    numbers = newNumbers;
 }
 
 void Application::quit() {

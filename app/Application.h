@@ -11,6 +11,7 @@
 #include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
 #include "audio/PortAudioDevice.h"
+#include "scores/StartNumbers.h"
 
 class GameState;
 struct Settings;
@@ -49,7 +50,7 @@ class Application : public PortAudioCallback {
     // Replaces the current state by the other kind, with the start numbers.
     // The calling state is destroyed inside this call.
     void nextState();
-    void setNumbers(int leftCivilians, int leftFighters, int rightCivilians, int rightFighters);
+    void setNumbers(const StartNumbers& newNumbers);
     void quit();
 
     void getAudio(float* input, float* output, int frames) override;
@@ -71,10 +72,8 @@ class Application : public PortAudioCallback {
     bool joyDownHeld = false;
     bool joyLeftHeld = false;
     bool joyRightHeld = false;
-    int leftCivilians = 0;
-    int leftFighters = 0;
-    int rightCivilians = 0;
-    int rightFighters = 0;
+    // The start numbers last given to setNumbers, for the next state.
+    StartNumbers numbers;
 
   private:
     void setUp(const Settings& settings);

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr float kLeftMuzzleX = 210.0f;
-constexpr float kRightMuzzleX = 800.0f;
 constexpr float kSpeed = 4.0f;
 
 // The glowing slug inside the 32 x 32 image.

@@ -1,6 +1,8 @@
 #ifndef TRUCEWARD_BATTLE_BULLET_H
 #define TRUCEWARD_BATTLE_BULLET_H
 
+#include "battle/Field.h"
+
 // A shot in flight, 4 units per frame across the field at the height it was
 // fired at. Left bullets fly to the right, right bullets to the left.
 class Bullet {
@@ -8,6 +10,10 @@ class Bullet {
     // The hit box's lower and upper edge above y.
     static constexpr float kHitBottom = 11.0f;
     static constexpr float kHitTop = 22.0f;
+    // Where bullets start: in front of a left fighter's sprite, and at the
+    // right firing line (the right fighter's own left edge).
+    static constexpr float kLeftMuzzleX = 210.0f;
+    static constexpr float kRightMuzzleX = Field::kRightLine;
 
     // Starts at the side's muzzle, whatever the firing fighter's x.
     Bullet(bool side, float y);

@@ -9,11 +9,12 @@
 #include "app/Application.h"
 #include "audio/Sounds.h"
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
+#include "battle/Field.h"
 #include "battle/Ghost.h"
-#include "battle/ShotBang.h"
-#include "battle/SmokePff.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
+#include "people/AlertColour.h"
 #include "people/Civilian.h"
 #include "people/Fighter.h"
 #include "people/Person.h"
@@ -26,15 +27,9 @@ namespace {
 // count coming back to 1 means that the last one is gone.
 constexpr int kFighterBaseline = 1;
 
-constexpr float kPlayerX = 480.0f;
+// The player's person starts half way up the centre line; civilians anywhere
+// in their strips, fighters on their lines, everybody at any height.
 constexpr float kPlayerY = 352.0f;
-// Left civilians start in x 0 .. 160 and right ones in 864 .. 1024; fighters
-// on their lines; everybody at y 0 .. 704.
-constexpr float kStripWidth = 160.0f;
-constexpr float kRightStripMin = 864.0f;
-constexpr float kLeftLine = 160.0f;
-constexpr float kRightLine = 800.0f;
-constexpr float kHighestY = 704.0f;
 
 // A side of this many people or fewer has no families.
 constexpr int kLargestSideWithoutFamilies = 5;
@@ -45,20 +40,11 @@ constexpr int kRelativeChoices = 6;
 constexpr float kBulletWidth = 32.0f;
 constexpr float kRightExit = 1056.0f;
 
-// The walls: the x their bricks are drawn at and the upright brick inside
-// that 64 x 64 image.
-constexpr float kLeftWallX = 440.0f;
-constexpr float kRightWallX = 520.0f;
+// The upright brick inside the 64 x 64 image drawn at a wall's x.
 constexpr float kBrickInsetX = 20.0f;
 constexpr float kBrickInsetY = 9.0f;
 constexpr float kBrickWidth = 24.0f;
 constexpr float kBrickHeight = 46.0f;
-
-// The figure's body inside its 64 x 64 sprite.
-constexpr float kBodyInsetX = 18.0f;
-constexpr float kBodyInsetY = 9.0f;
-constexpr float kBodyWidth = 28.0f;
-constexpr float kBodyHeight = 41.0f;
 
 // A bullet flies this far above the height of the people it threatens.
 constexpr float kLineOfFireDrop = 16.0f;
@@ -70,12 +56,14 @@ constexpr float kLineOfFireReach = 8.0f;
 constexpr float kSearchMargin = 1.0f;
 constexpr float kLineOfFireLowest = kLineOfFireDrop + kLineOfFireReach + kSearchMargin;
 constexpr float kLineOfFireHighest = kLineOfFireDrop - kLineOfFireReach - kSearchMargin;
-constexpr float kHitLowest = kBodyInsetY + kBodyHeight - Bullet::kHitBottom + kSearchMargin;
-constexpr float kHitHighest = Bullet::kHitTop - kBodyInsetY + kSearchMargin;
+constexpr float kHitLowest =
+    Field::kBodyInsetY + Field::kBodyHeight - Bullet::kHitBottom + kSearchMargin;
+constexpr float kHitHighest = Bullet::kHitTop - Field::kBodyInsetY + kSearchMargin;
 constexpr int kThreatAlert = 1;
 
-const char* const kKilled = "Killed";
-const char* const kSavedByBrick = "Saved by Brick";
+// What a rescue by a brick and a death add to the score.
+constexpr int kRescuePoints = 1;
+constexpr int kDeathPoints = -1;
 
 // Scenery, in field units.
 constexpr float kCentralMoundX = 384.0f;
@@ -93,7 +81,6 @@ constexpr Place kUpperPile[] = {{455, 668}, {480, 668}, {505, 668},
 constexpr Place kLowerPile[] = {{455, -5}, {480, -5}, {505, -5}, {468, 15}, {494, 15}, {480, 35}};
 
 // Texts, in window pixels; sizes given for a window 768 pixels high.
-constexpr float kReferenceHeight = 768.0f;
 constexpr float kScoreMargin = 10.0f;
 constexpr float kScoreSize = 21.0f;
 constexpr float kWarOverX = 25.0f;
@@ -129,18 +116,12 @@ void deleteAll(std::vector<Thing*>& things) {
 
 }  // namespace
 
-GamePlay::GamePlay(Application* application, int leftCivilians, int leftFighters,
-                   int rightCivilians, int rightFighters)
-    : GamePlay(application, leftCivilians, leftFighters, rightCivilians, rightFighters,
-               static_cast<std::uint32_t>(std::time(nullptr))) {}
+GamePlay::GamePlay(Application* application, const StartNumbers& numbers)
+    : GamePlay(application, numbers, static_cast<std::uint32_t>(std::time(nullptr))) {}
 
-GamePlay::GamePlay(Application* application, int leftCivilians, int leftFighters,
-                   int rightCivilians, int rightFighters, std::uint32_t seed)
+GamePlay::GamePlay(Application* application, const StartNumbers& numbers, std::uint32_t seed)
     : player(nullptr),
-      leftCivilians(leftCivilians),
-      rightCivilians(rightCivilians),
-      leftFighters(leftFighters),
-      rightFighters(rightFighters),
+      numbers(numbers),
       warOver(false),
       random(seed),
       application(application),
@@ -157,46 +138,46 @@ void GamePlay::populate() {
 
     player = new PlayerControlled(this);
     playerPerson->setBehaviour(player);
-    playerPerson->setPosition(kPlayerX, kPlayerY);
+    playerPerson->setPosition(Field::kCentreLine, kPlayerY);
     people.push_back(playerPerson);
 
-    for (int i = 0; i < leftCivilians; ++i) {
+    for (int i = 0; i < numbers.leftCivilians; ++i) {
         Person* person = new Person();
-        const float x = kStripWidth * random.nextFloat();
-        const float y = kHighestY * random.nextFloat();
+        const float x = Field::kLeftStripMin + Field::kStripWidth * random.nextFloat();
+        const float y = Field::kTop * random.nextFloat();
         person->setBehaviour(new Civilian(&random, this, false));
         person->setPosition(x, y);
         person->setSide(false);
         people.push_back(person);
     }
-    for (int i = 0; i < leftFighters; ++i) {
+    for (int i = 0; i < numbers.leftFighters; ++i) {
         Person* person = new Person();
-        const float y = kHighestY * random.nextFloat();
+        const float y = Field::kTop * random.nextFloat();
         person->setBehaviour(new Fighter(&random, this, false));
-        person->setPosition(kLeftLine, y);
+        person->setPosition(Field::kLeftLine, y);
         person->setSide(false);
         people.push_back(person);
     }
-    for (int i = 0; i < rightCivilians; ++i) {
+    for (int i = 0; i < numbers.rightCivilians; ++i) {
         Person* person = new Person();
-        const float x = kRightStripMin + kStripWidth * random.nextFloat();
-        const float y = kHighestY * random.nextFloat();
+        const float x = Field::kRightStripMin + Field::kStripWidth * random.nextFloat();
+        const float y = Field::kTop * random.nextFloat();
         person->setBehaviour(new Civilian(&random, this, true));
         person->setPosition(x, y);
         person->setSide(true);
         people.push_back(person);
     }
-    for (int i = 0; i < rightFighters; ++i) {
+    for (int i = 0; i < numbers.rightFighters; ++i) {
         Person* person = new Person();
-        const float y = kHighestY * random.nextFloat();
+        const float y = Field::kTop * random.nextFloat();
         person->setBehaviour(new Fighter(&random, this, true));
-        person->setPosition(kRightLine, y);
+        person->setPosition(Field::kRightLine, y);
         person->setSide(true);
         people.push_back(person);
     }
 
-    const int leftSide = leftCivilians + leftFighters;
-    const int rightSide = rightCivilians + rightFighters;
+    const int leftSide = numbers.leftCivilians + numbers.leftFighters;
+    const int rightSide = numbers.rightCivilians + numbers.rightFighters;
     formFamilies(1, leftSide);
     formFamilies(1 + leftSide, rightSide);
 }
@@ -276,8 +257,7 @@ void GamePlay::markThreatened() {
                             [this, bullet](int index) {
                                 Person* person = people[static_cast<std::size_t>(index)];
                                 if (inLineOfFire(*bullet, *person)) {
-                                    person->setCircleColour(1.0f, 0.0f, 0.0f, 1.0f);
-                                    person->setAlert(kThreatAlert);
+                                    person->raiseAlert(AlertColour::kThreat, kThreatAlert);
                                 }
                             });
     }
@@ -296,10 +276,10 @@ void GamePlay::render() {
             bullet->draw();
         }
     }
-    for (ShotBang* bang : shotBangs) {
+    for (Effect* bang : shotBangs) {
         bang->draw();
     }
-    for (SmokePff* puff : smokePffs) {
+    for (Effect* puff : smokePffs) {
         puff->draw();
     }
     drawTexts();
@@ -312,17 +292,18 @@ void GamePlay::advanceUnseen() {
     for (Ghost* ghost : ghosts) {
         ghost->advance();
     }
-    for (ShotBang* bang : shotBangs) {
+    for (Effect* bang : shotBangs) {
         bang->advance();
     }
-    for (SmokePff* puff : smokePffs) {
+    for (Effect* puff : smokePffs) {
         puff->advance();
     }
 }
 
 void GamePlay::cleanUp() {
-    removeFinished(shotBangs, [](const ShotBang& bang) { return bang.level <= 0.0f; });
-    removeFinished(smokePffs, [](const SmokePff& puff) { return puff.level <= 0.0f; });
+    const auto effectOver = [](const Effect& effect) { return effect.level <= 0.0f; };
+    removeFinished(shotBangs, effectOver);
+    removeFinished(smokePffs, effectOver);
     removeFinished(ghosts, [](const Ghost& ghost) { return ghost.alpha <= 0.0f; });
 }
 
@@ -343,10 +324,10 @@ void GamePlay::drawScenery() {
         }
     });
     for (float height : leftBricks) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, kLeftWallX, height);
+        drawPlain(drawer, ImageDrawer::ImageBrick, Field::kLeftWallX, height);
     }
     for (float height : rightBricks) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, kRightWallX, height);
+        drawPlain(drawer, ImageDrawer::ImageBrick, Field::kRightWallX, height);
     }
 }
 
@@ -359,11 +340,11 @@ std::string GamePlay::scoreText() const {
 void GamePlay::drawTexts() {
     const float width = Widget::screenWidth;
     const float height = Widget::screenHeight;
-    const float scoreSize = kScoreSize * height / kReferenceHeight;
+    const float scoreSize = kScoreSize * height / Widget::kLogicalHeight;
     textDrawer.drawText(scoreText(), kScoreMargin, height - kScoreMargin - scoreSize, scoreSize);
     if (warOver) {
         textDrawer.drawText("the war is over", kWarOverX, height * kWarOverHeight,
-                            kWarOverSize * height / kReferenceHeight);
+                            kWarOverSize * height / Widget::kLogicalHeight);
         textDrawer.drawText("-space to quit-", width * 0.5f - kQuitOffsetX, height * kQuitHeight,
                             kQuitSize);
     }
@@ -421,7 +402,7 @@ void GamePlay::countReached(const std::string& name, int count) {
 
 void GamePlay::addBullet(bool side, float y) {
     bullets.push_back(new Bullet(side, y));
-    shotBangs.push_back(new ShotBang(side, y));
+    shotBangs.push_back(new Effect(Effect::KindShotBang, side, y));
 }
 
 void GamePlay::addBrick(bool side, float y) {
@@ -473,7 +454,7 @@ void GamePlay::collisionDetection() {
 
 bool GamePlay::stopAtWall(int bulletIndex, bool side) {
     std::vector<float>& wall = side ? rightBricks : leftBricks;
-    const float wallX = side ? kRightWallX : kLeftWallX;
+    const float wallX = side ? Field::kRightWallX : Field::kLeftWallX;
     const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
     for (std::size_t j = 0; j < wall.size(); ++j) {
         const float height = wall[j];
@@ -482,10 +463,10 @@ bool GamePlay::stopAtWall(int bulletIndex, bool side) {
             continue;
         }
         Person* protectedPerson = savedByBrick(bulletIndex);
-        SmokePff* puff = new SmokePff(side, height);
+        Effect* puff = new Effect(Effect::KindSmokePff, side, height);
         if (protectedPerson != nullptr) {
             protectedPerson->saved();
-            GameCounter::getInstance()->incrementCount(kSavedByBrick, 1);
+            GameCounter::getInstance()->incrementCount(GameCounter::kSavedByBrick, kRescuePoints);
         }
         smokePffs.push_back(puff);
         Sounds::getInstance()->playSound(Sounds::SoundBrickPuff, wallX + kBrickInsetX);
@@ -501,8 +482,8 @@ bool GamePlay::killWith(int bulletIndex) {
     const int victimIndex = peopleByHeight.first(
         bullet.y - kHitLowest, bullet.y + kHitHighest, [this, &bullet](int index) {
             const Person* person = people[static_cast<std::size_t>(index)];
-            return bullet.collides(person->x + kBodyInsetX, person->y + kBodyInsetY, kBodyWidth,
-                                   kBodyHeight);
+            return bullet.collides(person->x + Field::kBodyInsetX, person->y + Field::kBodyInsetY,
+                                   Field::kBodyWidth, Field::kBodyHeight);
         });
     if (victimIndex < 0) {
         return false;
@@ -517,7 +498,7 @@ bool GamePlay::killWith(int bulletIndex) {
     }
     ghosts.push_back(new Ghost(victim->x, victim->y));
     Sounds::getInstance()->playSound(Sounds::SoundPersonDying, victim->x);
-    GameCounter::getInstance()->incrementCount(kKilled, -1);
+    GameCounter::getInstance()->incrementCount(GameCounter::kKilled, kDeathPoints);
     // A dying fighter may end the war here; the rest of the bullets still count.
     delete victim;
     people.erase(people.begin() + victimIndex);

@@ -11,14 +11,14 @@
 #include "graphics/TextDrawer.h"
 #include "people/Random.h"
 #include "scores/CounterNotification.h"
+#include "scores/StartNumbers.h"
 
 class Application;
 class Bullet;
 class Ghost;
 class Person;
 class PlayerControlled;
-class ShotBang;
-class SmokePff;
+class Effect;
 
 // The battle: two sides of civilians and fighters, the player's person on the
 // centre line, two brick walls in the middle and everything in flight.
@@ -31,14 +31,12 @@ class SmokePff;
 class GamePlay : public GameState, public CounterNotification {
   public:
     // Seeded with the time in whole seconds.
-    GamePlay(Application* application, int leftCivilians, int leftFighters, int rightCivilians,
-             int rightFighters);
+    GamePlay(Application* application, const StartNumbers& numbers);
     // Resets the counters, places the player's person and both populations
     // (drawing x, y and then the behaviour's own values, person by person) and
     // links families within each side of more than five people. Needs the
     // OpenGL context (for the texts); `application` is only used to leave.
-    GamePlay(Application* application, int leftCivilians, int leftFighters, int rightCivilians,
-             int rightFighters, std::uint32_t seed);
+    GamePlay(Application* application, const StartNumbers& numbers, std::uint32_t seed);
     // Unregisters from "Fighter" first, so that the fighters deleted here
     // cannot end a war that is being torn down; leaves the counters as they are.
     ~GamePlay() override;
@@ -98,13 +96,11 @@ class GamePlay : public GameState, public CounterNotification {
     std::vector<float> rightBricks;
     // Owned, in the order they came.
     std::vector<Bullet*> bullets;
-    std::vector<ShotBang*> shotBangs;
-    std::vector<SmokePff*> smokePffs;
+    // Muzzle flashes and smoke puffs: every flash is drawn before every puff.
+    std::vector<Effect*> shotBangs;
+    std::vector<Effect*> smokePffs;
     std::vector<Ghost*> ghosts;
-    int leftCivilians;
-    int rightCivilians;
-    int leftFighters;
-    int rightFighters;
+    StartNumbers numbers;
     bool warOver;
     Random random;
     TextDrawer textDrawer;

@@ -16,8 +16,12 @@ void Ghost::advance() {
     }
 }
 
-void Ghost::draw() {
-    advance();
+void Ghost::show() const {
     ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageGuy, x, y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                                           alpha);
+}
+
+void Ghost::draw() {
+    advance();
+    show();
 }

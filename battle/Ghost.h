@@ -12,7 +12,9 @@ class Ghost {
 
     // One frame of fading, without drawing; alpha stops at 0.
     void advance();
-    // Advances one frame and draws the plain figure (a dead fighter too).
+    // The plain figure (a dead fighter's too) as it fades now, changing nothing.
+    void show() const;
+    // One drawn frame: advance(), then show().
     void draw();
 
     float x;

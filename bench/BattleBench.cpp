@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "battle/Bullet.h"
+#include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "bench/BenchWindow.h"
 
@@ -14,15 +15,16 @@ namespace {
 
 constexpr int kMostOfAKind = 99;
 constexpr std::uint32_t kSeed = 20240607u;
-// Bullets are spread over the field's height and across its width.
-constexpr float kFieldHeight = 704.0f;
-constexpr float kFlightStart = 210.0f;
-constexpr float kFlightSpan = 590.0f;
+// Bullets are spread over the field's height and along their flight between
+// the two muzzles.
+constexpr float kFieldHeight = Field::kTop;
+constexpr float kFlightStart = Bullet::kLeftMuzzleX;
+constexpr float kFlightSpan = Bullet::kRightMuzzleX - Bullet::kLeftMuzzleX;
 
 // A fresh battle with `count` bullets in flight, alternately from either side.
 GamePlay* battleWithBullets(int count) {
     auto* battle =
-        new GamePlay(nullptr, kMostOfAKind, kMostOfAKind, kMostOfAKind, kMostOfAKind, kSeed);
+        new GamePlay(nullptr, {kMostOfAKind, kMostOfAKind, kMostOfAKind, kMostOfAKind}, kSeed);
     for (int i = 0; i < count; ++i) {
         const bool side = i % 2 == 1;
         const float share = static_cast<float>(i) / static_cast<float>(count);

@@ -53,8 +53,8 @@ void BM_BattleFrameWithDrawing(benchmark::State& state) {
         if (frames % kFramesPerBattle == 0) {
             state.PauseTiming();
             delete battle;
-            battle = new GamePlay(&application, kMostOfAKind, kMostOfAKind, kMostOfAKind,
-                                  kMostOfAKind, kSeed);
+            battle = new GamePlay(&application,
+                                  {kMostOfAKind, kMostOfAKind, kMostOfAKind, kMostOfAKind}, kSeed);
             state.ResumeTiming();
         }
         showFrame(application, battle);
@@ -83,7 +83,7 @@ class SceneryOnly : public GameState {
 
 void BM_SceneryOnlyFrame(benchmark::State& state) {
     Application& application = benchWindow();
-    GamePlay battle(&application, 0, 0, 0, 0, kSeed);
+    GamePlay battle(&application, {0, 0, 0, 0}, kSeed);
     SceneryOnly scenery(&battle);
     const double cpuBefore = processCpuMs();
     for (auto _ : state) {

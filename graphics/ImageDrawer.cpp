@@ -9,6 +9,7 @@
 #include "assets/Images.h"
 #include "graphics/EmbeddedFile.h"
 #include "graphics/TextureUpload.h"
+#include "graphics/Widget.h"
 
 namespace {
 
@@ -36,9 +37,6 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
     {Images::startbuttondown_png, &Images::startbuttondown_png_len},
     {Images::startbuttonover_png, &Images::startbuttonover_png_len},
 };
-
-constexpr float kLogicalWidth = 1024.0f;
-constexpr float kLogicalHeight = 768.0f;
 
 constexpr int kBytesPerPixel = 4;
 constexpr int kAlphaByte = 3;
@@ -235,8 +233,8 @@ void ImageDrawer::endBatch() {
 
 void ImageDrawer::drawImage(ImageType type, float x, float y, float scaleX, float scaleY, float red,
                             float green, float blue, float alpha) {
-    const float s = screenWidth * (1.0f / kLogicalWidth);
-    const float sy = screenHeight / kLogicalHeight;
+    const float s = screenWidth * (1.0f / Widget::kLogicalWidth);
+    const float sy = screenHeight / Widget::kLogicalHeight;
     const float scaledWidth = imageSizes[type][0] * s;
     const float scaledHeight = imageSizes[type][1] * s;
 

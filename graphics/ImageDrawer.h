@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "graphics/Widget.h"
+
 // Draws the embedded images as textured quads on the 1024 x 768 logical screen
 // (origin bottom-left, y up). Every image is decoded and uploaded once, on the
 // first getInstance(), which must come after the OpenGL context exists.
@@ -73,8 +75,8 @@ class ImageDrawer {
     float visibleBoxes[kImageCount][4] = {};
     // Every pixel fully opaque: drawn unfaded, such an image needs no blending.
     bool opaque[kImageCount] = {};
-    float screenWidth = 1024.0f;
-    float screenHeight = 768.0f;
+    float screenWidth = Widget::kLogicalWidth;
+    float screenHeight = Widget::kLogicalHeight;
 
   private:
     ImageDrawer();

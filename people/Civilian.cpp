@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "battle/Field.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Fighter.h"
 #include "people/PeaceKeeper.h"
 #include "people/Person.h"
 #include "people/Random.h"
-#include "scores/GameCounter.h"
+#include "people/RoleChange.h"
 
 namespace {
 
@@ -24,21 +25,7 @@ constexpr float kStride = 2.0f;
 // A new inward target after a bound is a draw times this.
 constexpr float kInwardSpeed = 0.5f;
 
-constexpr float kLeftStripMin = 0.0f;
-constexpr float kLeftStripMax = 160.0f;
-constexpr float kRightStripMin = 864.0f;
-constexpr float kRightStripMax = 1024.0f;
-constexpr float kSpriteSize = 64.0f;
-constexpr float kBottom = 0.0f;
-constexpr float kTop = 704.0f;
-
 constexpr float kSavedThreshold = 0.95f;
-constexpr int kPeaceKeeperAlert = 120;
-constexpr int kBecamePeaceKeeperPoints = 2;
-constexpr int kBecameFighterPoints = -1;
-
-const char* const kBecameFighter = "Became Fighter";
-const char* const kBecamePeaceKeeper = "Became PeaceKeeper";
 
 // Eases one speed towards its target; a speed within reach snaps onto it.
 void ease(float& speed, float target) {
@@ -62,8 +49,8 @@ Civilian::Civilian(Random* random, GamePlay* gamePlay, bool side)
 void Civilian::tick() {
     const float x = person->x;
     const float y = person->y;
-    const float stripMin = side ? kRightStripMin : kLeftStripMin;
-    const float stripMax = side ? kRightStripMax : kLeftStripMax;
+    const float stripMin = side ? Field::kRightStripMin : Field::kLeftStripMin;
+    const float stripMax = side ? Field::kRightStripMax : Field::kLeftStripMax;
 
     if (wanderTimer == 0) {
         targetSpeedX = random->nextFloat() - kSpeedCentre;
@@ -86,16 +73,16 @@ void Civilian::tick() {
         newX = stripMin;
         targetSpeedY = -targetSpeedY;
         targetSpeedX = random->nextFloat() * kInwardSpeed;
-    } else if (newX >= stripMax - kSpriteSize) {
-        newX = stripMax - kSpriteSize;
+    } else if (newX >= stripMax - Field::kSpriteSize) {
+        newX = stripMax - Field::kSpriteSize;
         targetSpeedY = -targetSpeedY;
         targetSpeedX = random->nextFloat() * -kInwardSpeed;
     }
-    if (newY <= kBottom) {
-        newY = kBottom;
+    if (newY <= Field::kBottom) {
+        newY = Field::kBottom;
         targetSpeedY = random->nextFloat() * kInwardSpeed;
-    } else if (newY >= kTop) {
-        newY = kTop;
+    } else if (newY >= Field::kTop) {
+        newY = Field::kTop;
         targetSpeedY = random->nextFloat() * -kInwardSpeed;
     }
     person->setPosition(newX, newY);
@@ -113,19 +100,12 @@ void Civilian::aDeathInTheFamily() {
     if (!(draw > deathThreshold(person->family.size()))) {
         return;
     }
-    Person* owner = person;
-    owner->setBehaviour(new Fighter(random, gamePlay, side));
-    GameCounter::getInstance()->incrementCount(kBecameFighter, kBecameFighterPoints);
+    changeRole(new Fighter(random, gamePlay, side), RoleChange::kTakesUpArms);
 }
 
 void Civilian::familyMemberSaved() {
     if (!(random->nextFloat() > kSavedThreshold)) {
         return;
     }
-    Person* owner = person;
-    PeaceKeeper* keeper = new PeaceKeeper(gamePlay, random);
-    owner->setCircleColour(0.5f, 0.5f, 1.0f, 1.0f);
-    owner->setAlert(kPeaceKeeperAlert);
-    owner->setBehaviour(keeper);
-    GameCounter::getInstance()->incrementCount(kBecamePeaceKeeper, kBecamePeaceKeeperPoints);
+    changeRole(new PeaceKeeper(gamePlay, random), RoleChange::kBecomesPeaceKeeper);
 }

@@ -1,12 +1,14 @@
 #include "people/Fighter.h"
 
 #include "audio/Sounds.h"
+#include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Civilian.h"
 #include "people/PeaceKeeper.h"
 #include "people/Person.h"
 #include "people/Random.h"
+#include "people/RoleChange.h"
 #include "scores/GameCounter.h"
 
 namespace {
@@ -23,21 +25,11 @@ constexpr int kFightMinimum = 2000;
 constexpr float kGrief = 4000.0f;
 constexpr float kCoinFlip = 0.5f;
 
-constexpr float kLeftLine = 160.0f;
-constexpr float kRightLine = 800.0f;
 // One unit per frame, both to the line and along it.
 constexpr float kStep = 1.0f;
-constexpr float kBottom = 0.0f;
-constexpr float kTop = 704.0f;
 
 constexpr float kCivilianThreshold = 0.75f;
 constexpr float kPeaceKeeperThreshold = 0.99f;
-constexpr int kChangeAlert = 120;
-constexpr int kBecameCivilianPoints = 1;
-constexpr int kBecamePeaceKeeperPoints = 2;
-
-const char* const kBecameCivilian = "Became Civilian";
-const char* const kBecamePeaceKeeper = "Became PeaceKeeper";
 
 }  // namespace
 
@@ -56,7 +48,7 @@ Fighter::~Fighter() {
 
 void Fighter::tick() {
     if (fightTimer == 0) {
-        layDownArms();
+        changeRole(new Civilian(random, gamePlay, side), RoleChange::kTiresOfFighting);
         return;
     }
     --fightTimer;
@@ -65,9 +57,9 @@ void Fighter::tick() {
     const float y = person->y;
     float newX;
     if (side) {
-        newX = x > kRightLine + kStep ? x - kStep : kRightLine;
+        newX = x > Field::kRightLine + kStep ? x - kStep : Field::kRightLine;
     } else {
-        newX = x < kLeftLine - kStep ? x + kStep : kLeftLine;
+        newX = x < Field::kLeftLine - kStep ? x + kStep : Field::kLeftLine;
     }
 
     if (fireTimer == 0) {
@@ -86,11 +78,11 @@ void Fighter::tick() {
     }
 
     float newY = goingUp ? y + kStep : y - kStep;
-    if (newY <= kBottom) {
-        newY = kBottom;
+    if (newY <= Field::kBottom) {
+        newY = Field::kBottom;
         goingUp = true;
-    } else if (newY >= kTop) {
-        newY = kTop;
+    } else if (newY >= Field::kTop) {
+        newY = Field::kTop;
         goingUp = false;
     }
     person->setPosition(newX, newY);
@@ -109,24 +101,10 @@ void Fighter::aDeathInTheFamily() {
 
 void Fighter::familyMemberSaved() {
     if (random->nextFloat() > kCivilianThreshold) {
-        layDownArms();
-        GameCounter::getInstance()->incrementCount(kBecameCivilian, kBecameCivilianPoints);
+        changeRole(new Civilian(random, gamePlay, side), RoleChange::kLaysDownArms);
         return;
     }
     if (random->nextFloat() > kPeaceKeeperThreshold) {
-        Person* owner = person;
-        PeaceKeeper* keeper = new PeaceKeeper(gamePlay, random);
-        owner->setCircleColour(0.5f, 0.5f, 1.0f, 1.0f);
-        owner->setAlert(kChangeAlert);
-        owner->setBehaviour(keeper);
-        GameCounter::getInstance()->incrementCount(kBecamePeaceKeeper, kBecamePeaceKeeperPoints);
+        changeRole(new PeaceKeeper(gamePlay, random), RoleChange::kBecomesPeaceKeeper);
     }
-}
-
-void Fighter::layDownArms() {
-    Person* owner = person;
-    Civilian* civilian = new Civilian(random, gamePlay, side);
-    owner->setCircleColour(1.0f, 1.0f, 0.0f, 1.0f);
-    owner->setAlert(kChangeAlert);
-    owner->setBehaviour(civilian);
 }

@@ -36,11 +36,6 @@ class Fighter : public PersonBehaviour {
     int turnTimer;
     int fireTimer;
     int fightTimer;
-
-  private:
-    // Hands the person over to a new civilian of this side with a yellow alert;
-    // the fighter is gone when this returns.
-    void layDownArms();
 };
 
 #endif

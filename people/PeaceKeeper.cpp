@@ -5,17 +5,17 @@
 #include <vector>
 
 #include "battle/Bullet.h"
+#include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Civilian.h"
 #include "people/Person.h"
 #include "people/Random.h"
-#include "scores/GameCounter.h"
+#include "people/RoleChange.h"
 
 namespace {
 
 // The sprite is centred on the field's middle (512) here.
-constexpr float kCentreLine = 480.0f;
 constexpr float kStep = 2.0f;
 // Within this of the centre line the next step lands on it exactly.
 constexpr float kCentreReach = 2.0f;
@@ -23,8 +23,6 @@ constexpr float kCentreReach = 2.0f;
 constexpr float kMiddleHeight = 384.0f;
 constexpr float kTopPickUp = 674.0f;
 constexpr float kBottomPickUp = 90.0f;
-constexpr float kBottom = 0.0f;
-constexpr float kTop = 704.0f;
 // A bullet nearer in height than this is met where the keeper stands.
 constexpr float kLayReach = 4.0f;
 
@@ -32,9 +30,6 @@ constexpr int kFirstBrickTimer = 32;
 // Later attempts come a draw times the spread plus the minimum frames apart.
 constexpr float kBrickSpread = 180.0f;
 constexpr float kBrickMinimum = 60.0f;
-
-constexpr int kBecameCivilianPoints = -1;
-const char* const kBecameCivilian = "Became Civilian";
 
 }  // namespace
 
@@ -51,31 +46,31 @@ void PeaceKeeper::tick() {
     const float y = person->y;
 
     float newX;
-    if (x < kCentreLine - kCentreReach) {
+    if (x < Field::kCentreLine - kCentreReach) {
         newX = x + kStep;
-    } else if (x > kCentreLine + kCentreReach) {
+    } else if (x > Field::kCentreLine + kCentreReach) {
         newX = x - kStep;
     } else {
-        newX = kCentreLine;
+        newX = Field::kCentreLine;
     }
     float newY = y;
 
     if (!hasLeftBrick && !hasRightBrick) {
         newY = y <= kMiddleHeight ? y - kStep : y + kStep;
-        if (newY < kBottom) {
-            newY = kBottom;
-        } else if (newY > kTop) {
-            newY = kTop;
+        if (newY < Field::kBottom) {
+            newY = Field::kBottom;
+        } else if (newY > Field::kTop) {
+            newY = Field::kTop;
         }
-        if (newX == kCentreLine && (newY > kTopPickUp || newY < kBottomPickUp)) {
+        if (newX == Field::kCentreLine && (newY > kTopPickUp || newY < kBottomPickUp)) {
             hasLeftBrick = true;
             hasRightBrick = true;
         }
     } else if (gamePlay->bullets.empty()) {
         newY = patrolUp ? y + kStep : y - kStep;
-        if (newY < kBottom) {
+        if (newY < Field::kBottom) {
             patrolUp = true;
-        } else if (newY > kTop) {
+        } else if (newY > Field::kTop) {
             patrolUp = false;
         }
         if (brickTimer == 0) {
@@ -96,7 +91,7 @@ void PeaceKeeper::tick() {
                 nearestY = bullets[i]->y;
             }
         }
-        if (nearestDistance < kLayReach && newX == kCentreLine) {
+        if (nearestDistance < kLayReach && newX == Field::kCentreLine) {
             layBricks(y);
         } else {
             newY = y <= nearestY ? y + kStep : y - kStep;
@@ -126,9 +121,7 @@ void PeaceKeeper::aDeathInTheFamily() {
     if (!(random->nextFloat() > deathThreshold(person->family.size()))) {
         return;
     }
-    Person* owner = person;
-    owner->setBehaviour(new Civilian(random, gamePlay, owner->side));
-    GameCounter::getInstance()->incrementCount(kBecameCivilian, kBecameCivilianPoints);
+    changeRole(new Civilian(random, gamePlay, person->side), RoleChange::kGivesUpKeepingPeace);
 }
 
 void PeaceKeeper::familyMemberSaved() {}

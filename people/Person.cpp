@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphics/ImageDrawer.h"
+#include "people/AlertColour.h"
 #include "people/PersonBehaviour.h"
 
 namespace {
@@ -39,12 +40,16 @@ void Person::tick() {
 }
 
 void Person::draw() {
+    show();
+    advanceUnseen();
+}
+
+void Person::show() {
     if (behaviour == nullptr) {
         return;
     }
     if (alert > 0) {
-        drawCircle();
-        --alert;
+        showCircle();
     }
     behaviour->draw();
 }
@@ -59,13 +64,12 @@ void Person::advanceUnseen() {
     }
 }
 
-void Person::drawCircle() {
+void Person::showCircle() const {
     float alpha = circleColour[kAlpha];
     if (alert < kAlertFade) {
         alpha *= static_cast<float>(alert) / static_cast<float>(kAlertFade);
     }
     const float scale = kPulseMiddle + kPulseDepth * std::sin(circlePhase);
-    advanceCircle();
     ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageAlertCircle, x, y + kCircleRaise, scale,
                                           scale, circleColour[kRed], circleColour[kGreen],
                                           circleColour[kBlue], alpha);
@@ -83,6 +87,11 @@ void Person::setCircleColour(float red, float green, float blue, float alpha) {
     circleColour[kGreen] = green;
     circleColour[kBlue] = blue;
     circleColour[kAlpha] = alpha;
+}
+
+void Person::raiseAlert(const AlertColour& colour, int frames) {
+    setCircleColour(colour.red, colour.green, colour.blue, colour.alpha);
+    setAlert(frames);
 }
 
 void Person::setAlert(int frames) {

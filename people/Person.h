@@ -4,6 +4,7 @@
 #include <vector>
 
 class PersonBehaviour;
+struct AlertColour;
 
 // Somebody on the battle field: a position (the lower-left corner of its 64 x 64
 // sprite, in field units), a side, its family and an alert circle. What it does
@@ -28,16 +29,19 @@ class Person {
 
     // Forwards to the behaviour; nothing without one.
     void tick();
-    // Without a behaviour nothing is drawn. Otherwise the alert circle while
-    // `alert` is positive (counting it down by one), then the behaviour.
+    // One drawn frame: show(), then advanceUnseen().
     void draw();
-    // What draw() does to the person's own state, without drawing: the alert
-    // circle's pulse and count advance exactly as a drawn frame would.
+    // The person as it looks now, changing nothing: without a behaviour
+    // nothing; otherwise the alert circle (fading over its last frames) while
+    // `alert` is positive, then the behaviour's figure.
+    void show();
+    // A frame's step of the person's own state, drawing nothing: the alert
+    // circle's pulse and count advance.
     void advanceUnseen();
-    // Draws the alert circle (fading over its last frames) and advances its pulse.
-    void drawCircle();
 
     void setCircleColour(float red, float green, float blue, float alpha);
+    // The circle in that colour for `frames` (see setAlert).
+    void raiseAlert(const AlertColour& colour, int frames);
     // Replaces the count (a later alert does not add to an earlier one).
     void setAlert(int frames);
     // Frames left at full strength; 0 once only the fading frames remain.
@@ -66,6 +70,7 @@ class Person {
     int alert = 0;
 
   private:
+    void showCircle() const;
     void advanceCircle();
 };
 

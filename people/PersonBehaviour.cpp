@@ -2,6 +2,8 @@
 
 #include "graphics/ImageDrawer.h"
 #include "people/Person.h"
+#include "people/RoleChange.h"
+#include "scores/GameCounter.h"
 
 namespace {
 
@@ -14,6 +16,9 @@ constexpr float kCarriedOffsetX = 14.0f;
 constexpr float kCarriedOffsetY = 21.0f;
 constexpr float kCarriedScale = 0.625f;
 
+// Frames an alert of a change of role lasts at full strength.
+constexpr int kRoleChangeAlert = 120;
+
 }  // namespace
 
 float PersonBehaviour::deathThreshold(std::size_t familyLeft) {
@@ -21,6 +26,18 @@ float PersonBehaviour::deathThreshold(std::size_t familyLeft) {
         return kThresholdWithFamily;
     }
     return familyLeft == 1 ? kThresholdOneRelative : kThresholdAlone;
+}
+
+void PersonBehaviour::changeRole(PersonBehaviour* next, const RoleChange& change) {
+    // This behaviour is destroyed by the hand-over: only locals from then on.
+    Person* owner = person;
+    if (change.alert != nullptr) {
+        owner->raiseAlert(*change.alert, kRoleChangeAlert);
+    }
+    owner->setBehaviour(next);
+    if (change.counter != nullptr) {
+        GameCounter::getInstance()->incrementCount(change.counter, change.points);
+    }
 }
 
 void PersonBehaviour::drawCarrying(bool leftBrick, bool rightBrick) const {

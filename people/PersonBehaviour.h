@@ -4,6 +4,7 @@
 #include <cstddef>
 
 class Person;
+struct RoleChange;
 
 // The exchangeable role of a person: how it moves, shoots or lays bricks, how
 // it is drawn and how it takes the news of its family.
@@ -39,6 +40,11 @@ class PersonBehaviour {
     // of a civilian or a peace keeper, given the relatives left after it: a
     // person who has just lost its last relative is the likeliest to change.
     static float deathThreshold(std::size_t familyLeft);
+
+    // Hands the person over to `next`, the role it changes to, as `change`
+    // says: the alert shown (for 120 frames), then this behaviour replaced
+    // (and so destroyed), then the counter. The caller returns at once.
+    void changeRole(PersonBehaviour* next, const RoleChange& change);
 
     // Draws the person's plain figure with the bricks it carries: small ones
     // on either side of its centre line, above its middle.

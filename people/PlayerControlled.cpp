@@ -1,5 +1,6 @@
 #include "people/PlayerControlled.h"
 
+#include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Person.h"
@@ -18,9 +19,6 @@ constexpr int kTrailImages = 7;
 constexpr float kTrailStep = 0.125f;
 constexpr float kTrailFade = 0.25f;
 
-constexpr float kFieldHeight = 768.0f;
-constexpr float kSpriteSize = 64.0f;
-constexpr float kBottom = 0.0f;
 constexpr float kTopPickUp = 628.0f;
 constexpr float kBottomPickUp = 76.0f;
 
@@ -82,11 +80,11 @@ void PlayerControlled::tick() {
     }
 
     if (upHeld && !downHeld) {
-        if (y + kSpriteSize < kFieldHeight) {
+        if (y + Field::kSpriteSize < Field::kHeight) {
             person->setPosition(person->x, y + speed);
         }
     } else if (downHeld && !upHeld) {
-        if (y > kBottom) {
+        if (y > Field::kBottom) {
             person->setPosition(person->x, y - speed);
         }
     }

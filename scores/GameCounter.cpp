@@ -8,6 +8,11 @@
 
 const char* const GameCounter::kFighter = "Fighter";
 const char* const GameCounter::kTime = "Time";
+const char* const GameCounter::kKilled = "Killed";
+const char* const GameCounter::kSavedByBrick = "Saved by Brick";
+const char* const GameCounter::kBecameFighter = "Became Fighter";
+const char* const GameCounter::kBecameCivilian = "Became Civilian";
+const char* const GameCounter::kBecamePeaceKeeper = "Became PeaceKeeper";
 
 GameCounter* GameCounter::getInstance() {
     static GameCounter instance;

@@ -14,6 +14,13 @@ class GameCounter {
     // Bookkeeping counters, left out of the score.
     static const char* const kFighter;  // living fighters plus one, during a battle
     static const char* const kTime;     // frames of a war left with Space
+    // The counters that make the score; what each event adds is the battle's
+    // and the roles' business (see RoleChange).
+    static const char* const kKilled;             // -1 a death
+    static const char* const kSavedByBrick;       // +1 a rescue
+    static const char* const kBecameFighter;      // a civilian took up arms
+    static const char* const kBecameCivilian;     // a fighter or a peace keeper gave up
+    static const char* const kBecamePeaceKeeper;  // somebody turned peace keeper
 
     struct Counter {
         int count = 0;

@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "scores/FilePath.h"
 #include "scores/FileLock.h"
+#include "scores/FilePath.h"
 #include "scores/FileSaver.h"
 #include "scores/RegularFileReader.h"
 
@@ -152,31 +152,28 @@ std::string HighScoresLoader::encoded() const {
     return encode(scores);
 }
 
-int HighScoresLoader::indexOf(int leftCivilians, int rightCivilians, int leftFighters,
-                              int rightFighters) const {
+int HighScoresLoader::indexOf(const StartNumbers& numbers) const {
     for (std::size_t i = 0; i < scores.size(); ++i) {
         const Score& entry = scores[i];
-        if (entry.leftCivilians == leftCivilians && entry.rightCivilians == rightCivilians &&
-            entry.leftFighters == leftFighters && entry.rightFighters == rightFighters) {
+        if (entry.numbers() == numbers) {
             return static_cast<int>(i);
         }
     }
     return kNotFound;
 }
 
-int HighScoresLoader::getScore(int leftCivilians, int rightCivilians, int leftFighters,
-                               int rightFighters) const {
-    const int index = indexOf(leftCivilians, rightCivilians, leftFighters, rightFighters);
+int HighScoresLoader::getScore(const StartNumbers& numbers) const {
+    const int index = indexOf(numbers);
     return index == kNotFound ? 0 : scores[static_cast<std::size_t>(index)].score;
 }
 
-void HighScoresLoader::setScore(int leftCivilians, int rightCivilians, int leftFighters,
-                                int rightFighters, int score) {
-    const Score filed = {score, leftCivilians, rightCivilians, leftFighters, rightFighters};
+void HighScoresLoader::setScore(const StartNumbers& numbers, int score) {
+    const Score filed = {score, numbers.leftCivilians, numbers.rightCivilians, numbers.leftFighters,
+                         numbers.rightFighters};
     if (persistent) {
         mergeInto(unsavedScores(path), {filed});
     }
-    const int index = indexOf(leftCivilians, rightCivilians, leftFighters, rightFighters);
+    const int index = indexOf(numbers);
     if (index == kNotFound) {
         scores.push_back(filed);
         return;

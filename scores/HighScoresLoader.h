@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "scores/StartNumbers.h"
+
 // The best score for each combination of the four start numbers, kept in
 // "<per-user directory>/.Truceward". The file is read on construction and
 // written on destruction, and whenever the owner calls save().
@@ -17,10 +19,9 @@
 //
 // File format: no header, one 20-byte record per entry, five signed 32-bit
 // little-endian integers in the order left civilians, right civilians, left
-// fighters, right fighters, score. A trailing partial record is ignored.
-//
-// Every key below is in that order too: left civilians, right civilians, left
-// fighters, right fighters.
+// fighters, right fighters, score. A trailing partial record is ignored. A
+// Score holds one record as the file does; the tables are looked up by the
+// StartNumbers the battle was played with.
 class HighScoresLoader {
   public:
     struct Score {
@@ -29,6 +30,10 @@ class HighScoresLoader {
         std::int32_t rightCivilians;
         std::int32_t leftFighters;
         std::int32_t rightFighters;
+
+        StartNumbers numbers() const {
+            return {leftCivilians, leftFighters, rightCivilians, rightFighters};
+        }
     };
 
     static constexpr std::size_t kRecordSize = 20;
@@ -47,11 +52,10 @@ class HighScoresLoader {
     ~HighScoresLoader();
 
     // The score of the first entry with this key; 0 when there is none.
-    int getScore(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters) const;
+    int getScore(const StartNumbers& numbers) const;
     // Keeps the better of the stored and the new score (higher is better); a
     // new key is appended whatever its score, 0 and negative ones included.
-    void setScore(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters,
-                  int score);
+    void setScore(const StartNumbers& numbers, int score);
 
     // Saves the table, all or nothing; an empty table is never written.
     // Under a lock shared by every game of this user, the file is read again
@@ -85,7 +89,7 @@ class HighScoresLoader {
     // The file exists but could not be read whole: it must not be written.
     bool loadFailed = false;
     // The index of the first entry with this key, or kNotFound.
-    int indexOf(int leftCivilians, int rightCivilians, int leftFighters, int rightFighters) const;
+    int indexOf(const StartNumbers& numbers) const;
 };
 
 #endif

@@ -19,13 +19,12 @@ int battleScore(int counterSum, int frames) {
     return static_cast<int>(product);
 }
 
-bool fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
-                    int leftFighters, int rightFighters) {
+bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers) {
     const GameCounter* counters = GameCounter::getInstance();
     if (counters->counters.empty()) {
         return false;
     }
     const int score = battleScore(counters->getScore(), counters->getCount(GameCounter::kTime));
-    table.setScore(leftCivilians, rightCivilians, leftFighters, rightFighters, score);
+    table.setScore(numbers, score);
     return true;
 }

@@ -2,6 +2,7 @@
 #define TRUCEWARD_TITLE_BATTLESCORE_H
 
 class HighScoresLoader;
+struct StartNumbers;
 
 // The war length up to which a quick win multiplies the score.
 constexpr int kScoredFrames = 5000;
@@ -14,11 +15,9 @@ constexpr int kScoredFrames = 5000;
 // sum is filed.
 int battleScore(int counterSum, int frames);
 
-// Files the last battle's score under the key (left civilians, right
-// civilians, left fighters, right fighters), keeping the better of the old and
+// Files the last battle's score under its start numbers, keeping the better of the old and
 // the new score. Does nothing while no game counter exists, that is before the
 // first battle of the process. Returns whether a battle was filed.
-bool fileLastBattle(HighScoresLoader& table, int leftCivilians, int rightCivilians,
-                    int leftFighters, int rightFighters);
+bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers);
 
 #endif

@@ -53,21 +53,16 @@ constexpr float kPointerTipLogical = 53.0f;
 
 }  // namespace
 
-TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFighters,
-                         int rightCivilians, int rightFighters)
-    : leftCivilians(leftCivilians),
-      rightCivilians(rightCivilians),
-      leftFighters(leftFighters),
-      rightFighters(rightFighters),
-      application(application) {
-    addArrow(kLeftLessX, kCiviliansArrowY, false, &this->leftCivilians);
-    addArrow(kLeftMoreX, kCiviliansArrowY, true, &this->leftCivilians);
-    addArrow(kLeftLessX, kFightersArrowY, false, &this->leftFighters);
-    addArrow(kLeftMoreX, kFightersArrowY, true, &this->leftFighters);
-    addArrow(kRightLessX, kCiviliansArrowY, false, &this->rightCivilians);
-    addArrow(kRightMoreX, kCiviliansArrowY, true, &this->rightCivilians);
-    addArrow(kRightLessX, kFightersArrowY, false, &this->rightFighters);
-    addArrow(kRightMoreX, kFightersArrowY, true, &this->rightFighters);
+TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
+    : numbers(numbers), application(application) {
+    addArrow(kLeftLessX, kCiviliansArrowY, false, &this->numbers.leftCivilians);
+    addArrow(kLeftMoreX, kCiviliansArrowY, true, &this->numbers.leftCivilians);
+    addArrow(kLeftLessX, kFightersArrowY, false, &this->numbers.leftFighters);
+    addArrow(kLeftMoreX, kFightersArrowY, true, &this->numbers.leftFighters);
+    addArrow(kRightLessX, kCiviliansArrowY, false, &this->numbers.rightCivilians);
+    addArrow(kRightMoreX, kCiviliansArrowY, true, &this->numbers.rightCivilians);
+    addArrow(kRightLessX, kFightersArrowY, false, &this->numbers.rightFighters);
+    addArrow(kRightMoreX, kFightersArrowY, true, &this->numbers.rightFighters);
 
     startButton = new Button(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
                              ImageDrawer::ImageStartButtonOver);
@@ -78,8 +73,7 @@ TitleScreen::TitleScreen(Application* application, int leftCivilians, int leftFi
 
     // Saved at once: the game may yet end in a way that destroys nothing
     // (a closed terminal, a lost display), and the record must not go with it.
-    if (fileLastBattle(highScores, this->leftCivilians, this->rightCivilians, this->leftFighters,
-                       this->rightFighters)) {
+    if (fileLastBattle(highScores, this->numbers)) {
         highScores.save();
     }
     refreshHighScore();
@@ -105,7 +99,7 @@ void TitleScreen::addArrow(float x, float y, bool more, int* number) {
 }
 
 void TitleScreen::refreshHighScore() {
-    highScore = highScores.getScore(leftCivilians, rightCivilians, leftFighters, rightFighters);
+    highScore = highScores.getScore(numbers);
 }
 
 void TitleScreen::stepNumber(int* number, int step) {
@@ -204,13 +198,13 @@ void TitleScreen::draw() {
     const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
     const float numberSize = kNumberSize * toPixelsY;
-    textDrawer.drawText(std::to_string(leftCivilians), kLeftNumberX * toPixelsX,
+    textDrawer.drawText(std::to_string(numbers.leftCivilians), kLeftNumberX * toPixelsX,
                         kCiviliansNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(leftFighters), kLeftNumberX * toPixelsX,
+    textDrawer.drawText(std::to_string(numbers.leftFighters), kLeftNumberX * toPixelsX,
                         kFightersNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(rightCivilians), kRightNumberX * toPixelsX,
+    textDrawer.drawText(std::to_string(numbers.rightCivilians), kRightNumberX * toPixelsX,
                         kCiviliansNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(rightFighters), kRightNumberX * toPixelsX,
+    textDrawer.drawText(std::to_string(numbers.rightFighters), kRightNumberX * toPixelsX,
                         kFightersNumberY * toPixelsY, numberSize);
     textDrawer.drawText(std::to_string(highScore), kHighScoreX * toPixelsX, kHighScoreY * toPixelsY,
                         kHighScoreSize * toPixelsY);
@@ -221,7 +215,7 @@ void TitleScreen::draw() {
     if (startRequested) {
         // The frame that showed the click is complete: the battle takes over,
         // and this object is gone once nextState returns.
-        application->setNumbers(leftCivilians, leftFighters, rightCivilians, rightFighters);
+        application->setNumbers(numbers);
         application->nextState();
     }
 }

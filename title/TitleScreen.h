@@ -30,10 +30,7 @@ class TitleScreen : public GameState, public ButtonListener {
     static constexpr int kMinimumNumber = 1;
     static constexpr int kMaximumNumber = 99;
 
-    // Note the order: the left side first, civilians before fighters, as
-    // Application::setNumbers takes them.
-    TitleScreen(Application* application, int leftCivilians, int leftFighters, int rightCivilians,
-                int rightFighters);
+    TitleScreen(Application* application, const StartNumbers& numbers);
     // Deletes the widgets, then saves the high score table.
     ~TitleScreen() override;
 
@@ -53,10 +50,7 @@ class TitleScreen : public GameState, public ButtonListener {
     // Lower-left corner of the pointer image, logical units.
     float cursorX = 0.0f;
     float cursorY = 0.0f;
-    int leftCivilians;
-    int rightCivilians;
-    int leftFighters;
-    int rightFighters;
+    StartNumbers numbers;
     // The nine buttons, in creation order; owned.
     std::vector<Widget*> widgets;
     TextDrawer textDrawer;

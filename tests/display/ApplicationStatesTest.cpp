@@ -14,34 +14,34 @@ TEST(ApplicationStates, StartsOnTheTitleScreenWithTwoFightersAndThirtyTwoCivilia
     EXPECT_EQ(application.stateKind, Application::StateTitle);
     const TitleScreen* title = dynamic_cast<const TitleScreen*>(application.currentState);
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->leftCivilians, 32);
-    EXPECT_EQ(title->leftFighters, 2);
-    EXPECT_EQ(title->rightCivilians, 32);
-    EXPECT_EQ(title->rightFighters, 2);
+    EXPECT_EQ(title->numbers.leftCivilians, 32);
+    EXPECT_EQ(title->numbers.leftFighters, 2);
+    EXPECT_EQ(title->numbers.rightCivilians, 32);
+    EXPECT_EQ(title->numbers.rightFighters, 2);
 }
 
 TEST(ApplicationStates, NextStateAlternatesAndHandsOnTheNumbersInOrder) {
     GlWindow window(320, 240);
     Application& application = window.application;
-    application.setNumbers(5, 1, 7, 3);
+    application.setNumbers({5, 1, 7, 3});
 
     application.nextState();
     EXPECT_EQ(application.stateKind, Application::StateBattle);
     const GamePlay* battle = dynamic_cast<const GamePlay*>(application.currentState);
     ASSERT_NE(battle, nullptr);
-    EXPECT_EQ(battle->leftCivilians, 5);
-    EXPECT_EQ(battle->leftFighters, 1);
-    EXPECT_EQ(battle->rightCivilians, 7);
-    EXPECT_EQ(battle->rightFighters, 3);
+    EXPECT_EQ(battle->numbers.leftCivilians, 5);
+    EXPECT_EQ(battle->numbers.leftFighters, 1);
+    EXPECT_EQ(battle->numbers.rightCivilians, 7);
+    EXPECT_EQ(battle->numbers.rightFighters, 3);
 
     application.nextState();
     EXPECT_EQ(application.stateKind, Application::StateTitle);
     const TitleScreen* title = dynamic_cast<const TitleScreen*>(application.currentState);
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->leftCivilians, 5);
-    EXPECT_EQ(title->leftFighters, 1);
-    EXPECT_EQ(title->rightCivilians, 7);
-    EXPECT_EQ(title->rightFighters, 3);
+    EXPECT_EQ(title->numbers.leftCivilians, 5);
+    EXPECT_EQ(title->numbers.leftFighters, 1);
+    EXPECT_EQ(title->numbers.rightCivilians, 7);
+    EXPECT_EQ(title->numbers.rightFighters, 3);
 
     application.nextState();
     EXPECT_NE(dynamic_cast<const GamePlay*>(application.currentState), nullptr);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
 #include "battle/Ghost.h"
-#include "battle/SmokePff.h"
 #include "people/Person.h"
 #include "scores/GameCounter.h"
 #include "tests/display/BattleWitness.h"
@@ -24,7 +24,7 @@ SDL_keysym keyOf(SDLKey sym) {
 
 class BattleCollisionTest : public testing::Test {
   protected:
-    BattleCollisionTest() : battle(new GamePlay(&window.application, 0, 0, 0, 0, 1)) {}
+    BattleCollisionTest() : battle(new GamePlay(&window.application, {0, 0, 0, 0}, 1)) {}
     ~BattleCollisionTest() override { delete battle; }
 
     // An empty field: the player's person is taken away too.
@@ -266,7 +266,7 @@ TEST_F(BattleCollisionTest, AfterThePlayersPersonIsKilledTheKeysReachNobody) {
 
 TEST_F(BattleCollisionTest, KillingTheLastFighterEndsTheWarAndThePhaseGoesOn) {
     delete battle;
-    battle = new GamePlay(&window.application, 0, 1, 0, 0, 3);
+    battle = new GamePlay(&window.application, {0, 1, 0, 0}, 3);
     Person* fighter = battle->people[1];
     fighter->setPosition(160.0f, 100.0f);
     witness("bystander", true, 600.0f, 290.0f);

@@ -8,10 +8,9 @@
 
 #include "app/Application.h"
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
 #include "battle/Ghost.h"
-#include "battle/ShotBang.h"
-#include "battle/SmokePff.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Fighter.h"
 #include "people/Person.h"
@@ -36,7 +35,7 @@ class BattleFrameTest : public testing::Test {
     }
 
     void start(int leftFighters, std::uint32_t seed = 11) {
-        battle = new GamePlay(&window.application, 0, leftFighters, 0, 0, seed);
+        battle = new GamePlay(&window.application, {0, leftFighters, 0, 0}, seed);
     }
 
     // Makes the battle the application's current state, as after the title
@@ -193,7 +192,7 @@ TEST_F(BattleFrameTest, TheKeysReachThePlayersPerson) {
 TEST_F(BattleFrameTest, FinishedEffectsAreClearedAfterTheirLastFrame) {
     start(0);
     battle->addBullet(false, 100.0f);
-    battle->smokePffs.push_back(new SmokePff(true, 200.0f));
+    battle->smokePffs.push_back(new Effect(Effect::KindSmokePff, true, 200.0f));
     battle->ghosts.push_back(new Ghost(10.0f, 20.0f));
     battle->ghosts.push_back(new Ghost(10.0f, 20.0f));
     battle->ghosts[1]->alpha = 0.0625f;

@@ -29,10 +29,8 @@ constexpr int kFramesAfterTheWar = 100;
 constexpr std::uint32_t kFirstSeed = 20261208u;
 
 // The largest battle first, then smaller ones, as long as frames are left.
-struct Sides {
-    int leftCivilians, leftFighters, rightCivilians, rightFighters;
-};
-const Sides kBattles[] = {{99, 99, 99, 99}, {40, 12, 25, 20}, {10, 30, 60, 5}, {99, 3, 99, 3}};
+const StartNumbers kBattles[] = {
+    {99, 99, 99, 99}, {40, 12, 25, 20}, {10, 30, 60, 5}, {99, 3, 99, 3}};
 
 std::uint64_t fold(std::uint64_t hash, const std::string& text) {
     constexpr std::uint64_t kPrime = 1099511628211ull;
@@ -75,9 +73,8 @@ std::string history() {
     std::uint64_t hash = 14695981039346656037ull;
     int frame = 0;
     for (int index = 0; frame < kFrames; ++index) {
-        const Sides& sides = kBattles[index % (sizeof kBattles / sizeof kBattles[0])];
-        GamePlay battle(&window.application, sides.leftCivilians, sides.leftFighters,
-                        sides.rightCivilians, sides.rightFighters,
+        GamePlay battle(&window.application,
+                        kBattles[index % (sizeof kBattles / sizeof kBattles[0])],
                         kFirstSeed + static_cast<std::uint32_t>(index));
         int afterTheWar = 0;
         for (int local = 0; frame < kFrames && afterTheWar < kFramesAfterTheWar; ++local) {

@@ -16,7 +16,7 @@ class BattleReplayTest : public testing::Test {
   protected:
     // The end state after `frames` frames of a fresh battle, drawn or not.
     std::string play(std::uint32_t seed, int frames, bool drawn) {
-        GamePlay battle(&window.application, 32, 3, 32, 3, seed);
+        GamePlay battle(&window.application, {32, 3, 32, 3}, seed);
         for (int frame = 0; frame < frames; ++frame) {
             if (drawn) {
                 window.clear();

@@ -8,8 +8,8 @@
 
 #include "app/Application.h"
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
-#include "battle/SmokePff.h"
 #include "graphics/ImageDrawer.h"
 #include "people/Person.h"
 #include "scores/GameCounter.h"
@@ -23,7 +23,7 @@ class BattleRescueScriptTest : public testing::Test {
     BattleRescueScriptTest() {
         Application& application = window.application;
         delete application.currentState;
-        battle = new GamePlay(&application, 0, 0, 0, 0, 99);
+        battle = new GamePlay(&application, {0, 0, 0, 0}, 99);
         application.currentState = battle;
         application.stateKind = Application::StateBattle;
     }

@@ -81,8 +81,10 @@ class BattleSetUpTest : public testing::Test {
 
     void start(const Numbers& numbers, std::uint32_t seed) {
         delete battle;
-        battle = new GamePlay(&window.application, numbers.leftCivilians, numbers.leftFighters,
-                              numbers.rightCivilians, numbers.rightFighters, seed);
+        battle = new GamePlay(&window.application,
+                              {numbers.leftCivilians, numbers.leftFighters, numbers.rightCivilians,
+                               numbers.rightFighters},
+                              seed);
     }
 
     int indexOf(const Person* person) const {
@@ -261,13 +263,13 @@ TEST_F(BattleSetUpTest, TheSameSeedGivesTheSameSetUp) {
 
 TEST_F(BattleSetUpTest, TheStartingConstructorSeedsWithTheTime) {
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-    battle = new GamePlay(&window.application, 1, 1, 1, 1);
+    battle = new GamePlay(&window.application, {1, 1, 1, 1});
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
     const std::uint32_t seed = battle->random.state - Numbers{1, 1, 1, 1}.placingDraws();
     EXPECT_GE(seed, before);
     EXPECT_LE(seed, after);
-    EXPECT_EQ(battle->leftCivilians, 1);
-    EXPECT_EQ(battle->rightFighters, 1);
+    EXPECT_EQ(battle->numbers.leftCivilians, 1);
+    EXPECT_EQ(battle->numbers.rightFighters, 1);
 }
 
 TEST_F(BattleSetUpTest, WithoutFightersTheWarNeverEnds) {

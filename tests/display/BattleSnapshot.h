@@ -6,10 +6,9 @@
 #include <string>
 
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
 #include "battle/Ghost.h"
-#include "battle/ShotBang.h"
-#include "battle/SmokePff.h"
 #include "people/Civilian.h"
 #include "people/Fighter.h"
 #include "people/PeaceKeeper.h"
@@ -47,11 +46,11 @@ class BattleSnapshot {
         for (float brick : battle.rightBricks) {
             out << "right brick " << brick << "\n";
         }
-        for (const ShotBang* bang : battle.shotBangs) {
+        for (const Effect* bang : battle.shotBangs) {
             out << "bang " << bang->x << " " << bang->y << " " << bang->fading << " " << bang->level
                 << "\n";
         }
-        for (const SmokePff* puff : battle.smokePffs) {
+        for (const Effect* puff : battle.smokePffs) {
             out << "puff " << puff->x << " " << puff->y << " " << puff->fading << " " << puff->level
                 << "\n";
         }

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
-#include "battle/ShotBang.h"
 #include "people/Civilian.h"
 #include "people/Fighter.h"
 #include "people/Person.h"
@@ -17,7 +17,7 @@ namespace {
 
 class FighterBattleTest : public testing::Test {
   protected:
-    FighterBattleTest() : battle(new GamePlay(&window.application, 0, 1, 0, 1, 21)) {
+    FighterBattleTest() : battle(new GamePlay(&window.application, {0, 1, 0, 1}, 21)) {
         for (int i : {1, 2}) {
             fighter(i)->fireTimer = 100000;
             fighter(i)->turnTimer = 100000;

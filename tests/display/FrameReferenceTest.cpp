@@ -123,7 +123,7 @@ class FrameReferenceTest : public testing::Test {
 };
 
 TEST_F(FrameReferenceTest, ABattleFromAFixedSeedLooksAsRecorded) {
-    auto* battle = new GamePlay(&window.application, 99, 99, 99, 99, kSeed);
+    auto* battle = new GamePlay(&window.application, {99, 99, 99, 99}, kSeed);
     show(battle, Application::StateBattle);
     SDL_keysym key{};
     key.sym = SDLK_z;
@@ -142,7 +142,7 @@ TEST_F(FrameReferenceTest, ABattleFromAFixedSeedLooksAsRecorded) {
 }
 
 TEST_F(FrameReferenceTest, TheTitleScreenWithThePointerOnTheStartButtonLooksAsRecorded) {
-    auto* title = new TitleScreen(&window.application, 7, 3, 12, 5);
+    auto* title = new TitleScreen(&window.application, {7, 3, 12, 5});
     show(title, Application::StateTitle);
     // The start button's centre, logical (512, 128), in window pixels from the top.
     title->mouseMove(400.0f, 500.0f);

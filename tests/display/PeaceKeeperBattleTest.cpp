@@ -14,7 +14,7 @@ namespace {
 
 class PeaceKeeperBattleTest : public testing::Test {
   protected:
-    PeaceKeeperBattleTest() : battle(new GamePlay(&window.application, 0, 0, 0, 0, 8)) {
+    PeaceKeeperBattleTest() : battle(new GamePlay(&window.application, {0, 0, 0, 0}, 8)) {
         keeper = new PeaceKeeper(battle, &battle->random);
         person.setBehaviour(keeper);
     }

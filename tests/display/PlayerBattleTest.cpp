@@ -19,7 +19,7 @@ SDL_keysym keyOf(SDLKey sym) {
 
 class PlayerBattleTest : public testing::Test {
   protected:
-    PlayerBattleTest() : battle(new GamePlay(&window.application, 0, 0, 0, 0, 4)) {}
+    PlayerBattleTest() : battle(new GamePlay(&window.application, {0, 0, 0, 0}, 4)) {}
     ~PlayerBattleTest() override { delete battle; }
 
     Person& person() const { return *battle->people[0]; }

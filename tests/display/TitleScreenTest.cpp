@@ -60,8 +60,8 @@ class TitleScreenTest : public testing::Test {
     TitleScreen* install(int leftCivilians, int leftFighters, int rightCivilians,
                          int rightFighters) {
         CaptureStdout quiet;
-        auto* title = new TitleScreen(&window.application, leftCivilians, leftFighters,
-                                      rightCivilians, rightFighters);
+        auto* title = new TitleScreen(&window.application,
+                                      {leftCivilians, leftFighters, rightCivilians, rightFighters});
         window.application.currentState = title;
         window.application.stateKind = Application::StateTitle;
         return title;
@@ -158,42 +158,42 @@ TEST_F(TitleScreenTest, NineButtonsInTheirPlaces) {
 TEST_F(TitleScreenTest, ArrowsStepTheirNumberWithinOneToNinetyNine) {
     TitleScreen* title = install(1, 99, 50, 2);
     click(kLeftCiviliansLess);
-    EXPECT_EQ(title->leftCivilians, 1);
+    EXPECT_EQ(title->numbers.leftCivilians, 1);
     click(kLeftFightersMore);
-    EXPECT_EQ(title->leftFighters, 99);
+    EXPECT_EQ(title->numbers.leftFighters, 99);
     click(kLeftFightersLess);
-    EXPECT_EQ(title->leftFighters, 98);
+    EXPECT_EQ(title->numbers.leftFighters, 98);
     click(kLeftCiviliansMore);
-    EXPECT_EQ(title->leftCivilians, 2);
+    EXPECT_EQ(title->numbers.leftCivilians, 2);
     click(kRightCiviliansMore);
-    EXPECT_EQ(title->rightCivilians, 51);
+    EXPECT_EQ(title->numbers.rightCivilians, 51);
     click(kRightCiviliansLess);
     click(kRightCiviliansLess);
-    EXPECT_EQ(title->rightCivilians, 49);
+    EXPECT_EQ(title->numbers.rightCivilians, 49);
     click(kRightFightersLess);
-    EXPECT_EQ(title->rightFighters, 1);
+    EXPECT_EQ(title->numbers.rightFighters, 1);
     click(kRightFightersLess);
-    EXPECT_EQ(title->rightFighters, 1);
+    EXPECT_EQ(title->numbers.rightFighters, 1);
     click(kRightFightersMore);
-    EXPECT_EQ(title->rightFighters, 2);
+    EXPECT_EQ(title->numbers.rightFighters, 2);
     // Every click changed exactly the number of its own button.
-    EXPECT_EQ(title->leftCivilians, 2);
-    EXPECT_EQ(title->leftFighters, 98);
-    EXPECT_EQ(title->rightCivilians, 49);
+    EXPECT_EQ(title->numbers.leftCivilians, 2);
+    EXPECT_EQ(title->numbers.leftFighters, 98);
+    EXPECT_EQ(title->numbers.rightCivilians, 49);
     EXPECT_FALSE(title->startRequested);
 }
 
 TEST_F(TitleScreenTest, NumbersGivenOutOfRangeComeBackOneClickAtATime) {
     TitleScreen* title = install(150, -4, 100, 0);
-    EXPECT_EQ(title->leftCivilians, 150);
+    EXPECT_EQ(title->numbers.leftCivilians, 150);
     click(kLeftCiviliansLess);
-    EXPECT_EQ(title->leftCivilians, 149);
+    EXPECT_EQ(title->numbers.leftCivilians, 149);
     click(kRightCiviliansMore);
-    EXPECT_EQ(title->rightCivilians, 99);
+    EXPECT_EQ(title->numbers.rightCivilians, 99);
     click(kLeftFightersLess);
-    EXPECT_EQ(title->leftFighters, 1);
+    EXPECT_EQ(title->numbers.leftFighters, 1);
     click(kRightFightersMore);
-    EXPECT_EQ(title->rightFighters, 1);
+    EXPECT_EQ(title->numbers.rightFighters, 1);
 }
 
 TEST_F(TitleScreenTest, HighScoreShownFollowsEveryArrowClick) {
@@ -263,10 +263,10 @@ TEST_F(TitleScreenTest, StartTakesEffectAtTheEndOfTheNextFrame) {
     window.application.draw();
     EXPECT_EQ(window.application.stateKind, Application::StateBattle);
     EXPECT_NE(window.application.currentState, nullptr);
-    EXPECT_EQ(window.application.leftCivilians, 7);
-    EXPECT_EQ(window.application.leftFighters, 3);
-    EXPECT_EQ(window.application.rightCivilians, 9);
-    EXPECT_EQ(window.application.rightFighters, 4);
+    EXPECT_EQ(window.application.numbers.leftCivilians, 7);
+    EXPECT_EQ(window.application.numbers.leftFighters, 3);
+    EXPECT_EQ(window.application.numbers.rightCivilians, 9);
+    EXPECT_EQ(window.application.numbers.rightFighters, 4);
 
     // That frame was still the title screen's: its artwork away from the
     // buttons, numbers and pointer is there as it was before the click.
@@ -374,7 +374,7 @@ TEST_F(TitleScreenTest, HoverStateFollowsThePointerInWindowPixels) {
     pushButton(false, {100.0f, 700.0f});
     window.application.runOnce();
     EXPECT_EQ(static_cast<const Button*>(title->widgets[7])->buttonState, Button::StateUp);
-    EXPECT_EQ(title->rightFighters, 2);
+    EXPECT_EQ(title->numbers.rightFighters, 2);
 }
 
 TEST_F(TitleScreenTest, DestructionWritesTheTableItRead) {

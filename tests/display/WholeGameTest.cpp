@@ -133,8 +133,8 @@ TEST(WholeGame, AWarWonAndLeftWithSpaceIsFiledAsItsScoreTimesTheFramesLeft) {
             ? static_cast<int>(static_cast<float>(score) * static_cast<float>(5000 - length))
             : score;
     EXPECT_EQ(title->highScore, filed);
-    EXPECT_EQ(title->leftCivilians, 1);
-    EXPECT_EQ(title->rightFighters, 1);
+    EXPECT_EQ(title->numbers.leftCivilians, 1);
+    EXPECT_EQ(title->numbers.rightFighters, 1);
 
     key(SDLK_ESCAPE);
     EXPECT_FALSE(application.runOnce());

@@ -19,12 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const HighScoresLoader::Score& entry : table.scores) {
         // Lookups find the first entry of a key, whatever the values.
-        const int found = table.getScore(entry.leftCivilians, entry.rightCivilians,
-                                         entry.leftFighters, entry.rightFighters);
-        table.setScore(entry.leftCivilians, entry.rightCivilians, entry.leftFighters,
-                       entry.rightFighters, found);
-        if (table.getScore(entry.leftCivilians, entry.rightCivilians, entry.leftFighters,
-                           entry.rightFighters) != found) {
+        const int found = table.getScore(entry.numbers());
+        table.setScore(entry.numbers(), found);
+        if (table.getScore(entry.numbers()) != found) {
             std::abort();
         }
     }

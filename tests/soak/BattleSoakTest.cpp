@@ -29,7 +29,7 @@ struct SoakResult {
 
 SoakResult soak(Application& application) {
     SoakResult result;
-    GamePlay battle(&application, kLargest, kLargest, kLargest, kLargest, kSeed);
+    GamePlay battle(&application, {kLargest, kLargest, kLargest, kLargest}, kSeed);
     for (int frame = 0; frame < kFrames; ++frame) {
         battle.update();
         battle.advanceUnseen();

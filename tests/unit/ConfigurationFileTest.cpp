@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/ConfigLoader.h"
-#include "scores/FilePath.h"
 #include "app/Settings.h"
+#include "scores/FilePath.h"
 #include "tests/support/CaptureStdout.h"
 #include "tests/support/TempHome.h"
 

@@ -4,13 +4,11 @@
 
 #include <vector>
 
+#include "battle/Effect.h"
 #include "battle/Ghost.h"
-#include "battle/ShotBang.h"
-#include "battle/SmokePff.h"
 
 namespace {
 
-template <typename Effect>
 void expectFortyFiveFrameLife(Effect& effect) {
     EXPECT_FALSE(effect.fading);
     EXPECT_EQ(effect.level, 0.5f);
@@ -36,22 +34,22 @@ void expectFortyFiveFrameLife(Effect& effect) {
 }
 
 TEST(EffectTest, AShotBangShowsFor45Frames) {
-    ShotBang bang(false, 300.0f);
+    Effect bang(Effect::KindShotBang, false, 300.0f);
     expectFortyFiveFrameLife(bang);
 }
 
 TEST(EffectTest, ASmokePffShowsFor45Frames) {
-    SmokePff puff(true, 300.0f);
+    Effect puff(Effect::KindSmokePff, true, 300.0f);
     expectFortyFiveFrameLife(puff);
 }
 
 TEST(EffectTest, EffectsShowAtTheirSidesFixedPlaces) {
-    EXPECT_EQ(ShotBang(false, 1.0f).x, 186.0f);
-    EXPECT_EQ(ShotBang(true, 1.0f).x, 780.0f);
-    EXPECT_EQ(SmokePff(false, 1.0f).x, 440.0f);
-    EXPECT_EQ(SmokePff(true, 1.0f).x, 520.0f);
-    EXPECT_EQ(SmokePff(true, 17.5f).y, 17.5f);
-    EXPECT_EQ(ShotBang(false, 17.5f).y, 17.5f);
+    EXPECT_EQ(Effect(Effect::KindShotBang, false, 1.0f).x, 186.0f);
+    EXPECT_EQ(Effect(Effect::KindShotBang, true, 1.0f).x, 780.0f);
+    EXPECT_EQ(Effect(Effect::KindSmokePff, false, 1.0f).x, 440.0f);
+    EXPECT_EQ(Effect(Effect::KindSmokePff, true, 1.0f).x, 520.0f);
+    EXPECT_EQ(Effect(Effect::KindSmokePff, true, 17.5f).y, 17.5f);
+    EXPECT_EQ(Effect(Effect::KindShotBang, false, 17.5f).y, 17.5f);
 }
 
 TEST(EffectTest, AGhostFadesOverSixteenFramesAndStopsAtZero) {

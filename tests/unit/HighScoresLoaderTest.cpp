@@ -23,6 +23,7 @@
 
 #include "scores/FilePath.h"
 #include "tests/support/CaptureStdout.h"
+#include "tests/support/TableKey.h"
 #include "tests/support/TempHome.h"
 
 namespace {
@@ -85,7 +86,7 @@ TEST_F(HighScoresLoaderTest, MissingFileIsReportedAndStaysMissing) {
     {
         HighScoresLoader table;
         EXPECT_TRUE(table.scores.empty());
-        EXPECT_EQ(table.getScore(32, 32, 2, 2), 0);
+        EXPECT_EQ(table.getScore(tableKey(32, 32, 2, 2)), 0);
     }
     EXPECT_EQ(output.text(), "Error loading high scores file: " + path + "\n");
     EXPECT_FALSE(std::filesystem::exists(path)) << "an empty table is never written";
@@ -110,8 +111,8 @@ TEST_F(HighScoresLoaderTest, TrailingPartialRecordIsIgnoredAndDropped) {
     {
         HighScoresLoader table;
         ASSERT_EQ(table.scores.size(), 2u);
-        EXPECT_EQ(table.getScore(32, 31, 2, 3), 40);
-        EXPECT_EQ(table.getScore(5, 6, 7, 8), 9);
+        EXPECT_EQ(table.getScore(tableKey(32, 31, 2, 3)), 40);
+        EXPECT_EQ(table.getScore(tableKey(5, 6, 7, 8)), 9);
     }
     EXPECT_EQ(readFile(), concat({first, second}));
 }
@@ -133,14 +134,14 @@ TEST_F(HighScoresLoaderTest, FieldsAreLittleEndianSignedInDiskOrder) {
 TEST_F(HighScoresLoaderTest, SavedRecordHasTheKeyThenTheScore) {
     {
         HighScoresLoader table;
-        table.setScore(1, 2, 3, 4, 7);
+        table.setScore(tableKey(1, 2, 3, 4), 7);
     }
     EXPECT_EQ(readFile(), smallRecord(1, 2, 3, 4, 7));
 
     // Wider and negative values, byte by byte.
     {
         HighScoresLoader table;
-        table.setScore(300, -3, 65537, 0, -100000);
+        table.setScore(tableKey(300, -3, 65537, 0), -100000);
     }
     const Bytes file = readFile();
     ASSERT_EQ(file.size(), 40u);
@@ -151,31 +152,31 @@ TEST_F(HighScoresLoaderTest, SavedRecordHasTheKeyThenTheScore) {
 
 TEST_F(HighScoresLoaderTest, OnlyTheBestScoreOfAKeyIsKept) {
     HighScoresLoader table;
-    table.setScore(32, 32, 2, 2, 100);
-    table.setScore(32, 32, 2, 2, 80);
-    EXPECT_EQ(table.getScore(32, 32, 2, 2), 100);
-    table.setScore(32, 32, 2, 2, 150);
-    EXPECT_EQ(table.getScore(32, 32, 2, 2), 150);
-    table.setScore(32, 32, 2, 2, 150);
+    table.setScore(tableKey(32, 32, 2, 2), 100);
+    table.setScore(tableKey(32, 32, 2, 2), 80);
+    EXPECT_EQ(table.getScore(tableKey(32, 32, 2, 2)), 100);
+    table.setScore(tableKey(32, 32, 2, 2), 150);
+    EXPECT_EQ(table.getScore(tableKey(32, 32, 2, 2)), 150);
+    table.setScore(tableKey(32, 32, 2, 2), 150);
     EXPECT_EQ(table.scores.size(), 1u);
-    EXPECT_EQ(table.getScore(32, 32, 2, 3), 0);
+    EXPECT_EQ(table.getScore(tableKey(32, 32, 2, 3)), 0);
     // The key is the four numbers in their order, not their set.
-    EXPECT_EQ(table.getScore(32, 2, 32, 2), 0);
+    EXPECT_EQ(table.getScore(tableKey(32, 2, 32, 2)), 0);
 }
 
 TEST_F(HighScoresLoaderTest, NewKeysAreAppendedWhateverTheirScore) {
     HighScoresLoader table;
-    table.setScore(1, 1, 1, 1, 0);
-    table.setScore(2, 2, 2, 2, -5);
-    table.setScore(3, 3, 3, 3, 12);
+    table.setScore(tableKey(1, 1, 1, 1), 0);
+    table.setScore(tableKey(2, 2, 2, 2), -5);
+    table.setScore(tableKey(3, 3, 3, 3), 12);
     ASSERT_EQ(table.scores.size(), 3u);
     EXPECT_EQ(table.scores[0].score, 0);
     EXPECT_EQ(table.scores[1].score, -5);
     EXPECT_EQ(table.scores[1].leftCivilians, 2);
     EXPECT_EQ(table.scores[2].score, 12);
     // A worse score than a negative one is still not kept.
-    table.setScore(2, 2, 2, 2, -6);
-    EXPECT_EQ(table.getScore(2, 2, 2, 2), -5);
+    table.setScore(tableKey(2, 2, 2, 2), -6);
+    EXPECT_EQ(table.getScore(tableKey(2, 2, 2, 2)), -5);
 }
 
 TEST_F(HighScoresLoaderTest, FirstMatchingEntryWinsAndTableOrderIsKept) {
@@ -185,9 +186,9 @@ TEST_F(HighScoresLoaderTest, FirstMatchingEntryWinsAndTableOrderIsKept) {
     writeFile(concat({duplicateA, other, duplicateB}));
     {
         HighScoresLoader table;
-        EXPECT_EQ(table.getScore(9, 9, 9, 9), 10);
-        table.setScore(9, 9, 9, 9, 20);
-        EXPECT_EQ(table.getScore(9, 9, 9, 9), 20);
+        EXPECT_EQ(table.getScore(tableKey(9, 9, 9, 9)), 10);
+        table.setScore(tableKey(9, 9, 9, 9), 20);
+        EXPECT_EQ(table.getScore(tableKey(9, 9, 9, 9)), 20);
     }
     EXPECT_EQ(readFile(), concat({smallRecord(9, 9, 9, 9, 20), other, duplicateB}));
 }
@@ -196,7 +197,7 @@ TEST_F(HighScoresLoaderTest, SuccessfulSaveLeavesOnlyTheFile) {
     writeFile(smallRecord(1, 1, 1, 1, 1));
     {
         HighScoresLoader table;
-        table.setScore(2, 2, 2, 2, 2);
+        table.setScore(tableKey(2, 2, 2, 2), 2);
         EXPECT_TRUE(table.save());
     }
     EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"});
@@ -233,8 +234,8 @@ TEST_F(HighScoresLoaderTest, SaveThatCannotWriteKeepsThePreviousFile) {
     CaptureStdout output;
     {
         HighScoresLoader table;
-        table.setScore(32, 32, 2, 2, 200);
-        table.setScore(4, 4, 4, 4, 4);
+        table.setScore(tableKey(32, 32, 2, 2), 200);
+        table.setScore(tableKey(4, 4, 4, 4), 4);
         NoFileGrowth limit;
         ASSERT_TRUE(limit.active);
         EXPECT_FALSE(table.save());
@@ -255,7 +256,7 @@ TEST_F(HighScoresLoaderTest, FailedSaveOnDestructionKeepsThePreviousFile) {
         NoFileGrowth limit;
         ASSERT_TRUE(limit.active);
         HighScoresLoader table;
-        table.setScore(32, 32, 2, 2, 200);
+        table.setScore(tableKey(32, 32, 2, 2), 200);
     }
     EXPECT_EQ(output.text(), "Error saving high scores file: " + path + "\n");
     EXPECT_EQ(readFile(), previous);
@@ -296,7 +297,7 @@ TEST_F(HighScoresLoaderTest, SaveOnAFullFileSystemKeepsThePreviousFile) {
         HighScoresLoader table;
         // 20 000 bytes: far more than the free page.
         for (int i = 0; i < 1000; ++i) {
-            table.setScore(i, i, i, i, i);
+            table.setScore(tableKey(i, i, i, i), i);
         }
     }
     EXPECT_EQ(output.text(), "Error saving high scores file: " + path + "\n");
@@ -311,7 +312,7 @@ TEST_F(HighScoresLoaderTest, SaveThatCannotReplaceTheFileLeavesNoCopy) {
     CaptureStdout output;
     {
         HighScoresLoader table;
-        table.setScore(1, 2, 3, 4, 5);
+        table.setScore(tableKey(1, 2, 3, 4), 5);
     }
     EXPECT_NE(output.text().find("Error saving high scores file: " + path + "\n"),
               std::string::npos);
@@ -325,13 +326,13 @@ TEST_F(HighScoresLoaderTest, SaveMergesWithWhatAnotherGameSavedMeanwhile) {
     // Another game raises one key and adds another while this one runs.
     writeFile(concat(
         {smallRecord(1, 1, 1, 1, 5), smallRecord(2, 2, 2, 2, 9), smallRecord(3, 3, 3, 3, 3)}));
-    table.setScore(1, 1, 1, 1, 7);
-    table.setScore(2, 2, 2, 2, 4);
-    table.setScore(4, 4, 4, 4, 4);
+    table.setScore(tableKey(1, 1, 1, 1), 7);
+    table.setScore(tableKey(2, 2, 2, 2), 4);
+    table.setScore(tableKey(4, 4, 4, 4), 4);
     ASSERT_TRUE(table.save());
     EXPECT_EQ(readFile(), concat({smallRecord(1, 1, 1, 1, 7), smallRecord(2, 2, 2, 2, 9),
                                   smallRecord(3, 3, 3, 3, 3), smallRecord(4, 4, 4, 4, 4)}));
-    EXPECT_EQ(table.getScore(3, 3, 3, 3), 3);
+    EXPECT_EQ(table.getScore(tableKey(3, 3, 3, 3)), 3);
 }
 
 TEST_F(HighScoresLoaderTest, ATableThatCouldNotBeReadIsKeptButNotWritten) {
@@ -339,12 +340,12 @@ TEST_F(HighScoresLoaderTest, ATableThatCouldNotBeReadIsKeptButNotWritten) {
     CaptureStdout output;
     {
         HighScoresLoader table;
-        table.setScore(1, 2, 3, 4, 5);
+        table.setScore(tableKey(1, 2, 3, 4), 5);
         EXPECT_FALSE(table.save());
     }
     // The next title screen of the run still knows the score.
     HighScoresLoader later;
-    EXPECT_EQ(later.getScore(1, 2, 3, 4), 5);
+    EXPECT_EQ(later.getScore(tableKey(1, 2, 3, 4)), 5);
     EXPECT_TRUE(std::filesystem::is_fifo(path));
     EXPECT_NE(output.text().find("Error saving high scores file: " + path + "\n"),
               std::string::npos);
@@ -364,7 +365,7 @@ TEST_F(HighScoresLoaderTest, GamesSavingAtOnceKeepEachOthersRecords) {
             if (games[game] == 0) {
                 close(go[1]);
                 HighScoresLoader table;
-                table.setScore(round, game, 1, 1, round);
+                table.setScore(tableKey(round, game, 1, 1), round);
                 char start;
                 const bool released = read(go[0], &start, 1) == 0;
                 _exit(released && table.save() ? 0 : 1);
@@ -380,8 +381,8 @@ TEST_F(HighScoresLoaderTest, GamesSavingAtOnceKeepEachOthersRecords) {
         ASSERT_EQ(readFile().size(), 2 * (round + 1) * HighScoresLoader::kRecordSize);
         HighScoresLoader table;
         for (int earlier = 0; earlier <= round; ++earlier) {
-            ASSERT_EQ(table.getScore(earlier, 0, 1, 1), earlier) << "round " << round;
-            ASSERT_EQ(table.getScore(earlier, 1, 1, 1), earlier) << "round " << round;
+            ASSERT_EQ(table.getScore(tableKey(earlier, 0, 1, 1)), earlier) << "round " << round;
+            ASSERT_EQ(table.getScore(tableKey(earlier, 1, 1, 1)), earlier) << "round " << round;
         }
     }
 }
@@ -404,7 +405,7 @@ TEST_F(HighScoresLoaderTest, KilledSavesLeaveAWholeTableAndTheNextSaveClearsUp) 
         const pid_t game = fork();
         if (game == 0) {
             HighScoresLoader table;
-            table.setScore(-1, round, 0, 0, round);
+            table.setScore(tableKey(-1, round, 0, 0), round);
             _exit(table.save() ? 0 : 1);
         }
         return game;
@@ -434,7 +435,7 @@ TEST_F(HighScoresLoaderTest, KilledSavesLeaveAWholeTableAndTheNextSaveClearsUp) 
     }
     {
         HighScoresLoader table;
-        table.setScore(-2, 0, 0, 0, 0);
+        table.setScore(tableKey(-2, 0, 0, 0), 0);
         ASSERT_TRUE(table.save());
     }
     EXPECT_EQ(directoryEntries(), std::set<std::string>{".Truceward"})

@@ -9,6 +9,7 @@
 #include "scores/GameCounter.h"
 #include "scores/HighScoresLoader.h"
 #include "tests/support/CaptureStdout.h"
+#include "tests/support/TableKey.h"
 #include "tests/support/TempHome.h"
 #include "title/BattleScore.h"
 
@@ -53,9 +54,9 @@ TEST_F(TitleScreenFilingTest, SumAndLengthOfTheWarAreFiledUnderTheKey) {
     counters->incrementCount("Fighter", 1);
     counters->incrementCount("Time", 4000);
     HighScoresLoader table;
-    fileLastBattle(table, 10, 20, 3, 4);
+    fileLastBattle(table, tableKey(10, 20, 3, 4));
     // (6 - 1) * (5000 - 4000)
-    EXPECT_EQ(table.getScore(10, 20, 3, 4), 5000);
+    EXPECT_EQ(table.getScore(tableKey(10, 20, 3, 4)), 5000);
     EXPECT_EQ(table.scores.size(), 1u);
 }
 
@@ -63,8 +64,8 @@ TEST_F(TitleScreenFilingTest, WarLeftWithEscapeFilesThePlainSum) {
     counters->incrementCount("Killed", -3);
     counters->incrementCount("Became PeaceKeeper", 2);
     HighScoresLoader table;
-    fileLastBattle(table, 1, 1, 1, 1);
-    EXPECT_EQ(table.getScore(1, 1, 1, 1), -1);
+    fileLastBattle(table, tableKey(1, 1, 1, 1));
+    EXPECT_EQ(table.getScore(tableKey(1, 1, 1, 1)), -1);
     ASSERT_EQ(table.scores.size(), 1u) << "a negative score is filed all the same";
 }
 
@@ -72,33 +73,33 @@ TEST_F(TitleScreenFilingTest, BetterStoredScoreStays) {
     counters->incrementCount("Saved by Brick", 1);
     counters->incrementCount("Time", 4990);
     HighScoresLoader table;
-    table.setScore(5, 6, 7, 8, 11);
-    fileLastBattle(table, 5, 6, 7, 8);
-    EXPECT_EQ(table.getScore(5, 6, 7, 8), 11);
+    table.setScore(tableKey(5, 6, 7, 8), 11);
+    fileLastBattle(table, tableKey(5, 6, 7, 8));
+    EXPECT_EQ(table.getScore(tableKey(5, 6, 7, 8)), 11);
     counters->incrementCount("Saved by Brick", 1);
-    fileLastBattle(table, 5, 6, 7, 8);
-    EXPECT_EQ(table.getScore(5, 6, 7, 8), 20);
+    fileLastBattle(table, tableKey(5, 6, 7, 8));
+    EXPECT_EQ(table.getScore(tableKey(5, 6, 7, 8)), 20);
 }
 
 TEST_F(TitleScreenFilingTest, NothingIsFiledBeforeTheFirstBattle) {
     std::map<std::string, GameCounter::Counter*> lent;
     lent.swap(counters->counters);
     HighScoresLoader table;
-    table.setScore(32, 32, 2, 2, 7);
-    fileLastBattle(table, 32, 32, 2, 2);
-    fileLastBattle(table, 1, 2, 3, 4);
+    table.setScore(tableKey(32, 32, 2, 2), 7);
+    fileLastBattle(table, tableKey(32, 32, 2, 2));
+    fileLastBattle(table, tableKey(1, 2, 3, 4));
     lent.swap(counters->counters);
     EXPECT_EQ(table.scores.size(), 1u);
-    EXPECT_EQ(table.getScore(32, 32, 2, 2), 7);
+    EXPECT_EQ(table.getScore(tableKey(32, 32, 2, 2)), 7);
 }
 
 TEST_F(TitleScreenFilingTest, AZeroScoreIsFiledOnceAnyCounterExists) {
     // The battle's own bookkeeping counter is enough: the war happened.
     counters->incrementCount("Fighter", 0);
     HighScoresLoader table;
-    fileLastBattle(table, 2, 2, 2, 2);
+    fileLastBattle(table, tableKey(2, 2, 2, 2));
     ASSERT_EQ(table.scores.size(), 1u);
-    EXPECT_EQ(table.getScore(2, 2, 2, 2), 0);
+    EXPECT_EQ(table.getScore(tableKey(2, 2, 2, 2)), 0);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 
 #include "app/Application.h"
 #include "battle/Bullet.h"
+#include "battle/Effect.h"
 #include "battle/GamePlay.h"
-#include "battle/SmokePff.h"
 #include "people/Person.h"
 #include "title/TitleScreen.h"
 
@@ -90,9 +90,9 @@ const Bullet* incomingFromTheLeft(const GamePlay& battle) {
 // at full size, with the frame saved; false when this battle gives no chance.
 bool takeBattle(Application& application, std::uint32_t seed, const std::string& path) {
     delete application.currentState;
-    GamePlay* battle = new GamePlay(&application, 32, 3, 32, 3, seed);
+    GamePlay* battle = new GamePlay(&application, {32, 3, 32, 3}, seed);
     application.currentState = battle;
-    application.stateKind = 1;
+    application.stateKind = Application::StateBattle;
     int framesSinceLaying = -1;
     for (int count = 0; count < kFramesPerAttempt; ++count) {
         frame(application);
@@ -100,7 +100,7 @@ bool takeBattle(Application& application, std::uint32_t seed, const std::string&
             return false;
         }
         if (framesSinceLaying >= 0) {
-            for (const SmokePff* puff : battle->smokePffs) {
+            for (const Effect* puff : battle->smokePffs) {
                 if (!puff->fading && puff->level >= kPuffAtFullSize) {
                     return writePng(path);
                 }
