@@ -291,6 +291,13 @@ void Application::handleEvent(const SDL_Event& event) {
                         : event.jbutton.button == 1 ? SDLK_x
                                                     : SDLK_c);
             break;
+        case SDL_ACTIVEEVENT:
+            // The pointer leaving the window is no loss of focus.
+            if (event.active.gain == 0 &&
+                (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0) {
+                currentState->focusLost();
+            }
+            break;
         case SDL_QUIT:
             quitRequested = true;
             break;

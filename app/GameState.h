@@ -31,6 +31,8 @@ class GameState {
     // The wheel turned by `notches`, positive away from the user, with the
     // pointer at (x, y).
     virtual void mouseWheel(int /*notches*/, float /*x*/, float /*y*/) {}
+    // The window lost the input focus or was minimised.
+    virtual void focusLost() {}
 };
 
 #endif

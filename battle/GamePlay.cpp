@@ -1,5 +1,7 @@
 #include "battle/GamePlay.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -89,6 +91,15 @@ constexpr float kWarOverSize = 64.0f;
 constexpr float kQuitOffsetX = 180.0f;
 constexpr float kQuitHeight = 0.3f;
 constexpr float kQuitSize = 24.0f;
+// The pause: the scene darkened, and its two lines centred above where the
+// end of the war is told; sizes for a window 768 pixels high.
+constexpr float kPauseShade = 0.5f;
+const char* const kPausedText = "paused";
+constexpr float kPausedHeight = 0.66f;
+constexpr float kPausedSize = 64.0f;
+const char* const kGoOnText = "-p to go on-";
+constexpr float kGoOnHeight = 0.61f;
+constexpr float kGoOnSize = 24.0f;
 
 void drawPlain(ImageDrawer* drawer, ImageDrawer::ImageType image, float x, float y,
                float scaleY = 1.0f) {
@@ -102,6 +113,18 @@ void removeFinished(std::vector<Effect*>& effects, Finished finished) {
         if (finished(*effects[i])) {
             delete effects[i];
             effects.erase(effects.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+// Each drawn as one frame of its life (stepping it), or shown as it is.
+template <typename Thing>
+void drawEach(const std::vector<Thing*>& things, bool step) {
+    for (Thing* thing : things) {
+        if (step) {
+            thing->draw();
+        } else {
+            thing->show();
         }
     }
 }
@@ -221,9 +244,36 @@ GamePlay::~GamePlay() {
 }
 
 void GamePlay::draw() {
+    if (paused) {
+        drawScene(false);
+        drawPause();
+        return;
+    }
     update();
     render();
     cleanUp();
+}
+
+void GamePlay::drawPause() {
+    const float width = Widget::screenWidth;
+    const float height = Widget::screenHeight;
+    // A translucent black over the whole window, without a texture.
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, kPauseShade);
+    glBegin(GL_QUADS);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(width, 0.0f);
+    glVertex2f(width, height);
+    glVertex2f(0.0f, height);
+    glEnd();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    const auto centred = [this, width](const std::string& text, float y, float size) {
+        textDrawer.drawText(text, (width - static_cast<float>(text.size()) * size) * 0.5f, y, size);
+    };
+    const float scale = height / Widget::kLogicalHeight;
+    centred(kPausedText, height * kPausedHeight, kPausedSize * scale);
+    centred(kGoOnText, height * kGoOnHeight, kGoOnSize * scale);
 }
 
 void GamePlay::update() {
@@ -264,24 +314,20 @@ void GamePlay::markThreatened() {
 }
 
 void GamePlay::render() {
+    drawScene(true);
+}
+
+void GamePlay::drawScene(bool step) {
     drawScenery();
-    for (Person* person : people) {
-        person->draw();
-    }
-    for (Ghost* ghost : ghosts) {
-        ghost->draw();
-    }
+    drawEach(people, step);
+    drawEach(ghosts, step);
     if (!warOver) {
         for (Bullet* bullet : bullets) {
             bullet->draw();
         }
     }
-    for (Effect* bang : shotBangs) {
-        bang->draw();
-    }
-    for (Effect* puff : smokePffs) {
-        puff->draw();
-    }
+    drawEach(shotBangs, step);
+    drawEach(smokePffs, step);
     drawTexts();
 }
 
@@ -350,7 +396,15 @@ void GamePlay::drawTexts() {
     }
 }
 
+void GamePlay::focusLost() {
+    paused = true;
+}
+
 void GamePlay::keyDown(const SDL_keysym& key) {
+    if (key.sym == SDLK_p) {
+        paused = !paused;
+        return;
+    }
     if (key.sym == SDLK_ESCAPE) {
         application->nextState();
         return;
@@ -362,7 +416,8 @@ void GamePlay::keyDown(const SDL_keysym& key) {
         }
         return;
     }
-    if (player == nullptr) {
+    // Nothing of the battle may move while it is paused.
+    if (player == nullptr || paused) {
         return;
     }
     switch (key.sym) {

@@ -24,7 +24,10 @@ class Effect;
 // centre line, two brick walls in the middle and everything in flight.
 //
 // The field is 1024 x 768 units, y up. A side is a bool: false left, true right.
-// Each draw() is one step of the war: update(), render(), cleanUp(). The war is
+// Each draw() is one step of the war: update(), render(), cleanUp(). P pauses
+// the battle and P resumes it; losing the input focus pauses it too. A paused
+// battle takes no step at all (so a replay with pauses is the same battle) and
+// shows its last scene darkened, with "paused" and "-p to go on-". The war is
 // over when the counter "Fighter" comes back to its baseline of 1 (no fighter
 // left); Space then records its length as "Time" and leaves, Escape leaves at
 // any time without it. The whole battle replays exactly from its seed.
@@ -41,13 +44,17 @@ class GamePlay : public GameState, public CounterNotification {
     // cannot end a war that is being torn down; leaves the counters as they are.
     ~GamePlay() override;
 
-    // One frame: update(), render(), cleanUp().
+    // One frame: update(), render(), cleanUp(); paused, only the scene as it
+    // stands, darkened, with the pause's two lines.
     void draw() override;
-    // Escape leaves; Space leaves a finished war, recording "Time". Otherwise
-    // z, x and the arrows reach the player's person while it lives.
+    // P pauses and resumes. Escape leaves; Space leaves a finished war,
+    // recording "Time". Otherwise, unless paused, z, x and the arrows reach
+    // the player's person while it lives.
     void keyDown(const SDL_keysym& key) override;
     // Releasing an arrow reaches the player's person while it lives.
     void keyUp(const SDL_keysym& key) override;
+    // The window lost the input focus or was minimised: pauses.
+    void focusLost() override;
     // "Fighter" back at 1: the last fighter is gone and the war is over.
     void countReached(const std::string& name, int count) override;
 
@@ -102,6 +109,8 @@ class GamePlay : public GameState, public CounterNotification {
     std::vector<Ghost*> ghosts;
     StartNumbers numbers;
     bool warOver;
+    // Set by P or by losing the focus; cleared only by P.
+    bool paused = false;
     Random random;
     TextDrawer textDrawer;
     Application* application;
@@ -124,6 +133,9 @@ class GamePlay : public GameState, public CounterNotification {
     void markThreatened();
     void removeBullet(int bulletIndex);
     void drawTexts();
+    // The frame's picture; with `step` false every part shows as it stands.
+    void drawScene(bool step);
+    void drawPause();
 
     // The field up to the walls, drawn once.
     BackdropCache backdrop;

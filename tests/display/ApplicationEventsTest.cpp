@@ -29,6 +29,7 @@ class RecordingState : public GameState {
                        std::to_string(static_cast<int>(x)) + " " +
                        std::to_string(static_cast<int>(y)));
     }
+    void focusLost() override { log->push_back("focus lost"); }
     void mouseWheel(int notches, float x, float y) override {
         log->push_back("wheel " + std::to_string(notches) + " " +
                        std::to_string(static_cast<int>(x)) + " " +
@@ -212,6 +213,14 @@ TEST_F(ApplicationEventsTest, KeysAndMouseReachTheStateInWindowPixels) {
     button.type = SDL_MOUSEBUTTONUP;
     button.button.button = SDL_BUTTON_RIGHT;
     push(button);
+    // The pointer leaving is no loss of focus; the keyboard's focus is, and so
+    // is the window going to the task bar.
+    for (Uint8 state : {SDL_APPMOUSEFOCUS, SDL_APPINPUTFOCUS, SDL_APPACTIVE}) {
+        SDL_Event active{};
+        active.type = SDL_ACTIVEEVENT;
+        active.active.state = state;
+        push(active);
+    }
     // A notch of the wheel: a press and a release of its own button.
     for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
         for (Uint8 wheel : {SDL_BUTTON_WHEELDOWN, SDL_BUTTON_WHEELUP}) {
@@ -220,8 +229,9 @@ TEST_F(ApplicationEventsTest, KeysAndMouseReachTheStateInWindowPixels) {
             push(button);
         }
     }
-    EXPECT_EQ(deliver(), (Log{"down space", "up space", "move 17 230", "press 40 50",
-                              "release 40 50", "wheel -1 40 50", "wheel 1 40 50"}));
+    EXPECT_EQ(deliver(),
+              (Log{"down space", "up space", "move 17 230", "press 40 50", "release 40 50",
+                   "focus lost", "focus lost", "wheel -1 40 50", "wheel 1 40 50"}));
 }
 
 TEST_F(ApplicationEventsTest, QuitDeliversQueuedEventsAndDrawsNoFurtherFrame) {

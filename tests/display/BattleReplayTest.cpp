@@ -1,5 +1,5 @@
-// A battle replays exactly from its seed, and a battle run without drawing
-// evolves exactly as the drawn one.
+// A battle replays exactly from its seed, a battle run without drawing
+// evolves exactly as the drawn one, and a pause changes nothing of it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -51,6 +51,33 @@ TEST_F(BattleReplayTest, FramesRunWithoutDrawingEvolveAsDrawnOnes) {
     EXPECT_LT(killed, 0);
     const std::string drawn = play(77u, 2500, true);
     EXPECT_EQ(unseen, drawn);
+}
+
+TEST_F(BattleReplayTest, APausedBattleHoldsStillAndResumesAsTheSameBattle) {
+    constexpr int kFrames = 1500;
+    constexpr int kPauseAt = 700;
+    const std::string straight = play(77u, kFrames, true);
+    GamePlay battle(&window.application, {32, 3, 32, 3}, 77u);
+    SDL_keysym key{};
+    for (int frame = 0; frame < kFrames; ++frame) {
+        if (frame == kPauseAt) {
+            key.sym = SDLK_p;
+            battle.keyDown(key);
+            const std::string before = BattleSnapshot::of(battle);
+            key.sym = SDLK_z;
+            battle.keyDown(key);
+            for (int still = 0; still < 60; ++still) {
+                window.clear();
+                battle.draw();
+            }
+            EXPECT_EQ(BattleSnapshot::of(battle), before) << "a paused battle moved";
+            key.sym = SDLK_p;
+            battle.keyDown(key);
+        }
+        window.clear();
+        battle.draw();
+    }
+    EXPECT_EQ(BattleSnapshot::of(battle), straight);
 }
 
 }  // namespace
