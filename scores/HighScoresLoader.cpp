@@ -120,6 +120,9 @@ void HighScoresLoader::readFrom(std::istream& in) {
 }
 
 void HighScoresLoader::mergeInto(std::vector<Score>& table, const std::vector<Score>& newer) {
+    if (newer.empty()) {
+        return;
+    }
     std::unordered_map<Key, std::size_t, KeyHash> firstOfKey;
     for (std::size_t i = 0; i < table.size(); ++i) {
         firstOfKey.emplace(keyOf(table[i]), i);

@@ -159,6 +159,16 @@ run_briefly() {
     [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS ($*)"
 }
 
+# The records of the high score file $1 as "lc rc lf rf score" lines.
+records() {
+    python3 - "$1" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+for i in range(0, len(data) - len(data) % 20, 20):
+    print(*struct.unpack("<5i", data[i:i + 20]))
+EOF
+}
+
 assert_output_has() {
     grep -qxF -- "$1" "$WORK/stdout" || fail "expected the line '$1' in the output"
 }

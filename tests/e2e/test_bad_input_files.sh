@@ -20,16 +20,6 @@ with open(sys.argv[1], "wb") as out:
 EOF
 }
 
-# The records of $1 as "lc rc lf rf score" lines.
-records() {
-    python3 - "$1" <<'EOF'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-for i in range(0, len(data) - len(data) % 20, 20):
-    print(*struct.unpack("<5i", data[i:i + 20]))
-EOF
-}
-
 # Plays a battle of the start numbers (32, 2, 32, 2) and leaves it with Escape,
 # so that the title screen files it; then quits with Escape.
 file_a_battle() {

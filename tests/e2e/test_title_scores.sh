@@ -121,7 +121,7 @@ press_keys Escape
 sleep 0.5
 press_keys Escape
 wait_for_exit 10
-read -r lc rc lf rf _ < <(python3 -c 'import struct, sys; print(*struct.unpack("<5i", open(sys.argv[1], "rb").read(20)))' "$SCORES")
+read -r lc rc lf rf _ < <(records "$SCORES" | head -n 1)
 [ "$lc" -ge 45 ] && [ "$lc" -le 52 ] || fail "2 s on an arrow took 32 to $lc, not about 48"
 [ "$rc $lf $rf" = "35 2 2" ] || fail "three notches over the right civilians gave $rc $lf $rf"
 echo "PASS"

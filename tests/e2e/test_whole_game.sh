@@ -16,15 +16,6 @@ title_showing() {
     [ "$level" -lt 80 ]
 }
 
-# Reads the records of the high score file as "lc rc lf rf score" lines.
-records() {
-    python3 - "$SCORES" <<'EOF'
-import struct, sys
-data = open(sys.argv[1], 'rb').read()
-for i in range(0, len(data) - len(data) % 20, 20):
-    print(*struct.unpack('<5i', data[i:i + 20]))
-EOF
-}
 
 # --- Closing the window during a battle, as a desktop's close button does.
 start_game -w 320 -h 240 -nm
@@ -68,8 +59,8 @@ press_keys Escape
 wait_for_exit 15
 [ "$GAME_STATUS" = 0 ] || fail "Escape on the title screen: status $GAME_STATUS"
 [ -f "$SCORES" ] || fail "no high score file after a finished war"
-[ "$(records | wc -l)" = 1 ] || fail "expected one record, found: $(records)"
-read -r lc rc lf rf score <<<"$(records)"
+[ "$(records "$SCORES" | wc -l)" = 1 ] || fail "expected one record, found: $(records "$SCORES")"
+read -r lc rc lf rf score <<<"$(records "$SCORES")"
 [ "$lc $rc $lf $rf" = "1 1 1 1" ] || fail "the record's key is $lc $rc $lf $rf"
 echo "filed score: $score"
 echo "PASS"
