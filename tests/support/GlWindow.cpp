@@ -10,9 +10,21 @@ std::vector<std::string> GlWindow::arguments(int width, int height) {
     return {"-w", std::to_string(width), "-h", std::to_string(height), "-ns", "-nm"};
 }
 
+namespace {
+
+// The tests' windows share one display, where the keyboard's focus wanders as
+// other tests' windows come and go; a battle would pause at random. Only the
+// window system's own reports are dropped: events a test pushes still arrive.
+int ignoreFocusChanges(const SDL_Event* event) {
+    return event->type == SDL_ACTIVEEVENT ? 0 : 1;
+}
+
+}  // namespace
+
 // gtest cannot print a FatalError; a failed start-up must say why.
 GlWindow::GlWindow(int width, int height) try : application(arguments(width, height)) {
     application.initGraphics();
+    SDL_SetEventFilter(ignoreFocusChanges);
 } catch (const FatalError& error) {
     throw std::runtime_error("the game window did not open: " + error.message);
 }
