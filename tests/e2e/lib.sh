@@ -101,11 +101,11 @@ move_logical() {
     sleep 0.2
 }
 
+# Button down and up go out together: a click held for long on a slow, busy
+# machine would become a held arrow on the title screen, which repeats.
 click_logical() {
     move_logical "$1" "$2"
-    xdotool mousedown 1
-    sleep 0.1
-    xdotool mouseup 1
+    xdotool click 1
     sleep 0.2
 }
 
