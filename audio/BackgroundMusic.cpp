@@ -22,8 +22,8 @@ constexpr float kFullVolume = 1.0f;
 BackgroundMusic::BackgroundMusic() : BackgroundMusic(getSoundsPath() + "music.ogg") {}
 
 BackgroundMusic::BackgroundMusic(const std::string& songPath, bool startFiller) : path(songPath) {
-    for (std::atomic<bool>& flag : needsFill) {
-        flag.store(false, std::memory_order_relaxed);
+    for (std::atomic<int>& state : needsFill) {
+        state.store(kFilled, std::memory_order_relaxed);
     }
     open();
     if (!loaded) {
@@ -95,15 +95,19 @@ float BackgroundMusic::rightSample(int buffer, int frame) const {
 }
 
 void BackgroundMusic::fillBuffer(int buffer) {
+    float* left = buffers + buffer * kFramesPerBuffer;
+    decode(left, left + kPlaneSize);
+}
+
+void BackgroundMusic::decode(float* left, float* right) {
     if (!loaded) {
         return;
     }
     if (songEmpty) {
-        giveUp(buffer, 0);
+        std::fill(left, left + kFramesPerBuffer, 0.0f);
+        std::fill(right, right + kFramesPerBuffer, 0.0f);
         return;
     }
-    float* left = buffers + buffer * kFramesPerBuffer;
-    float* right = left + kPlaneSize;
     ov_pcm_seek(&vorbisFile, streamPosition);
     // Whether nothing has been read since the decoder stood at frame 0.
     bool atSongStart = streamPosition == 0;
@@ -120,7 +124,8 @@ void BackgroundMusic::fillBuffer(int buffer) {
                 songEmpty = true;
                 std::cout << "BackgroundMusic: No sound could be decoded from the beginning of "
                           << path << "; the music stays silent." << std::endl;
-                giveUp(buffer, filled);
+                std::fill(left + filled, left + kFramesPerBuffer, 0.0f);
+                std::fill(right + filled, right + kFramesPerBuffer, 0.0f);
                 return;
             }
             streamPosition = 0;
@@ -137,20 +142,24 @@ void BackgroundMusic::fillBuffer(int buffer) {
     }
 }
 
-void BackgroundMusic::giveUp(int buffer, int filled) {
-    float* left = buffers + buffer * kFramesPerBuffer;
-    float* right = left + kPlaneSize;
-    std::fill(left + filled, left + kFramesPerBuffer, 0.0f);
-    std::fill(right + filled, right + kFramesPerBuffer, 0.0f);
-}
-
 bool BackgroundMusic::run() {
     while (!stopRequested.load(std::memory_order_acquire)) {
         for (int buffer = 0; buffer < kBufferCount; ++buffer) {
-            // Acquire: the audio thread is done reading the buffer.
-            if (needsFill[buffer].load(std::memory_order_acquire)) {
-                fillBuffer(buffer);
-                needsFill[buffer].store(false, std::memory_order_release);
+            if (needsFill[buffer].load(std::memory_order_relaxed) != kNeedsFill) {
+                continue;
+            }
+            float* const aheadRight = ahead + kFramesPerBuffer;
+            decode(ahead, aheadRight);
+            // Acquire: the audio thread is done reading the buffer. When it
+            // has come back to the buffer meanwhile, it plays the old contents
+            // and this quarter second of the song is dropped.
+            int expected = kNeedsFill;
+            if (needsFill[buffer].compare_exchange_strong(expected, kFilling,
+                                                          std::memory_order_acquire)) {
+                float* left = buffers + buffer * kFramesPerBuffer;
+                std::copy(ahead, aheadRight, left);
+                std::copy(aheadRight, aheadRight + kFramesPerBuffer, left + kPlaneSize);
+                needsFill[buffer].store(kFilled, std::memory_order_release);
             }
         }
         SDL_Delay(kPollPeriodMs);
@@ -166,13 +175,37 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
     // crosses its end; any longer block simply takes more passes.
     while (frames > 0) {
         const int part = std::min(frames, kFramesPerBuffer - playPosition);
-        mixFrames(output, part);
+        if (playable()) {
+            mixFrames(output, part);
+        } else {
+            skipFrames(part);
+        }
         if (playPosition == kFramesPerBuffer) {
             changeBuffers();
         }
         output += kChannels * part;
         frames -= part;
     }
+}
+
+bool BackgroundMusic::playable() {
+    // Acquire: a refill that is done is seen whole. A refill not begun is
+    // called off, so that none begins while the buffer plays.
+    int state = needsFill[playBuffer].load(std::memory_order_acquire);
+    if (state == kNeedsFill &&
+        needsFill[playBuffer].compare_exchange_strong(state, kFilled, std::memory_order_acquire)) {
+        return true;
+    }
+    return state == kFilled;
+}
+
+void BackgroundMusic::skipFrames(int frames) {
+    float level = volume;
+    for (int frame = 0; frame < frames && level < kFullVolume; ++frame) {
+        level += kFadeStep;
+    }
+    volume = level;
+    playPosition += frames;
 }
 
 void BackgroundMusic::mixFrames(float* output, int frames) {
@@ -197,11 +230,7 @@ void BackgroundMusic::mixFrames(float* output, int frames) {
 }
 
 void BackgroundMusic::changeBuffers() {
-    needsFill[playBuffer].store(true, std::memory_order_release);
+    needsFill[playBuffer].store(kNeedsFill, std::memory_order_release);
     playPosition = 0;
     playBuffer = (playBuffer + 1) % kBufferCount;
-    // Playback does not wait for the refill, and does not look at the flag to
-    // decide anything; reading it only makes a refill that is already done
-    // visible to this thread before the buffer plays.
-    static_cast<void>(needsFill[playBuffer].load(std::memory_order_acquire));
 }

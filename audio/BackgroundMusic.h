@@ -18,9 +18,13 @@
 // fills buffers (after the constructor has primed all three); the audio thread
 // alone reads the buffers during playback and writes volume, playBuffer and
 // playPosition. No lock: a buffer passes to the music thread when the audio
-// thread sets its needsFill (release) on leaving it, and back when the music
-// thread clears it (release) after the refill. The audio thread never waits
-// for a refill: a buffer not refilled in time plays its old contents again.
+// thread marks it kNeedsFill (release) on leaving it, and back when the music
+// thread marks it kFilled (release) after the refill. The audio thread never
+// waits for a refill: coming back to a buffer still kNeedsFill, it takes the
+// buffer back and plays its old contents again. The music thread decodes
+// ahead into a buffer of its own and only then claims the shared one
+// (kFilling) for the copy, so the two threads never touch the same buffer:
+// the few frames that meet a copy under way are left silent.
 class BackgroundMusic : public Thread {
   public:
     static constexpr int kFramesPerBuffer = 11025;  // a quarter second at 44100 Hz
@@ -37,6 +41,11 @@ class BackgroundMusic : public Thread {
     // Long enough for the thread, which looks every 62 ms, to end its sweep.
     static constexpr Uint32 kShutdownWaitMs = 600;
     static constexpr int kMaxSongChannels = 2;
+
+    // What needsFill holds for each buffer.
+    static constexpr int kFilled = 0;
+    static constexpr int kNeedsFill = 1;
+    static constexpr int kFilling = 2;
 
     // The game's music: getSoundsPath() + "music.ogg", with its thread.
     BackgroundMusic();
@@ -69,7 +78,7 @@ class BackgroundMusic : public Thread {
     // fill is silence.
     void fillBuffer(int buffer);
 
-    // The music thread: refills every buffer marked needsFill, every 62 ms,
+    // The music thread: refills every buffer marked kNeedsFill, every 62 ms,
     // until stopRequested.
     bool run() override;
 
@@ -91,17 +100,25 @@ class BackgroundMusic : public Thread {
     float volume = 0.0f;
     float buffers[kChannels * kPlaneSize] = {};
     int playBuffer = 0;
-    std::atomic<bool> needsFill[kBufferCount];
+    // kFilled, kNeedsFill or kFilling.
+    std::atomic<int> needsFill[kBufferCount];
     // Frames already played from playBuffer, 0 to kFramesPerBuffer.
     int playPosition = 0;
     std::atomic<bool> stopRequested{false};
 
   private:
     void open();
+    // Decodes the next kFramesPerBuffer frames into the two planes given.
+    void decode(float* left, float* right);
+    // Audio thread: whether playBuffer may be read now (see the class).
+    bool playable();
     void mixFrames(float* output, int frames);
+    // Moves through `frames` frames without sound, the fade-in going on.
+    void skipFrames(int frames);
     void changeBuffers();
-    // Gives the song up: one message, and silence from `filled` on.
-    void giveUp(int buffer, int filled);
+
+    // The music thread's own buffer, decoded before a refill is claimed.
+    float ahead[kChannels * kFramesPerBuffer] = {};
 
     std::string path;
     bool loaded = false;

@@ -60,7 +60,7 @@ fail() {
     fi
     if [ -s "$WORK/stderr" ]; then
         echo "--- game errors (audio library chatter left out):" >&2
-        grep -v -E '^(ALSA lib|Cannot connect|jack|Jack)' "$WORK/stderr" | tail -n 20 >&2
+        grep -v -E '^(ALSA lib|Cannot connect|jack|Jack)' "$WORK/stderr" | tail -n 200 >&2
     fi
     exit 1
 }

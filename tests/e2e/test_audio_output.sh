@@ -58,9 +58,38 @@ PAN_RATIO = 4.0
 # too, is lowered for a moment: its hold and release, with room to spare.
 LIMITER_THRESHOLD = 0.9
 LIMITER_RECOVERY = RATE
+# An effect that begins late in a window, or fades out, stays under
+# EFFECT_ENERGY there while it can still be heard over the music: a window
+# counts as quiet only when it holds nothing but the tone, the same on both
+# sides.
+TONE = 196.0
+NOT_TONE = 0.003
+
+
+def tone_basis():
+    step = 2 * math.pi * TONE / RATE
+    sines = [math.sin(step * i) for i in range(WINDOW)]
+    cosines = [math.cos(step * i) for i in range(WINDOW)]
+    ss = sum(x * x for x in sines)
+    cc = sum(x * x for x in cosines)
+    sc = sum(x * y for x, y in zip(sines, cosines))
+    return sines, cosines, ss, cc, sc
+
+
+def not_tone(samples, basis):
+    """The root mean square of what is left of `samples` beyond the best fitting tone."""
+    sines, cosines, ss, cc, sc = basis
+    ms = sum(x * y for x, y in zip(samples, sines))
+    mc = sum(x * y for x, y in zip(samples, cosines))
+    determinant = ss * cc - sc * sc
+    a = (ms * cc - mc * sc) / determinant
+    b = (mc * ss - ms * sc) / determinant
+    left = sum(x * x for x in samples) - a * ms - b * mc
+    return math.sqrt(max(left, 0.0) / len(samples))
 
 
 def windows(path):
+    basis = tone_basis()
     data = array.array("f")
     with open(path, "rb") as f:
         data.frombytes(f.read())
@@ -70,7 +99,7 @@ def windows(path):
     limited_until = 0
     for w in range(frames // WINDOW):
         base = 2 * w * WINDOW
-        left_energy = right_energy = mid_energy = 0.0
+        left_energy = right_energy = mid_energy = side_energy = 0.0
         silent = True
         previous_left, previous_right = data[base], data[base + 1]
         for i in range(WINDOW):
@@ -79,6 +108,7 @@ def windows(path):
             right_energy += (right - previous_right) ** 2
             previous_left, previous_right = left, right
             mid_energy += ((left + right) / 2) ** 2
+            side_energy += ((left - right) / 2) ** 2
             silent = silent and left == 0.0 and right == 0.0
         if max(map(abs, data[base:base + 2 * WINDOW])) > LIMITER_THRESHOLD:
             limited_until = (w + 1) * WINDOW + LIMITER_RECOVERY
@@ -89,6 +119,9 @@ def windows(path):
             "level": math.sqrt(mid_energy / WINDOW),
             "silent": silent,
             "limited": w * WINDOW < limited_until,
+            "tone only": math.sqrt(side_energy / WINDOW) < NOT_TONE and not_tone(
+                [(data[base + 2 * i] + data[base + 2 * i + 1]) / 2 for i in range(WINDOW)],
+                basis) < NOT_TONE,
         })
     return frames, peak, rows
 
@@ -107,7 +140,8 @@ def check_music(frames, rows, problems):
     if frames < FADE_FRAMES + 20 * WINDOW:
         problems.append("only %d frames played, too few to hear the whole fade-in" % frames)
         return
-    quiet = [r for r in rows if not effect(r) and not r["limited"]]
+    quiet = [r for r in rows
+             if r["tone only"] and not effect(r) and not r["limited"]]
     plateau = [r["level"] for r in quiet if r["start"] > FADE_FRAMES]
     if not plateau:
         problems.append("no window without effects after the fade-in")

@@ -105,8 +105,8 @@ TEST_F(BackgroundMusicTest, PrimingFillsTheRingWithTheLoopingSong) {
     EXPECT_EQ(music->streamPosition, 3075);
     EXPECT_EQ(music->playBuffer, 0);
     EXPECT_EQ(music->playPosition, 0);
-    for (const std::atomic<bool>& flag : music->needsFill) {
-        EXPECT_FALSE(flag.load());
+    for (const std::atomic<int>& state : music->needsFill) {
+        EXPECT_EQ(state.load(), BackgroundMusic::kFilled);
     }
 
     music->fillBuffer(0);
@@ -162,9 +162,9 @@ TEST_F(BackgroundMusicTest, BlockCrossingTheEndOfABufferGoesOnInTheNext) {
     }
     EXPECT_EQ(music->playBuffer, 1);
     EXPECT_EQ(music->playPosition, 287);
-    EXPECT_TRUE(music->needsFill[0].load());
-    EXPECT_FALSE(music->needsFill[1].load());
-    EXPECT_FALSE(music->needsFill[2].load());
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->needsFill[1].load(), BackgroundMusic::kFilled);
+    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kFilled);
 }
 
 TEST_F(BackgroundMusicTest, BlockEndingWithABufferChangesBuffersAtOnce) {
@@ -178,7 +178,7 @@ TEST_F(BackgroundMusicTest, BlockEndingWithABufferChangesBuffersAtOnce) {
     EXPECT_EQ(block[2 * (kBlock - 1)], 0.5f * music->leftSample(0, kBuffer - 1));
     EXPECT_EQ(music->playBuffer, 1);
     EXPECT_EQ(music->playPosition, 0);
-    EXPECT_TRUE(music->needsFill[0].load());
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
 
     std::vector<float> next = silentBlock();
     music->audioBlock(next.data(), kBlock);
@@ -192,14 +192,30 @@ TEST_F(BackgroundMusicTest, RingGoesRoundAndMarksEachBufferItLeaves) {
     std::unique_ptr<BackgroundMusic> music = open("music.ogg");
     play(*music, 2L * kBuffer + 100);
     EXPECT_EQ(music->playBuffer, 2);
-    EXPECT_TRUE(music->needsFill[0].load());
-    EXPECT_TRUE(music->needsFill[1].load());
-    EXPECT_FALSE(music->needsFill[2].load());
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->needsFill[1].load(), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kFilled);
 
     play(*music, kBuffer);
     EXPECT_EQ(music->playBuffer, 0);
     EXPECT_EQ(music->playPosition, 100);
-    EXPECT_TRUE(music->needsFill[2].load());
+    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kNeedsFill);
+    // Back at buffer 0 before its refill began: the refill is called off, so
+    // that it cannot begin while the old contents play again.
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilled);
+
+    // A buffer whose refill is being copied in is not read: silence, while
+    // the fade-in goes on. Once the copy is done it plays.
+    music->needsFill[0].store(BackgroundMusic::kFilling);
+    const float volume = music->volume;
+    std::vector<float> during = silentBlock();
+    music->audioBlock(during.data(), kBlock);
+    EXPECT_EQ(during, silentBlock());
+    EXPECT_GT(music->volume, volume);
+    music->needsFill[0].store(BackgroundMusic::kFilled);
+    std::vector<float> after = silentBlock();
+    music->audioBlock(after.data(), kBlock);
+    EXPECT_NE(after, silentBlock());
 }
 
 TEST_F(BackgroundMusicTest, FadesInOverTheFirst990522Frames) {
@@ -245,10 +261,11 @@ TEST_F(BackgroundMusicTest, ThreadRefillsEachBufferPlaybackHasLeft) {
 
     play(music, kBuffer);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (music.needsFill[0].load() && std::chrono::steady_clock::now() < deadline) {
+    while (music.needsFill[0].load() != BackgroundMusic::kFilled &&
+           std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    ASSERT_FALSE(music.needsFill[0].load()) << "buffer 0 was not refilled";
+    ASSERT_EQ(music.needsFill[0].load(), BackgroundMusic::kFilled) << "buffer 0 was not refilled";
     expectBuffer(music, 0, reference, 3075);
     expectBuffer(music, 1, reference, 11025);
 }
