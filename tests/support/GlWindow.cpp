@@ -13,10 +13,20 @@ std::vector<std::string> GlWindow::arguments(int width, int height) {
 namespace {
 
 // The tests' windows share one display, where the keyboard's focus wanders as
-// other tests' windows come and go; a battle would pause at random. Only the
-// window system's own reports are dropped: events a test pushes still arrive.
-int ignoreFocusChanges(const SDL_Event* event) {
-    return event->type == SDL_ACTIVEEVENT ? 0 : 1;
+// other tests' windows come and go (a battle would pause at random), and the
+// one real pointer crosses them (a button pressed by a test would be dragged
+// off). Only the window system's own reports are dropped: events a test
+// pushes still arrive.
+int ignoreTheWindowSystem(const SDL_Event* event) {
+    switch (event->type) {
+        case SDL_ACTIVEEVENT:
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            return 0;
+        default:
+            return 1;
+    }
 }
 
 }  // namespace
@@ -24,7 +34,7 @@ int ignoreFocusChanges(const SDL_Event* event) {
 // gtest cannot print a FatalError; a failed start-up must say why.
 GlWindow::GlWindow(int width, int height) try : application(arguments(width, height)) {
     application.initGraphics();
-    SDL_SetEventFilter(ignoreFocusChanges);
+    SDL_SetEventFilter(ignoreTheWindowSystem);
 } catch (const FatalError& error) {
     throw std::runtime_error("the game window did not open: " + error.message);
 }
