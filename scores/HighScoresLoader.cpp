@@ -1,6 +1,5 @@
 #include "scores/HighScoresLoader.h"
 
-#include <array>
 #include <functional>
 #include <iostream>
 #include <unordered_map>
@@ -68,22 +67,18 @@ void readRecords(std::istream& in, std::vector<HighScoresLoader::Score>& scores)
     }
 }
 
-// The four start numbers of a record, as one value to look up.
-using Key = std::array<std::int32_t, 4>;
-
-Key keyOf(const HighScoresLoader::Score& entry) {
-    return {entry.leftCivilians, entry.rightCivilians, entry.leftFighters, entry.rightFighters};
-}
-
-struct KeyHash {
-    std::size_t operator()(const Key& key) const {
+// Start numbers as the key of a hashed lookup.
+struct NumbersHash {
+    std::size_t operator()(const StartNumbers& numbers) const {
+        const int fields[] = {numbers.leftCivilians, numbers.leftFighters, numbers.rightCivilians,
+                              numbers.rightFighters};
         std::size_t hash = 0;
-        for (std::int32_t field : key) {
+        for (int field : fields) {
             // The usual mix of a new value into a running hash.
             constexpr std::size_t kGoldenRatio = 0x9e3779b9;
             constexpr int kShiftLeft = 6;
             constexpr int kShiftRight = 2;
-            hash ^= std::hash<std::int32_t>()(field) + kGoldenRatio + (hash << kShiftLeft) +
+            hash ^= std::hash<int>()(field) + kGoldenRatio + (hash << kShiftLeft) +
                     (hash >> kShiftRight);
         }
         return hash;
@@ -123,13 +118,13 @@ void HighScoresLoader::mergeInto(std::vector<Score>& table, const std::vector<Sc
     if (newer.empty()) {
         return;
     }
-    std::unordered_map<Key, std::size_t, KeyHash> firstOfKey;
+    std::unordered_map<StartNumbers, std::size_t, NumbersHash> firstOfKey;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        firstOfKey.emplace(keyOf(table[i]), i);
+        firstOfKey.emplace(table[i].numbers(), i);
     }
-    std::unordered_set<Key, KeyHash> merged;
+    std::unordered_set<StartNumbers, NumbersHash> merged;
     for (const Score& entry : newer) {
-        const Key key = keyOf(entry);
+        const StartNumbers key = entry.numbers();
         if (!merged.insert(key).second) {
             continue;
         }

@@ -73,7 +73,7 @@ cmake --build build/fuzz -j "$jobs" --target ConfigFuzz OptionsFuzz HighScoresFu
 # The three run side by side, each for long enough to get as much of a core
 # as it would alone: a minute each, one after the other, took three.
 fuzz_targets="Config:config Options:options HighScores:highscores"
-fuzz_count=3
+fuzz_count=$(echo $fuzz_targets | wc -w)
 fuzz_cores=$(( jobs < fuzz_count ? jobs : fuzz_count ))
 fuzz_seconds=$(( ${TRUCEWARD_FUZZ_SECONDS:-60} * fuzz_count / fuzz_cores ))
 fuzz_pids=""

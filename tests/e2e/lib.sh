@@ -135,6 +135,11 @@ screenshot() {
     import -window root -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$1"
 }
 
+# Whether pictures $WORK/$1.png and $WORK/$2.png are the same, pixel for pixel.
+same() {
+    [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" = "0" ]
+}
+
 # Waits up to $1 seconds for the game to end; sets GAME_STATUS.
 wait_for_exit() {
     local limit=$(( $1 * 20 ))

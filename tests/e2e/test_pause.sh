@@ -8,9 +8,6 @@ e2e_setup "$1"
 brightness() {
     convert "$1" -colorspace Gray -format '%[fx:int(255*mean)]' info:
 }
-same() {
-    [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" = "0" ]
-}
 # Two screenshots a second apart, $1a and $1b.
 two_shots() {
     screenshot "$WORK/${1}a.png"

@@ -30,12 +30,6 @@ take() {
     convert "$WORK/$1.png" -crop 60x25+799+337 +repage "$WORK/$1-rc.png"
     convert "$WORK/$1.png" -crop 60x25+799+406 +repage "$WORK/$1-rf.png"
 }
-differing() {
-    compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
-}
-same() {
-    [ "$(differing "$1" "$2")" = "0" ]
-}
 
 move_logical 512 600
 take start

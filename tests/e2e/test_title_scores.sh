@@ -44,9 +44,6 @@ score_area() {
     screenshot "$WORK/full.png"
     convert "$WORK/full.png" -crop 240x50+600+500 +repage "$WORK/$1.png"
 }
-same() {
-    [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" = "0" ]
-}
 # Takes the score area as $1 until it is (or, with "differs", is not) the same
 # as $2, for up to 5 s: a sanitized build may take a while to draw the change.
 settled_score_area() {
