@@ -26,11 +26,6 @@ const char* const kCaption = "Truceward!";
 // The numbers the first title screen offers: 32 civilians and 2 fighters a side.
 constexpr StartNumbers kFirstNumbers = {32, 2, 32, 2};
 
-// A stick position within -128..128 (inclusive) counts as centred.
-constexpr Sint16 kDeadZone = 128;
-constexpr Uint8 kHorizontalAxis = 0;
-constexpr Uint8 kVerticalAxis = 1;
-
 struct Attribute {
     SDL_GLattr attribute;
     const char* failure;
@@ -104,13 +99,6 @@ bool isWheel(const SDL_MouseButtonEvent& button) {
     return button.button == SDL_BUTTON_WHEELUP || button.button == SDL_BUTTON_WHEELDOWN;
 }
 
-SDL_keysym syntheticKey(SDLKey sym) {
-    SDL_keysym key;
-    std::memset(&key, 0, sizeof key);
-    key.sym = sym;
-    return key;
-}
-
 }  // namespace
 
 Application::Application(const std::vector<std::string>& args) {
@@ -136,10 +124,7 @@ void Application::setUp(const Settings& settings) {
     Sounds::getInstance();
     openWindow(settings);
 
-    if (SDL_NumJoysticks() > 0) {
-        joystick = SDL_JoystickOpen(0);
-        SDL_JoystickEventState(SDL_ENABLE);
-    }
+    gamepad.open();
 
     audioDevice.setCallback(this);
     audioDevice.setNumChannels(0, 2);
@@ -197,9 +182,7 @@ Application::~Application() {
     if (!noSound) {
         audioDevice.stop();
     }
-    if (joystick != nullptr) {
-        SDL_JoystickClose(joystick);
-    }
+    gamepad.close();
     delete currentState;
     currentState = nullptr;
     SDL_Quit();
@@ -242,6 +225,7 @@ bool Application::runOnce() {
     if (quitRequested) {
         return false;
     }
+    gamepad.lookWhileQuiet(*currentState, SDL_GetTicks());
     draw();
     SDL_GL_SwapBuffers();
     return true;
@@ -284,12 +268,9 @@ void Application::handleEvent(const SDL_Event& event) {
             }
             break;
         case SDL_JOYAXISMOTION:
-            handleJoystickAxis(event.jaxis);
-            break;
         case SDL_JOYBUTTONDOWN:
-            sendKeyDown(event.jbutton.button == 0   ? SDLK_z
-                        : event.jbutton.button == 1 ? SDLK_x
-                                                    : SDLK_c);
+        case SDL_JOYBUTTONUP:
+            gamepad.handleEvent(event, *currentState, SDL_GetTicks());
             break;
         case SDL_ACTIVEEVENT:
             // The pointer leaving the window is no loss of focus.
@@ -306,58 +287,10 @@ void Application::handleEvent(const SDL_Event& event) {
     }
 }
 
-void Application::handleJoystickAxis(const SDL_JoyAxisEvent& motion) {
-    // Each axis holds at most one of its two arrow keys; a reversal releases
-    // the held key before pressing the other, and the dead zone releases both.
-    bool* lowHeld = nullptr;
-    bool* highHeld = nullptr;
-    SDLKey lowKey = SDLK_UNKNOWN;
-    SDLKey highKey = SDLK_UNKNOWN;
-    if (motion.axis == kHorizontalAxis) {
-        lowHeld = &joyLeftHeld;
-        highHeld = &joyRightHeld;
-        lowKey = SDLK_LEFT;
-        highKey = SDLK_RIGHT;
-    } else if (motion.axis == kVerticalAxis) {
-        lowHeld = &joyUpHeld;
-        highHeld = &joyDownHeld;
-        lowKey = SDLK_UP;
-        highKey = SDLK_DOWN;
-    } else {
-        return;
-    }
-    if (motion.value < -kDeadZone) {
-        if (*highHeld) {
-            sendKeyUp(highKey);
-        }
-        sendKeyDown(lowKey);
-        *highHeld = false;
-        *lowHeld = true;
-    } else if (motion.value > kDeadZone) {
-        if (*lowHeld) {
-            sendKeyUp(lowKey);
-        }
-        sendKeyDown(highKey);
-        *lowHeld = false;
-        *highHeld = true;
-    } else {
-        sendKeyUp(highKey);
-        sendKeyUp(lowKey);
-        *lowHeld = false;
-        *highHeld = false;
-    }
-}
-
-void Application::sendKeyDown(SDLKey sym) {
-    currentState->keyDown(syntheticKey(sym));
-}
-
-void Application::sendKeyUp(SDLKey sym) {
-    currentState->keyUp(syntheticKey(sym));
-}
-
 void Application::nextState() {
     delete currentState;
+    // The new screen has seen no press of what the pad holds down.
+    gamepad.forgetHeld();
     if (stateKind == StateTitle) {
         stateKind = StateBattle;
         currentState = new GamePlay(this, numbers);
@@ -374,6 +307,22 @@ void Application::setNumbers(const StartNumbers& newNumbers) {
 void Application::quit() {
     quitRequested = true;
 }
+
+void Application::setEffectsVolume(int level) {
+    effectsVolume = level;
+}
+
+void Application::setMusicVolume(int level) {
+    musicVolume = level;
+}
+
+void Application::toggleFullScreen() {
+    if (SDL_WM_ToggleFullScreen(SDL_GetVideoSurface()) != 0) {
+        fullScreen = !fullScreen;
+    }
+}
+
+void Application::rememberSettings() {}
 
 void Application::getAudio(float* /*input*/, float* output, int frames) {
     std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/FrameLimiter.h"
+#include "app/Gamepad.h"
 #include "audio/BackgroundMusic.h"
 #include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
@@ -43,8 +44,8 @@ class Application : public PortAudioCallback {
     bool runOnce();
     // Clears the buffers and lets the current state draw (and step) once.
     void draw();
-    // Hands one SDL event to the current state, translating joystick input
-    // into arrow keys and the z, x and c keys.
+    // Hands one SDL event to the current state, pad and joystick input
+    // translated by the gamepad.
     void handleEvent(const SDL_Event& event);
 
     // Replaces the current state by the other kind, with the start numbers.
@@ -52,6 +53,15 @@ class Application : public PortAudioCallback {
     void nextState();
     void setNumbers(const StartNumbers& newNumbers);
     void quit();
+
+    // Volume levels, 0 (silent) to 10.
+    void setEffectsVolume(int level);
+    void setMusicVolume(int level);
+    // Into full screen, or back to the window.
+    void toggleFullScreen();
+    // Writes the settings the player changed back to the configuration file,
+    // when the game was started without arguments.
+    void rememberSettings();
 
     void getAudio(float* input, float* output, int frames) override;
 
@@ -66,12 +76,14 @@ class Application : public PortAudioCallback {
     int height = 0;
     bool noSound = false;
     bool noMusic = false;
-    SDL_Joystick* joystick = nullptr;
+    int effectsVolume = 10;
+    int musicVolume = 10;
+    bool fullScreen = false;
+    // Whether the player's changes go back to the configuration file.
+    bool settingsRemembered = false;
+    // Built before SDL starts, which its choice of layout must precede.
+    Gamepad gamepad;
     FrameLimiter frameLimiter;
-    bool joyUpHeld = false;
-    bool joyDownHeld = false;
-    bool joyLeftHeld = false;
-    bool joyRightHeld = false;
     // The start numbers last given to setNumbers, for the next state.
     StartNumbers numbers;
 
@@ -79,9 +91,6 @@ class Application : public PortAudioCallback {
     void setUp(const Settings& settings);
     void requestAttributes(const Settings& settings);
     void openWindow(const Settings& settings);
-    void handleJoystickAxis(const SDL_JoyAxisEvent& motion);
-    void sendKeyDown(SDLKey sym);
-    void sendKeyUp(SDLKey sym);
 };
 
 #endif

@@ -3,11 +3,15 @@
 
 #include <SDL.h>
 
+#include "app/PadButton.h"
+
 // A screen of the game: the title screen or the battle.
 //
 // Input contract, kept by the main loop:
 // - keys: only `sym` of the record is meaningful; there is no key repeat, but a
 //   joystick may send repeated presses and releases of keys that are not down;
+//   a pad's D-pad and stick arrive as arrow keys, its other buttons (in the
+//   controller layout only) through padButton();
 // - mouse: window pixels, origin top-left, y growing downwards; a turn of the
 //   wheel is a mouseWheel() of its own, never a button;
 // - draw(): called once per frame after all pending input, with the buffers
@@ -33,6 +37,14 @@ class GameState {
     virtual void mouseWheel(int /*notches*/, float /*x*/, float /*y*/) {}
     // The window lost the input focus or was minimised.
     virtual void focusLost() {}
+    // A pad's button other than the D-pad went down or up.
+    virtual void padButton(PadButton /*button*/, bool /*down*/) {}
+    // A menu takes a push of the stick as one press of an arrow key, held
+    // until the stick comes back; otherwise every motion presses again.
+    virtual bool isMenu() const { return false; }
+    // Whether nothing is in play, so that the pads may be looked for again
+    // (which restarts SDL's joystick subsystem).
+    virtual bool mayRestartPads() const { return false; }
 };
 
 #endif

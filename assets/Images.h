@@ -47,6 +47,28 @@ extern const unsigned char startbuttondown_png[];
 extern const unsigned int startbuttondown_png_len;
 extern const unsigned char startbuttonover_png[];
 extern const unsigned int startbuttonover_png_len;
+extern const unsigned char settings_png[];
+extern const unsigned int settings_png_len;
+extern const unsigned char settingsbuttonup_png[];
+extern const unsigned int settingsbuttonup_png_len;
+extern const unsigned char settingsbuttondown_png[];
+extern const unsigned int settingsbuttondown_png_len;
+extern const unsigned char settingsbuttonover_png[];
+extern const unsigned int settingsbuttonover_png_len;
+extern const unsigned char backbuttonup_png[];
+extern const unsigned int backbuttonup_png_len;
+extern const unsigned char backbuttondown_png[];
+extern const unsigned int backbuttondown_png_len;
+extern const unsigned char backbuttonover_png[];
+extern const unsigned int backbuttonover_png_len;
+extern const unsigned char focusnumber_png[];
+extern const unsigned int focusnumber_png_len;
+extern const unsigned char focusbar_png[];
+extern const unsigned int focusbar_png_len;
+extern const unsigned char focusbutton_png[];
+extern const unsigned int focusbutton_png_len;
+extern const unsigned char focussetting_png[];
+extern const unsigned int focussetting_png_len;
 
 }  // namespace Images
 

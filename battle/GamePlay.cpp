@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/Application.h"
+#include "app/SyntheticKey.h"
 #include "audio/Sounds.h"
 #include "battle/Bullet.h"
 #include "battle/Effect.h"
@@ -432,6 +433,29 @@ void GamePlay::keyDown(const SDL_keysym& key) {
             break;
         case SDLK_DOWN:
             player->down(true);
+            break;
+        default:
+            break;
+    }
+}
+
+void GamePlay::padButton(PadButton button, bool down) {
+    if (!down) {
+        return;
+    }
+    switch (button) {
+        case PadA:
+            keyDown(syntheticKey(SDLK_z));
+            break;
+        case PadB:
+            keyDown(syntheticKey(SDLK_x));
+            break;
+        case PadStart:
+            keyDown(syntheticKey(warOver ? SDLK_SPACE : SDLK_p));
+            break;
+        case PadBack:
+            // Leaves: this object is gone once the call returns.
+            keyDown(syntheticKey(SDLK_ESCAPE));
             break;
         default:
             break;

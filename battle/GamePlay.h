@@ -55,6 +55,11 @@ class GamePlay : public GameState, public CounterNotification {
     void keyUp(const SDL_keysym& key) override;
     // The window lost the input focus or was minimised: pauses.
     void focusLost() override;
+    // A pad's buttons as keys: A is z and B is x, Start is P (Space once the
+    // war is over), Back is Escape.
+    void padButton(PadButton button, bool down) override;
+    // Only a paused battle lets the pads be looked for.
+    bool mayRestartPads() const override { return paused; }
     // "Fighter" back at 1: the last fighter is gone and the war is over.
     void countReached(const std::string& name, int count) override;
 

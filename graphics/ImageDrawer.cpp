@@ -36,6 +36,17 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
     {Images::startbuttonup_png, &Images::startbuttonup_png_len},
     {Images::startbuttondown_png, &Images::startbuttondown_png_len},
     {Images::startbuttonover_png, &Images::startbuttonover_png_len},
+    {Images::settings_png, &Images::settings_png_len},
+    {Images::settingsbuttonup_png, &Images::settingsbuttonup_png_len},
+    {Images::settingsbuttondown_png, &Images::settingsbuttondown_png_len},
+    {Images::settingsbuttonover_png, &Images::settingsbuttonover_png_len},
+    {Images::backbuttonup_png, &Images::backbuttonup_png_len},
+    {Images::backbuttondown_png, &Images::backbuttondown_png_len},
+    {Images::backbuttonover_png, &Images::backbuttonover_png_len},
+    {Images::focusnumber_png, &Images::focusnumber_png_len},
+    {Images::focusbar_png, &Images::focusbar_png_len},
+    {Images::focusbutton_png, &Images::focusbutton_png_len},
+    {Images::focussetting_png, &Images::focussetting_png_len},
 };
 
 constexpr int kBytesPerPixel = 4;

@@ -32,8 +32,19 @@ class ImageDrawer {
         ImageStartButtonUp,
         ImageStartButtonDown,
         ImageStartButtonOver,
+        ImageSettings,
+        ImageSettingsButtonUp,
+        ImageSettingsButtonDown,
+        ImageSettingsButtonOver,
+        ImageBackButtonUp,
+        ImageBackButtonDown,
+        ImageBackButtonOver,
+        ImageFocusNumber,
+        ImageFocusBar,
+        ImageFocusButton,
+        ImageFocusSetting,
     };
-    static constexpr int kImageCount = 21;
+    static constexpr int kImageCount = 32;
 
     static ImageDrawer* getInstance();
 

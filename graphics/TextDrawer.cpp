@@ -127,3 +127,7 @@ void TextDrawer::drawText(const std::string& text, float x, float y, float size)
         pen += size;
     }
 }
+
+float TextDrawer::textWidth(const std::string& text, float size) const {
+    return static_cast<float>(text.size()) * size;
+}

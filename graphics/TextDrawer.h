@@ -23,6 +23,8 @@ class TextDrawer {
     // The lower-left corner of the first cell at (x, y); every cell is size by
     // size pixels and the pen advances by size per character, blanks included.
     void drawText(const std::string& text, float x, float y, float size);
+    // How far the pen moves over `text` at `size`.
+    float textWidth(const std::string& text, float size) const;
 
     // A read-only stream over a glyph's PNG; index 0 and every index outside
     // 1..39 give the glyph of the digit 0.

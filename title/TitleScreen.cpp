@@ -9,6 +9,7 @@
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
 #include "title/BattleScore.h"
+#include "title/SettingsScreen.h"
 
 namespace {
 
@@ -32,6 +33,23 @@ constexpr float kStartY = 80.0f;
 constexpr float kStartWidth = 512.0f;
 constexpr float kStartHeight = 96.0f;
 
+// SETTINGS sits on the grass below the panel, centred, well clear of the
+// start bar; its image is 256 x 64 with the button's ink inside it.
+constexpr float kSettingsX = 384.0f;
+constexpr float kSettingsY = 10.0f;
+constexpr float kSettingsWidth = 256.0f;
+constexpr float kSettingsHeight = 64.0f;
+
+// Where the ink of what the focus can rest on lies, for the glow around it:
+// an arrow's triangle starts 7 units into its frame and a row's ink stands
+// 9 units above the arrows' lower edge.
+constexpr float kArrowInkLeft = 7.0f;
+constexpr float kArrowInkBottom = 9.0f;
+constexpr float kStartInkLeft = 346.0f;
+constexpr float kStartInkBottom = 101.0f;
+constexpr float kSettingsInkLeft = 432.0f;
+constexpr float kSettingsInkBottom = 20.0f;
+
 constexpr float kLeftNumberX = 390.0f;
 constexpr float kRightNumberX = 801.0f;
 constexpr float kCiviliansNumberY = 408.0f;
@@ -51,18 +69,34 @@ constexpr float kArtworkY = -128.0f;
 constexpr float kPointerTipPixels = 13.0f;
 constexpr float kPointerTipLogical = 53.0f;
 
+// Where each number's arrows stand, by item.
+struct Row {
+    float lessX;
+    float moreX;
+    float y;
+};
+const Row kRows[] = {
+    {kLeftLessX, kLeftMoreX, kCiviliansArrowY},
+    {kRightLessX, kRightMoreX, kCiviliansArrowY},
+    {kLeftLessX, kLeftMoreX, kFightersArrowY},
+    {kRightLessX, kRightMoreX, kFightersArrowY},
+};
+
 }  // namespace
 
 TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
-    : numbers(numbers), application(application) {
-    addArrow(kLeftLessX, kCiviliansArrowY, false, &this->numbers.leftCivilians);
-    addArrow(kLeftMoreX, kCiviliansArrowY, true, &this->numbers.leftCivilians);
-    addArrow(kLeftLessX, kFightersArrowY, false, &this->numbers.leftFighters);
-    addArrow(kLeftMoreX, kFightersArrowY, true, &this->numbers.leftFighters);
-    addArrow(kRightLessX, kCiviliansArrowY, false, &this->numbers.rightCivilians);
-    addArrow(kRightMoreX, kCiviliansArrowY, true, &this->numbers.rightCivilians);
-    addArrow(kRightLessX, kFightersArrowY, false, &this->numbers.rightFighters);
-    addArrow(kRightMoreX, kFightersArrowY, true, &this->numbers.rightFighters);
+    : numbers(numbers),
+      application(application),
+      arrows([this](int item, int step) { stepNumber(item, step); }),
+      focus(kItemCount, ItemEnterWar) {
+    // The buttons keep the order they always had: the left side's arrows,
+    // civilians before fighters, then the right side's.
+    for (const int item :
+         {ItemLeftCivilians, ItemLeftFighters, ItemRightCivilians, ItemRightFighters}) {
+        const Row& row = kRows[item];
+        addArrow(row.lessX, row.y, item, -1);
+        addArrow(row.moreX, row.y, item, 1);
+    }
 
     startButton = new Button(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
                              ImageDrawer::ImageStartButtonOver);
@@ -70,6 +104,14 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
     startButton->setSize(kStartWidth, kStartHeight);
     startButton->registerListener(this);
     widgets.push_back(startButton);
+
+    settingsButton =
+        new Button(ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
+                   ImageDrawer::ImageSettingsButtonOver);
+    settingsButton->setPosition(kSettingsX, kSettingsY);
+    settingsButton->setSize(kSettingsWidth, kSettingsHeight);
+    settingsButton->registerListener(this);
+    widgets.push_back(settingsButton);
 
     // Saved at once: the game may yet end in a way that destroys nothing
     // (a closed terminal, a lost display), and the record must not go with it.
@@ -80,29 +122,47 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
 }
 
 TitleScreen::~TitleScreen() {
+    delete settings;
     for (Widget* widget : widgets) {
         delete widget;
     }
 }
 
-void TitleScreen::addArrow(float x, float y, bool more, int* number) {
+void TitleScreen::addArrow(float x, float y, int item, int direction) {
     Button* button =
-        more ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
-                          ImageDrawer::ImageRightButtonOver)
-             : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
-                          ImageDrawer::ImageLeftButtonOver);
+        direction > 0
+            ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
+                         ImageDrawer::ImageRightButtonOver)
+            : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
+                         ImageDrawer::ImageLeftButtonOver);
     button->setPosition(x, y);
     button->setSize(kArrowSize, kArrowSize);
     button->registerListener(this);
     widgets.push_back(button);
-    arrows.push_back({button, number, more ? 1 : -1});
+    arrows.add(button, item, direction);
+}
+
+int* TitleScreen::numberOf(int item) {
+    switch (item) {
+        case ItemLeftCivilians:
+            return &numbers.leftCivilians;
+        case ItemRightCivilians:
+            return &numbers.rightCivilians;
+        case ItemLeftFighters:
+            return &numbers.leftFighters;
+        case ItemRightFighters:
+            return &numbers.rightFighters;
+        default:
+            return nullptr;
+    }
 }
 
 void TitleScreen::refreshHighScore() {
     highScore = highScores.getScore(numbers);
 }
 
-void TitleScreen::stepNumber(int* number, int step) {
+void TitleScreen::stepNumber(int item, int step) {
+    int* number = numberOf(item);
     // Only the direction of the step is clamped, so a number given out of
     // range comes back into it one step at a time.
     *number =
@@ -111,23 +171,95 @@ void TitleScreen::stepNumber(int* number, int step) {
 }
 
 void TitleScreen::buttonClicked(Button* button) {
-    for (std::size_t i = 0; i < arrows.size(); ++i) {
-        if (arrows[i].button == button) {
-            // An arrow that has been repeating has taken its steps already.
-            if (!(repeat.repeated() && repeat.held() == static_cast<int>(i))) {
-                stepNumber(arrows[i].number, arrows[i].step);
-            }
-            return;
-        }
+    if (arrows.clicked(button)) {
+        return;
     }
     if (button == startButton) {
         startRequested = true;
+    } else if (button == settingsButton) {
+        openSettings();
+    }
+}
+
+void TitleScreen::openSettings() {
+    if (settings == nullptr) {
+        settings = new SettingsScreen(application, textDrawer);
+    }
+}
+
+void TitleScreen::closeFinishedSettings() {
+    if (settings != nullptr && settings->finished) {
+        delete settings;
+        settings = nullptr;
+        application->rememberSettings();
     }
 }
 
 void TitleScreen::keyDown(const SDL_keysym& key) {
-    if (key.sym == SDLK_ESCAPE) {
-        application->quit();
+    if (settings != nullptr) {
+        settings->keyDown(key);
+        closeFinishedSettings();
+        return;
+    }
+    act(MenuFocus::actionOfKey(key));
+}
+
+void TitleScreen::keyUp(const SDL_keysym& key) {
+    if (settings != nullptr) {
+        settings->keyUp(key);
+        return;
+    }
+    const MenuFocus::Action action = MenuFocus::actionOfKey(key);
+    if (action == MenuFocus::ActionLess || action == MenuFocus::ActionMore) {
+        focus.releaseStep(action == MenuFocus::ActionLess ? -1 : 1);
+    }
+}
+
+void TitleScreen::padButton(PadButton button, bool down) {
+    if (settings != nullptr) {
+        settings->padButton(button, down);
+        closeFinishedSettings();
+        return;
+    }
+    const MenuFocus::Action action = MenuFocus::actionOfPad(button);
+    // A pad's B or Back could be pressed by mistake: only Escape quits.
+    if (down && action == MenuFocus::ActionPress) {
+        act(action);
+    }
+}
+
+void TitleScreen::act(MenuFocus::Action action) {
+    switch (action) {
+        case MenuFocus::ActionForward:
+            focus.forward();
+            break;
+        case MenuFocus::ActionBack:
+            focus.back();
+            break;
+        case MenuFocus::ActionLess:
+        case MenuFocus::ActionMore:
+            if (numberOf(focus.current()) != nullptr) {
+                const int direction = action == MenuFocus::ActionLess ? -1 : 1;
+                stepNumber(focus.current(), focus.pressStep(direction, SDL_GetTicks()));
+            }
+            break;
+        case MenuFocus::ActionPress:
+            pressFocused();
+            break;
+        case MenuFocus::ActionLeave:
+            application->quit();
+            break;
+        case MenuFocus::ActionNone:
+            break;
+    }
+}
+
+void TitleScreen::pressFocused() {
+    if (focus.current() == ItemSettings) {
+        openSettings();
+    } else {
+        // On a number as on ENTER WAR: the numbers are chosen, to war.
+        startRequested = true;
     }
 }
 
@@ -135,65 +267,62 @@ void TitleScreen::mouseMove(float x, float y) {
     cursorX = (x - kPointerTipPixels) * Widget::kLogicalWidth / Widget::screenWidth;
     cursorY = Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight -
               kPointerTipLogical;
+    if (settings != nullptr) {
+        settings->mouseMove(x, y);
+        return;
+    }
     for (Widget* widget : widgets) {
         widget->mouseMoveTest(x, Widget::screenHeight - y);
     }
 }
 
 void TitleScreen::mouseButton(bool down, float x, float y) {
+    if (settings != nullptr) {
+        settings->mouseButton(down, x, y);
+        closeFinishedSettings();
+        return;
+    }
     for (Widget* widget : widgets) {
         widget->mouseButtonTest(down, x, Widget::screenHeight - y);
     }
 }
 
 void TitleScreen::mouseWheel(int notches, float x, float y) {
+    if (settings != nullptr) {
+        return;
+    }
     const float logicalX = x * Widget::kLogicalWidth / Widget::screenWidth;
     const float logicalY =
         Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight;
-    for (const Arrow& arrow : arrows) {
+    for (const ArrowButtons::Arrow& arrow : arrows.arrows) {
         const Widget& more = *arrow.button;
-        if (arrow.step < 0 || logicalY < more.y || logicalY >= more.y + kArrowSize) {
+        if (arrow.direction < 0 || logicalY < more.y || logicalY >= more.y + kArrowSize) {
             continue;
         }
         const float rowLeft = more.x < kPanelMiddleX ? kPanelLeftX : kPanelMiddleX;
         if (logicalX >= rowLeft && logicalX < more.x + kArrowSize) {
             for (int notch = 0; notch < std::abs(notches); ++notch) {
-                stepNumber(arrow.number, notches);
+                stepNumber(arrow.item, notches);
             }
             return;
         }
     }
 }
 
-void TitleScreen::repeatHeldArrow(std::uint32_t now) {
-    int held = ArrowRepeat::kNone;
-    for (std::size_t i = 0; i < arrows.size(); ++i) {
-        if (arrows[i].button->buttonState == Button::StateDown) {
-            held = static_cast<int>(i);
-        }
-    }
-    if (held != repeat.held()) {
-        if (held == ArrowRepeat::kNone) {
-            repeat.release();
-        } else {
-            repeat.press(held, now);
-        }
-    }
-    for (int due = repeat.stepsDue(now); due > 0; --due) {
-        const Arrow& arrow = arrows[static_cast<std::size_t>(held)];
-        stepNumber(arrow.number, arrow.step);
+void TitleScreen::drawFocus() {
+    const int item = focus.current();
+    if (item == ItemEnterWar) {
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kStartInkLeft, kStartInkBottom);
+    } else if (item == ItemSettings) {
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusButton, kSettingsInkLeft, kSettingsInkBottom);
+    } else {
+        const Row& row = kRows[item];
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusNumber, row.lessX + kArrowInkLeft,
+                            row.y + kArrowInkBottom);
     }
 }
 
-void TitleScreen::draw() {
-    repeatHeldArrow(SDL_GetTicks());
-    ImageDrawer* images = ImageDrawer::getInstance();
-    images->drawImage(ImageDrawer::ImageTitle, kArtworkX, kArtworkY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
-                      1.0f);
-    for (Widget* widget : widgets) {
-        widget->draw();
-    }
-
+void TitleScreen::drawNumbers() {
     // Text is placed in window pixels.
     const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
@@ -208,12 +337,32 @@ void TitleScreen::draw() {
                         kFightersNumberY * toPixelsY, numberSize);
     textDrawer.drawText(std::to_string(highScore), kHighScoreX * toPixelsX, kHighScoreY * toPixelsY,
                         kHighScoreSize * toPixelsY);
+}
 
+void TitleScreen::draw() {
+    ImageDrawer* images = ImageDrawer::getInstance();
+    if (settings != nullptr) {
+        settings->draw();
+    } else {
+        const std::uint32_t now = SDL_GetTicks();
+        arrows.follow(now);
+        const int due = focus.stepsDue(now);
+        for (int step = 0; step < std::abs(due); ++step) {
+            stepNumber(focus.current(), due);
+        }
+        images->drawImage(ImageDrawer::ImageTitle, kArtworkX, kArtworkY, 1.0f, 1.0f, 1.0f, 1.0f,
+                          1.0f, 1.0f);
+        for (Widget* widget : widgets) {
+            widget->draw();
+        }
+        drawFocus();
+        drawNumbers();
+    }
     images->drawImage(ImageDrawer::ImageMouse, cursorX, cursorY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                       1.0f);
 
     if (startRequested) {
-        // The frame that showed the click is complete: the battle takes over,
+        // The frame that showed the start is complete: the battle takes over,
         // and this object is gone once nextState returns.
         application->setNumbers(numbers);
         application->nextState();

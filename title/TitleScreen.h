@@ -1,28 +1,40 @@
 #ifndef TRUCEWARD_TITLE_TITLESCREEN_H
 #define TRUCEWARD_TITLE_TITLESCREEN_H
 
+#include <cstdint>
 #include <vector>
 
 #include "app/GameState.h"
 #include "graphics/ButtonListener.h"
 #include "graphics/TextDrawer.h"
 #include "scores/HighScoresLoader.h"
-#include "title/ArrowRepeat.h"
+#include "title/ArrowButtons.h"
+#include "title/MenuFocus.h"
 
 class Application;
 class Button;
+class SettingsScreen;
 class Widget;
 
 // The menu shown at start-up and after every battle: four number pickers
 // (civilians and fighters on each side), the best score recorded for the
-// chosen numbers, the start button and a pointer of its own. Escape quits.
-// An arrow held down repeats (see ArrowRepeat); the mouse wheel over a
-// number's row turns that number by one a notch.
+// chosen numbers, the start button (ENTER WAR), the SETTINGS button and a
+// pointer of its own. Escape quits.
+//
+// The mouse works the buttons: an arrow held down repeats (see ArrowButtons),
+// the wheel over a number's row turns that number by one a notch. The
+// keyboard and a pad work a focus of their own (see MenuFocus), which opens on
+// ENTER WAR: Down and Tab go forward in reading order, Up and Shift+Tab back;
+// Left and Right step a focused number, repeating while held; Return, keypad
+// Enter, Space, and a pad's A or Start press the focused button, and on a
+// number start the battle. Pointing never moves the focus.
+//
+// SETTINGS opens the settings screen over the title; until it is closed, all
+// input and drawing go to it, with the title's pointer on top.
 //
 // Built on the return from a battle, it first files that battle's score under
-// the numbers it was given; the high score file is read when it is built and
-// written when it goes (Application::nextState or the end of the program).
-// Needs the OpenGL context.
+// the numbers it was given and saves the high score table at once. Needs the
+// OpenGL context.
 class TitleScreen : public GameState, public ButtonListener {
   public:
     // The arrow buttons keep every number within these bounds; the numbers
@@ -30,28 +42,47 @@ class TitleScreen : public GameState, public ButtonListener {
     static constexpr int kMinimumNumber = 1;
     static constexpr int kMaximumNumber = 99;
 
+    // What the focus can rest on, in reading order.
+    enum Item {
+        ItemLeftCivilians = 0,
+        ItemRightCivilians,
+        ItemLeftFighters,
+        ItemRightFighters,
+        ItemEnterWar,
+        ItemSettings,
+        kItemCount,
+    };
+
     TitleScreen(Application* application, const StartNumbers& numbers);
-    // Deletes the widgets, then saves the high score table.
+    // Deletes the settings screen, if open, and the widgets.
     ~TitleScreen() override;
 
-    // Draws the artwork, the buttons, the numbers, the high score and the
-    // pointer. When the start button was clicked, that frame ends by handing
-    // the numbers to the application and starting the battle; this object is
-    // destroyed inside that call.
+    // Draws the artwork, the buttons, the focus, the numbers, the high score
+    // and the pointer (or the settings screen and the pointer). When the
+    // start was asked for, that frame ends by handing the numbers to the
+    // application and starting the battle; this object is destroyed inside
+    // that call.
     void draw() override;
     void keyDown(const SDL_keysym& key) override;
+    void keyUp(const SDL_keysym& key) override;
+    void padButton(PadButton button, bool down) override;
     // Window pixels, y from the top, as the main loop delivers them.
     void mouseMove(float x, float y) override;
     void mouseButton(bool down, float x, float y) override;
     void mouseWheel(int notches, float x, float y) override;
+    bool isMenu() const override { return true; }
+    bool mayRestartPads() const override { return true; }
 
     void buttonClicked(Button* button) override;
+
+    // The number an item of the four stands for.
+    int* numberOf(int item);
 
     // Lower-left corner of the pointer image, logical units.
     float cursorX = 0.0f;
     float cursorY = 0.0f;
     StartNumbers numbers;
-    // The nine buttons, in creation order; owned.
+    // The ten buttons: eight arrows, ENTER WAR and SETTINGS; owned.
     std::vector<Widget*> widgets;
     TextDrawer textDrawer;
     Application* application;
@@ -60,23 +91,26 @@ class TitleScreen : public GameState, public ButtonListener {
     // The best score for the current numbers.
     int highScore = 0;
 
-    // An arrow button and the number it steps.
-    struct Arrow {
-        Button* button;
-        int* number;
-        int step;
-    };
-    std::vector<Arrow> arrows;
+    ArrowButtons arrows;
     Button* startButton = nullptr;
-    ArrowRepeat repeat;
+    Button* settingsButton = nullptr;
+    MenuFocus focus;
+    // Open over the title while not null; owned.
+    SettingsScreen* settings = nullptr;
 
   private:
-    void addArrow(float x, float y, bool more, int* number);
+    void addArrow(float x, float y, int item, int direction);
     void refreshHighScore();
-    // Moves the number by one in the direction of `step`, within the bounds.
-    void stepNumber(int* number, int step);
-    // Follows the arrow held down and takes the repeated steps that are due.
-    void repeatHeldArrow(std::uint32_t now);
+    // Moves the item's number by one in the direction of `step`, within the bounds.
+    void stepNumber(int item, int step);
+    // What a key or pad button asked of the focus.
+    void act(MenuFocus::Action action);
+    void pressFocused();
+    void openSettings();
+    // Closes the settings screen once it has asked to be closed.
+    void closeFinishedSettings();
+    void drawFocus();
+    void drawNumbers();
 };
 
 #endif

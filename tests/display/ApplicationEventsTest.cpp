@@ -111,14 +111,14 @@ class ApplicationEventsTest : public testing::Test {
 TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
     push(axis(0, -20000));
     EXPECT_EQ(deliver(), (Log{"down left"}));
-    EXPECT_TRUE(window.application.joyLeftHeld);
-    EXPECT_FALSE(window.application.joyRightHeld);
+    EXPECT_TRUE(window.application.gamepad.leftHeld);
+    EXPECT_FALSE(window.application.gamepad.rightHeld);
 
     // Full left straight to full right: the release comes before the press.
     push(axis(0, 20000));
     EXPECT_EQ(deliver(), (Log{"up left", "down right"}));
-    EXPECT_FALSE(window.application.joyLeftHeld);
-    EXPECT_TRUE(window.application.joyRightHeld);
+    EXPECT_FALSE(window.application.gamepad.leftHeld);
+    EXPECT_TRUE(window.application.gamepad.rightHeld);
 
     // Further motion outside the dead zone presses again.
     push(axis(0, 25000));
@@ -126,8 +126,8 @@ TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
 
     push(axis(0, 0));
     EXPECT_EQ(deliver(), (Log{"up right", "up left"}));
-    EXPECT_FALSE(window.application.joyLeftHeld);
-    EXPECT_FALSE(window.application.joyRightHeld);
+    EXPECT_FALSE(window.application.gamepad.leftHeld);
+    EXPECT_FALSE(window.application.gamepad.rightHeld);
 
     // A stick at rest still sends both releases for each small motion.
     push(axis(0, 5));
@@ -142,22 +142,22 @@ TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
 TEST_F(ApplicationEventsTest, VerticalAxisRows) {
     push(axis(1, -32768));
     EXPECT_EQ(deliver(), (Log{"down up"}));
-    EXPECT_TRUE(window.application.joyUpHeld);
+    EXPECT_TRUE(window.application.gamepad.upHeld);
 
     push(axis(1, 32767));
     EXPECT_EQ(deliver(), (Log{"up up", "down down"}));
-    EXPECT_FALSE(window.application.joyUpHeld);
-    EXPECT_TRUE(window.application.joyDownHeld);
+    EXPECT_FALSE(window.application.gamepad.upHeld);
+    EXPECT_TRUE(window.application.gamepad.downHeld);
 
     push(axis(1, -32768));
     EXPECT_EQ(deliver(), (Log{"up down", "down up"}));
-    EXPECT_TRUE(window.application.joyUpHeld);
-    EXPECT_FALSE(window.application.joyDownHeld);
+    EXPECT_TRUE(window.application.gamepad.upHeld);
+    EXPECT_FALSE(window.application.gamepad.downHeld);
 
     push(axis(1, 128));
     EXPECT_EQ(deliver(), (Log{"up down", "up up"}));
-    EXPECT_FALSE(window.application.joyUpHeld);
-    EXPECT_FALSE(window.application.joyDownHeld);
+    EXPECT_FALSE(window.application.gamepad.upHeld);
+    EXPECT_FALSE(window.application.gamepad.downHeld);
 }
 
 TEST_F(ApplicationEventsTest, DeadZoneEndsAreCentredAndOneBeyondIsPushed) {

@@ -5,6 +5,7 @@
 #include "art/BulletArt.h"
 #include "art/ButtonArt.h"
 #include "art/FigureArt.h"
+#include "art/FocusArt.h"
 #include "art/GlyphArt.h"
 #include "art/GrassField.h"
 #include "art/MoundArt.h"
@@ -17,6 +18,20 @@ namespace art_catalogue {
 namespace {
 
 constexpr int kFieldSize = 1024;
+
+// The ink that each focus glow surrounds: a number's two arrows and box on
+// the title, a line's on the settings screen, the lettered bars and the
+// SETTINGS button.
+constexpr int kNumberInkWidth = 156;
+constexpr int kSettingInkWidth = 194;
+constexpr int kRowInkHeight = 48;
+constexpr double kRowCorner = 12.0;
+constexpr int kBarInkWidth = 332;
+constexpr int kBarInkHeight = 88;
+constexpr double kBarCorner = 30.0;
+constexpr int kButtonInkWidth = 160;
+constexpr int kButtonInkHeight = 48;
+constexpr double kButtonCorner = 16.0;
 
 }  // namespace
 
@@ -44,6 +59,20 @@ std::vector<Piece> images() {
         {"startbuttonup", [] { return button_art::paintStartBar(State::Up); }},
         {"startbuttondown", [] { return button_art::paintStartBar(State::Down); }},
         {"startbuttonover", [] { return button_art::paintStartBar(State::Over); }},
+        {"settings", title_art::paintSettings},
+        {"settingsbuttonup", [] { return button_art::paintSettingsButton(State::Up); }},
+        {"settingsbuttondown", [] { return button_art::paintSettingsButton(State::Down); }},
+        {"settingsbuttonover", [] { return button_art::paintSettingsButton(State::Over); }},
+        {"backbuttonup", [] { return button_art::paintBackBar(State::Up); }},
+        {"backbuttondown", [] { return button_art::paintBackBar(State::Down); }},
+        {"backbuttonover", [] { return button_art::paintBackBar(State::Over); }},
+        {"focusnumber",
+         [] { return focus_art::paint(kNumberInkWidth, kRowInkHeight, kRowCorner); }},
+        {"focusbar", [] { return focus_art::paint(kBarInkWidth, kBarInkHeight, kBarCorner); }},
+        {"focusbutton",
+         [] { return focus_art::paint(kButtonInkWidth, kButtonInkHeight, kButtonCorner); }},
+        {"focussetting",
+         [] { return focus_art::paint(kSettingInkWidth, kRowInkHeight, kRowCorner); }},
     };
 }
 

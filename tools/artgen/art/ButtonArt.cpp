@@ -22,9 +22,15 @@ constexpr int kBarWidth = 512;
 constexpr int kBarHeight = 128;
 const PixelBox kBarInk{90, 20, 421, 107};
 constexpr double kBarCornerRadius = 30.0;
-// ENTER WAR is lettered inside this box, outline included.
+// The words are lettered inside this box, outline included, as high as it
+// is and centred.
 const PixelBox kBarLetters{140, 38, 371, 89};
-const char* const kBarWords = "ENTER WAR";
+
+constexpr int kSmallBarWidth = 256;
+constexpr int kSmallBarHeight = 64;
+const PixelBox kSmallBarInk{48, 8, 207, 55};
+constexpr double kSmallBarCornerRadius = 16.0;
+const PixelBox kSmallBarLetters{76, 20, 179, 43};
 
 // The gloss over every fill: a light upper half and a faint shade at the
 // bottom. It is the same in all three states.
@@ -84,6 +90,29 @@ void paintShape(cairo_t* cr, const PathFit::PathBuilder& shape, const PixelBox& 
     cairo_path_destroy(path);
 }
 
+// A lettered bar: its canvas, its ink, its corners and where its words go.
+struct Bar {
+    int width;
+    int height;
+    PixelBox ink;
+    double cornerRadius;
+    PixelBox letters;
+};
+
+RgbaImage paintBar(const Bar& bar, const char* words, State state) {
+    Canvas canvas(bar.width, bar.height);
+    cairo_t* cr = canvas.context();
+    const Bounds pathArea = Bounds::ofPixels(bar.ink, style::kEdgeInset).grown(-style::kOutline);
+    auto shape = [pathArea, &bar](cairo_t* context) {
+        shapes::roundedRectangle(context, pathArea.left, pathArea.top, pathArea.width(),
+                                 pathArea.height(), bar.cornerRadius);
+    };
+    paintShape(cr, shape, bar.ink, state);
+    Lettering::paint(cr, words, Bounds::ofPixels(bar.letters, style::kEdgeInset), style::kOutline,
+                     PathFit::Mode::KeepAspect, palette::kWhite);
+    return canvas.snapshot();
+}
+
 RgbaImage paintArrow(const PathFit::PathBuilder& triangle, State state) {
     Canvas canvas(kArrowSize, kArrowSize);
     paintShape(canvas.context(), triangle, kArrowInk, state);
@@ -113,18 +142,18 @@ RgbaImage paintRightArrow(State state) {
 }
 
 RgbaImage paintStartBar(State state) {
-    Canvas canvas(kBarWidth, kBarHeight);
-    cairo_t* cr = canvas.context();
-    const Bounds inkArea = Bounds::ofPixels(kBarInk, style::kEdgeInset);
-    const Bounds pathArea = inkArea.grown(-style::kOutline);
-    auto bar = [pathArea](cairo_t* context) {
-        shapes::roundedRectangle(context, pathArea.left, pathArea.top, pathArea.width(),
-                                 pathArea.height(), kBarCornerRadius);
-    };
-    paintShape(cr, bar, kBarInk, state);
-    Lettering::paint(cr, kBarWords, Bounds::ofPixels(kBarLetters, style::kEdgeInset),
-                     style::kOutline, PathFit::Mode::KeepAspect, palette::kWhite);
-    return canvas.snapshot();
+    return paintBar({kBarWidth, kBarHeight, kBarInk, kBarCornerRadius, kBarLetters}, "ENTER WAR",
+                    state);
+}
+
+RgbaImage paintBackBar(State state) {
+    return paintBar({kBarWidth, kBarHeight, kBarInk, kBarCornerRadius, kBarLetters}, "BACK", state);
+}
+
+RgbaImage paintSettingsButton(State state) {
+    return paintBar(
+        {kSmallBarWidth, kSmallBarHeight, kSmallBarInk, kSmallBarCornerRadius, kSmallBarLetters},
+        "SETTINGS", state);
 }
 
 }  // namespace button_art

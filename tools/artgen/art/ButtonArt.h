@@ -4,7 +4,7 @@
 #include "image/RgbaImage.h"
 #include "paint/Colour.h"
 
-// The title screen's buttons. Each comes in three states that share one
+// The menus' buttons. Each comes in three states that share one
 // outline, gloss and lettering and differ only in the fill colour: pale red
 // (up), yellow (down, pressed) and strong red (over, under the pointer).
 namespace button_art {
@@ -21,6 +21,11 @@ RgbaImage paintRightArrow(State state);
 // 512 x 128: a rounded bar lettered ENTER WAR, spanning columns 90..421
 // and rows 20..107.
 RgbaImage paintStartBar(State state);
+// The same bar lettered BACK, for the settings screen.
+RgbaImage paintBackBar(State state);
+// 256 x 64: a smaller rounded bar lettered SETTINGS, spanning columns
+// 48..207 and rows 8..55.
+RgbaImage paintSettingsButton(State state);
 
 }  // namespace button_art
 

@@ -16,6 +16,7 @@ namespace {
 using namespace title_layout;
 
 const char* const kTitleWords = "TRUCEWARD!";
+const char* const kSettingsWords = "SETTINGS";
 // The title climbs this many pixels per pixel across; the letters stay
 // upright, only their baseline rises.
 constexpr double kTitleClimb = 0.085;
@@ -67,15 +68,17 @@ double outlineForCell(double cell) {
     return style::kOutline * cell / kGlyphCell;
 }
 
-void paintTitleLettering(cairo_t* cr) {
-    const PathFit::PathBuilder slanted = [](cairo_t* context) {
+// The heading, climbing to the right, filling the title's box (`mode`
+// Stretch) or as high as it at its own width, centred (KeepAspect).
+void paintHeading(cairo_t* cr, const char* words, PathFit::Mode mode) {
+    const PathFit::PathBuilder slanted = [words](cairo_t* context) {
         cairo_matrix_t climb;
         cairo_matrix_init(&climb, 1.0, -kTitleClimb, 0.0, 1.0, 0.0, 0.0);
         cairo_transform(context, &climb);
-        Lettering::textPath(kTitleWords)(context);
+        Lettering::textPath(words)(context);
     };
     const PathFit fit(cr, slanted, Bounds::ofPixels(kLettering, style::kEdgeInset), style::kOutline,
-                      PathFit::Mode::Stretch);
+                      mode);
 
     cairo_push_group(cr);
     cairo_save(cr);
@@ -129,15 +132,36 @@ void paintLabel(cairo_t* cr, const char* text, const PixelBox& box, double cell)
                      PathFit::Mode::Stretch, palette::kWhite);
 }
 
+// A label as high as its box at its own width, ending at the box's right.
+void paintRightAlignedLabel(cairo_t* cr, const char* text, const PixelBox& box, double cell) {
+    const double outline = outlineForCell(cell);
+    const Bounds target = Bounds::ofPixels(box, style::kEdgeInset);
+    const PathFit::PathBuilder build = Lettering::textPath(text);
+    const PathFit fit(cr, build, target, outline, PathFit::Mode::KeepAspect);
+    const double shift = target.right - (fit.placedPath().right + outline);
+    cairo_save(cr);
+    fit.apply(cr, shift, 0.0);
+    cairo_new_path(cr);
+    build(cr);
+    cairo_restore(cr);
+    shapes::outlineAndFill(cr, palette::kWhite, outline);
+}
+
+// The grass with the figures, the heading over it and the panel.
+void paintBase(Canvas& canvas, const char* heading, PathFit::Mode headingMode) {
+    canvas.load(grass_field::paint(kSize, kSize, 0, kGrassOriginRow));
+    cairo_t* cr = canvas.context();
+    paintHeading(cr, heading, headingMode);
+    paintFigures(cr);
+    paintPanel(cr);
+}
+
 }  // namespace
 
 RgbaImage paint() {
     Canvas canvas(kSize, kSize);
-    canvas.load(grass_field::paint(kSize, kSize, 0, kGrassOriginRow));
+    paintBase(canvas, kTitleWords, PathFit::Mode::Stretch);
     cairo_t* cr = canvas.context();
-    paintTitleLettering(cr);
-    paintFigures(cr);
-    paintPanel(cr);
     for (const PixelBox& slot :
          {kLeftCiviliansSlot, kRightCiviliansSlot, kLeftFightersSlot, kRightFightersSlot}) {
         paintSlot(cr, slot);
@@ -147,6 +171,19 @@ RgbaImage paint() {
     paintLabel(cr, "LEFT FIGHTERS:", kLeftFightersLabel, kNumberCell);
     paintLabel(cr, "RIGHT FIGHTERS:", kRightFightersLabel, kNumberCell);
     paintLabel(cr, "HIGH SCORE:", kHighScoreLabel, kHighScoreCell);
+    return canvas.snapshot();
+}
+
+RgbaImage paintSettings() {
+    Canvas canvas(kSize, kSize);
+    paintBase(canvas, kSettingsWords, PathFit::Mode::KeepAspect);
+    cairo_t* cr = canvas.context();
+    for (const PixelBox& slot : {kEffectsSlot, kMusicSlot, kFullScreenSlot}) {
+        paintSlot(cr, slot);
+    }
+    paintRightAlignedLabel(cr, "EFFECTS:", kEffectsLabel, kNumberCell);
+    paintRightAlignedLabel(cr, "MUSIC:", kMusicLabel, kNumberCell);
+    paintRightAlignedLabel(cr, "FULL SCREEN:", kFullScreenLabel, kNumberCell);
     return canvas.snapshot();
 }
 

@@ -12,6 +12,10 @@
 namespace title_art {
 
 RgbaImage paint();
+// The settings screen's artwork, drawn alike: the same grass, figures and
+// panel, the heading SETTINGS where the title stands, and in the panel the
+// labels EFFECTS, MUSIC and FULL SCREEN with a slot for each value.
+RgbaImage paintSettings();
 
 }  // namespace title_art
 

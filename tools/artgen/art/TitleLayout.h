@@ -38,6 +38,18 @@ constexpr double kNumberCell = 21.0;
 constexpr double kHighScoreCell = 34.0;
 constexpr double kGlyphCell = 64.0;
 
+// The settings artwork shares the grass, figures and panel and puts its
+// heading where the title stands. Each of its three lines has a label that
+// ends at kSettingsLabelRight and a slot for its value between two arrows;
+// the rows follow the lines' arrows at screen heights 376, 306 and 236.
+constexpr int kSettingsLabelRight = 490;
+constexpr PixelBox kEffectsLabel{0, 479, kSettingsLabelRight, 497};
+constexpr PixelBox kMusicLabel{0, 549, kSettingsLabelRight, 567};
+constexpr PixelBox kFullScreenLabel{0, 619, kSettingsLabelRight, 637};
+constexpr PixelBox kEffectsSlot{574, 464, 653, 511};
+constexpr PixelBox kMusicSlot{574, 534, 653, 581};
+constexpr PixelBox kFullScreenSlot{574, 604, 653, 651};
+
 }  // namespace title_layout
 
 #endif

@@ -21,6 +21,8 @@ struct PictureRule {
     // Only the rows of the box are demanded to be reached (glyph marks
     // whose width is free).
     bool spansRowsOnly = false;
+    // Every pixel inside this box is fully clear (a frame's middle).
+    std::optional<PixelBox> clear;
     // No pixel is more opaque than this.
     int maxAlpha = 255;
     // Every pixel is fully opaque.

@@ -24,6 +24,17 @@ bool columnsConstant(const RgbaImage& image) {
     return true;
 }
 
+bool clearWithin(const RgbaImage& image, const PixelBox& box) {
+    for (int row = box.top; row <= box.bottom; ++row) {
+        for (int column = box.left; column <= box.right; ++column) {
+            if (image.at(column, row).a != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool reaches(int actual, int stated, int slack) {
     return std::abs(actual - stated) <= slack;
 }
@@ -67,6 +78,10 @@ void checkRule(const RgbaImage& image, const PictureRule& rule, const std::strin
     }
     if (rule.inside) {
         checkExtent(image, rule, file, report);
+    }
+    if (rule.clear) {
+        report.expect(clearWithin(image, *rule.clear), file,
+                      "is not clear within " + describe(*rule.clear));
     }
     report.expect(image.maxAlpha() <= rule.maxAlpha, file,
                   "alpha reaches " + std::to_string(image.maxAlpha()) + ", above " +

@@ -39,6 +39,17 @@ PictureRule stretched(PictureRule rule) {
     return rule;
 }
 
+// A focus glow around an ink box of the given size: the box grown by 16 on
+// every side, with the ink's place left clear but for its rounded corners
+// (which the ink leaves clear too).
+PictureRule focusGlow(const char* name, int inkWidth, int inkHeight, int corner) {
+    constexpr int kMargin = 16;
+    PictureRule rule = sized(name, inkWidth + 2 * kMargin, inkHeight + 2 * kMargin);
+    rule.clear = PixelBox{kMargin + corner, kMargin, kMargin + inkWidth - 1 - corner,
+                          kMargin + inkHeight - 1};
+    return rule;
+}
+
 constexpr int kGlyphSize = 64;
 // Letters and digits stand between rows 3 and 60 with a few columns of
 // margin on either side; "roughly" leaves them two rows of slack.
@@ -59,6 +70,7 @@ PictureRule glyph(const std::string& name, const PixelBox& box, bool rowsOnly, i
 
 std::vector<PictureRule> images() {
     const PixelBox startBar{90, 20, 421, 107};
+    const PixelBox settingsButton{48, 8, 207, 55};
     return {
         opaque(sized("background", 1024, 1024)),
         spanning("guy", 64, 64, PixelBox{13, 5, 50, 62}),
@@ -81,6 +93,19 @@ std::vector<PictureRule> images() {
         spanning("startbuttonup", 512, 128, startBar),
         spanning("startbuttondown", 512, 128, startBar),
         spanning("startbuttonover", 512, 128, startBar),
+        opaque(sized("settings", 1024, 1024)),
+        spanning("settingsbuttonup", 256, 64, settingsButton),
+        spanning("settingsbuttondown", 256, 64, settingsButton),
+        spanning("settingsbuttonover", 256, 64, settingsButton),
+        spanning("backbuttonup", 512, 128, startBar),
+        spanning("backbuttondown", 512, 128, startBar),
+        spanning("backbuttonover", 512, 128, startBar),
+        // Each glow is drawn kGlowMargin (16) below and left of the ink it
+        // surrounds, and must leave that ink clear.
+        focusGlow("focusnumber", 156, 48, 12),
+        focusGlow("focusbar", 332, 88, 30),
+        focusGlow("focusbutton", 160, 48, 16),
+        focusGlow("focussetting", 194, 48, 12),
     };
 }
 

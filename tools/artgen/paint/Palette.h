@@ -36,6 +36,10 @@ constexpr Colour kButtonUp = Colour::bytes(242, 150, 138);
 constexpr Colour kButtonDown = Colour::bytes(255, 214, 52);
 constexpr Colour kButtonOver = Colour::bytes(222, 36, 36);
 
+// The glow around what the keyboard's focus rests on: a warm light that no
+// other picture uses.
+constexpr Colour kFocus = Colour::bytes(255, 238, 150);
+
 // The title screen's panel and the slots the numbers are written in.
 constexpr Colour kPanel = Colour::bytes(10, 22, 12, 168);
 constexpr Colour kSlot = Colour::bytes(0, 0, 0, 150);

@@ -19,9 +19,9 @@ endif()
 
 file(GLOB_RECURSE written RELATIVE ${SCRATCH}/first ${SCRATCH}/first/*.png)
 list(LENGTH written count)
-# 21 images, 40 glyphs, 6 icons and the contact sheet.
-if(NOT count EQUAL 68)
-    message(FATAL_ERROR "expected 68 files, found ${count}")
+# 32 images, 40 glyphs, 6 icons and the contact sheet.
+if(NOT count EQUAL 79)
+    message(FATAL_ERROR "expected 79 files, found ${count}")
 endif()
 foreach(file ${written})
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/first/${file}

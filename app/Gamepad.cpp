@@ -1,0 +1,231 @@
+#include "app/Gamepad.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+#include "app/GameState.h"
+#include "app/PadButton.h"
+#include "app/SyntheticKey.h"
+
+namespace {
+
+constexpr Uint8 kHorizontalAxis = 0;
+constexpr Uint8 kVerticalAxis = 1;
+// The raw layout's two brick buttons; any other button is c.
+constexpr Uint8 kRawLeftBrick = 0;
+constexpr Uint8 kRawRightBrick = 1;
+// sdl12-compat counts its versions on from here; the classic library ended
+// at 1.2.15.
+constexpr Uint8 kFirstCompatPatch = 50;
+
+const char* const kLayoutOn = "1";
+const char* const kLayoutOff = "0";
+
+bool layoutAskedFor() {
+    const char* value = std::getenv(Gamepad::kLayoutVariable);
+    return value != nullptr && std::strcmp(value, kLayoutOn) == 0;
+}
+
+SDLKey dpadKey(Uint8 button) {
+    switch (button) {
+        case PadDpadUp:
+            return SDLK_UP;
+        case PadDpadDown:
+            return SDLK_DOWN;
+        case PadDpadLeft:
+            return SDLK_LEFT;
+        case PadDpadRight:
+            return SDLK_RIGHT;
+        default:
+            return SDLK_UNKNOWN;
+    }
+}
+
+}  // namespace
+
+Gamepad::Gamepad() {
+    if (std::getenv(kLayoutVariable) == nullptr) {
+        setenv(kLayoutVariable, kLayoutOn, 1);
+        layoutOurs = true;
+    }
+}
+
+Gamepad::~Gamepad() {
+    close();
+}
+
+void Gamepad::open() {
+    compat = SDL_Linked_Version()->patch >= kFirstCompatPatch;
+    if (SDL_NumJoysticks() == 0 && compat && layoutOurs && layoutAskedFor()) {
+        // Only pads with a mapping show in the controller layout.
+        setenv(kLayoutVariable, kLayoutOff, 1);
+        restartSubsystem();
+    }
+    if (SDL_NumJoysticks() > 0) {
+        joystick = SDL_JoystickOpen(0);
+        SDL_JoystickEventState(SDL_ENABLE);
+    }
+    controllerLayout = joystick != nullptr && compat && layoutAskedFor();
+}
+
+void Gamepad::close() {
+    if (joystick != nullptr) {
+        SDL_JoystickClose(joystick);
+        joystick = nullptr;
+    }
+    controllerLayout = false;
+}
+
+void Gamepad::restartSubsystem() {
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+void Gamepad::look(GameState& state) {
+    releaseAll(state);
+    close();
+    if (layoutOurs) {
+        setenv(kLayoutVariable, kLayoutOn, 1);
+    }
+    restartSubsystem();
+    open();
+}
+
+void Gamepad::lookWhileQuiet(GameState& state, std::uint32_t now) {
+    if (!state.mayRestartPads()) {
+        quietSince = now;
+        lookedWhileQuiet = false;
+        return;
+    }
+    if (now - quietSince < kLookEveryMs || (joystick != nullptr && lookedWhileQuiet)) {
+        return;
+    }
+    look(state);
+    quietSince = now;
+    lookedWhileQuiet = true;
+}
+
+void Gamepad::handleEvent(const SDL_Event& event, GameState& state, std::uint32_t now) {
+    switch (event.type) {
+        case SDL_JOYAXISMOTION:
+            if (state.isMenu()) {
+                moveMenuStick(event.jaxis, state);
+            } else {
+                moveStick(event.jaxis, state);
+            }
+            break;
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP:
+            pressButton(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN, state);
+            break;
+        default:
+            return;
+    }
+    quietSince = now;
+    lookedWhileQuiet = false;
+}
+
+bool Gamepad::axisOf(Uint8 number, Axis& axis) {
+    if (number == kHorizontalAxis) {
+        axis = {&leftHeld, &rightHeld, SDLK_LEFT, SDLK_RIGHT};
+        return true;
+    }
+    if (number == kVerticalAxis) {
+        axis = {&upHeld, &downHeld, SDLK_UP, SDLK_DOWN};
+        return true;
+    }
+    return false;
+}
+
+void Gamepad::moveStick(const SDL_JoyAxisEvent& motion, GameState& state) {
+    // Each axis holds at most one of its two arrow keys; a reversal releases
+    // the held key before pressing the other, every motion beyond the dead
+    // zone presses again, and each motion within it releases both.
+    Axis axis{};
+    if (!axisOf(motion.axis, axis)) {
+        return;
+    }
+    if (motion.value < -kDeadZone) {
+        if (*axis.highHeld) {
+            state.keyUp(syntheticKey(axis.highKey));
+        }
+        state.keyDown(syntheticKey(axis.lowKey));
+        *axis.highHeld = false;
+        *axis.lowHeld = true;
+    } else if (motion.value > kDeadZone) {
+        if (*axis.lowHeld) {
+            state.keyUp(syntheticKey(axis.lowKey));
+        }
+        state.keyDown(syntheticKey(axis.highKey));
+        *axis.lowHeld = false;
+        *axis.highHeld = true;
+    } else {
+        state.keyUp(syntheticKey(axis.highKey));
+        state.keyUp(syntheticKey(axis.lowKey));
+        *axis.lowHeld = false;
+        *axis.highHeld = false;
+    }
+}
+
+void Gamepad::moveMenuStick(const SDL_JoyAxisEvent& motion, GameState& state) {
+    Axis axis{};
+    if (!axisOf(motion.axis, axis)) {
+        return;
+    }
+    const int value = motion.value;
+    // A half already held stays held until the stick comes back within the
+    // release limit; the other half then needs the full push.
+    const bool low = *axis.lowHeld ? value < -kMenuRelease : value < -kMenuPush;
+    const bool high = *axis.highHeld ? value > kMenuRelease : value > kMenuPush;
+    hold(axis.lowHeld, axis.lowKey, low, state);
+    hold(axis.highHeld, axis.highKey, high, state);
+}
+
+void Gamepad::hold(bool* held, SDLKey key, bool down, GameState& state) {
+    if (*held == down) {
+        return;
+    }
+    *held = down;
+    if (down) {
+        state.keyDown(syntheticKey(key));
+    } else {
+        state.keyUp(syntheticKey(key));
+    }
+}
+
+void Gamepad::pressButton(Uint8 button, bool down, GameState& state) {
+    if (!controllerLayout) {
+        // The raw layout knows presses only.
+        if (down) {
+            state.keyDown(syntheticKey(button == kRawLeftBrick    ? SDLK_z
+                                       : button == kRawRightBrick ? SDLK_x
+                                                                  : SDLK_c));
+        }
+        return;
+    }
+    const SDLKey arrow = dpadKey(button);
+    if (arrow == SDLK_UNKNOWN) {
+        state.padButton(static_cast<PadButton>(button), down);
+    } else if (down) {
+        state.keyDown(syntheticKey(arrow));
+    } else {
+        state.keyUp(syntheticKey(arrow));
+    }
+}
+
+void Gamepad::releaseAll(GameState& state) {
+    // Releasing a key that is not down is harmless to every screen, and a
+    // D-pad held through the restart would otherwise stay down for good.
+    for (SDLKey key : {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT}) {
+        state.keyUp(syntheticKey(key));
+    }
+    forgetHeld();
+}
+
+void Gamepad::forgetHeld() {
+    upHeld = false;
+    downHeld = false;
+    leftHeld = false;
+    rightHeld = false;
+}

@@ -1,0 +1,102 @@
+#ifndef TRUCEWARD_APP_GAMEPAD_H
+#define TRUCEWARD_APP_GAMEPAD_H
+
+#include <SDL.h>
+
+#include <cstdint>
+
+class GameState;
+
+// The first joystick or pad, and the translation of its events into what the
+// screens understand.
+//
+// On sdl12-compat (the SDL 1.2 API on SDL 2) the game asks for the
+// game-controller layout, in which every pad SDL knows numbers its buttons
+// alike (see PadButton). A pad without a mapping is hidden in that layout, so
+// when none shows up the joystick subsystem is started again without it; such
+// a pad, and every pad under the classic SDL 1.2 library, keeps the raw
+// mapping: axes 0 and 1 are the arrow keys, button 0 is z, button 1 x and any
+// other button c.
+//
+// In the controller layout the D-pad gives arrow keys, pressed and released,
+// and every other button reaches the screen as itself (padButton). Axes 0 and
+// 1 are the arrow keys in both layouts: in the battle every motion beyond a
+// small dead zone presses again, while a menu gets one press per push of the
+// stick, held until the stick comes back (see GameState::isMenu).
+//
+// SDL 1.2 reports no pad plugged in or pulled out; a new pad is only found by
+// restarting the joystick subsystem, which look() does, never during play.
+class Gamepad {
+  public:
+    // Names the variable with which sdl12-compat is asked for its layout.
+    static constexpr const char* kLayoutVariable = "SDL12COMPAT_USE_GAME_CONTROLLERS";
+    // A stick position within -128..128 (inclusive) counts as centred in battle.
+    static constexpr Sint16 kDeadZone = 128;
+    // In a menu a push counts beyond half way and ends back within a quarter,
+    // so that a stick resting a little off centre never flickers.
+    static constexpr Sint16 kMenuPush = 16384;
+    static constexpr Sint16 kMenuRelease = 8192;
+    // How long the pad must have been quiet before the subsystem is restarted.
+    static constexpr std::uint32_t kLookEveryMs = 2000;
+
+    // Asks for the controller layout unless the user has set the variable;
+    // must come before SDL starts its joystick subsystem.
+    Gamepad();
+    Gamepad(const Gamepad&) = delete;
+    Gamepad& operator=(const Gamepad&) = delete;
+    ~Gamepad();
+
+    // Opens the first pad, once SDL's joystick subsystem runs; falls back to
+    // the raw layout when the controller layout shows no pad.
+    void open();
+    // Closes the pad, if one is open.
+    void close();
+    // Restarts the joystick subsystem and opens the first pad, releasing every
+    // direction held towards `state`.
+    void look(GameState& state);
+    // Once a frame: while `state` allows it (a menu, a paused battle), looks
+    // for a pad every 2 s while none is open, and once after 2 s of quiet
+    // while one is (a pad pulled out and plugged in again is found so).
+    void lookWhileQuiet(GameState& state, std::uint32_t now);
+
+    // Translates a joystick event for `state`; other events are ignored.
+    void handleEvent(const SDL_Event& event, GameState& state, std::uint32_t now);
+    // Forgets every direction held, without telling anybody: for a new screen.
+    void forgetHeld();
+
+    SDL_Joystick* joystick = nullptr;
+    // Whether the open pad reports the controller layout.
+    bool controllerLayout = false;
+    // Which arrow key each half of the stick (or the D-pad) holds down.
+    bool upHeld = false;
+    bool downHeld = false;
+    bool leftHeld = false;
+    bool rightHeld = false;
+
+  private:
+    // The arrow keys of one axis and which of them is held.
+    struct Axis {
+        bool* lowHeld;
+        bool* highHeld;
+        SDLKey lowKey;
+        SDLKey highKey;
+    };
+    bool axisOf(Uint8 number, Axis& axis);
+    void moveStick(const SDL_JoyAxisEvent& motion, GameState& state);
+    void moveMenuStick(const SDL_JoyAxisEvent& motion, GameState& state);
+    void pressButton(Uint8 button, bool down, GameState& state);
+    // Holds or lets go of an arrow key, telling the state of a change only.
+    void hold(bool* held, SDLKey key, bool down, GameState& state);
+    void restartSubsystem();
+    void releaseAll(GameState& state);
+
+    // Whether the layout variable is the game's own choice to change.
+    bool layoutOurs = false;
+    // sdl12-compat honours the layout variable; the classic library does not.
+    bool compat = false;
+    // When the pad was last heard from, or the looking last allowed or done.
+    std::uint32_t quietSince = 0;
+    bool lookedWhileQuiet = false;
+};
+
+#endif

@@ -1,0 +1,41 @@
+#ifndef TRUCEWARD_TITLE_ARROWBUTTONS_H
+#define TRUCEWARD_TITLE_ARROWBUTTONS_H
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "title/ArrowRepeat.h"
+
+class Button;
+
+// Pairs of arrow buttons that step a menu item's value: a click steps once,
+// and a button held down repeats (see ArrowRepeat) until it is let go, whose
+// release is then no further step.
+class ArrowButtons {
+  public:
+    // Steps `item` by -1 or +1.
+    using Step = std::function<void(int item, int step)>;
+
+    explicit ArrowButtons(Step step) : step(std::move(step)) {}
+
+    // Adds an arrow (not owned) stepping `item` by `direction`, -1 or +1.
+    void add(Button* button, int item, int direction);
+    // Takes the click when it is one of the arrows'.
+    bool clicked(const Button* button);
+    // Follows the arrow held down and takes the repeated steps due by `now`.
+    void follow(std::uint32_t now);
+    struct Arrow {
+        Button* button;
+        int item;
+        int direction;
+    };
+    std::vector<Arrow> arrows;
+
+  private:
+    Step step;
+    ArrowRepeat repeat;
+};
+
+#endif

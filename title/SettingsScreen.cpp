@@ -1,0 +1,216 @@
+#include "title/SettingsScreen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "app/Application.h"
+#include "audio/Sounds.h"
+#include "graphics/Button.h"
+#include "graphics/ImageDrawer.h"
+#include "graphics/TextDrawer.h"
+#include "graphics/Widget.h"
+
+namespace {
+
+// The layout, in logical units, follows the settings artwork: a label on the
+// left of each line, its value in a dark box between two arrows.
+constexpr float kLessX = 510.0f;
+constexpr float kMoreX = 655.0f;
+constexpr float kArrowSize = 64.0f;
+constexpr float kLineY[] = {376.0f, 306.0f, 236.0f};
+// The ink of a line's arrows and box, for the glow around it.
+constexpr float kLineInkLeft = 517.0f;
+constexpr float kLineInkBottom = 9.0f;
+// The value's box, and where its text stands above the arrows' lower edge.
+constexpr float kValueCentreX = 614.0f;
+constexpr float kValueRise = 22.0f;
+constexpr float kValueSize = 21.0f;
+
+// BACK takes the start bar's place, and reacts like it below its top.
+constexpr float kBackX = 256.0f;
+constexpr float kBackY = 80.0f;
+constexpr float kBackWidth = 512.0f;
+constexpr float kBackHeight = 96.0f;
+constexpr float kBackInkLeft = 346.0f;
+constexpr float kBackInkBottom = 101.0f;
+
+// Between the last line and BACK.
+const char* const kRunOnlyText = "changes last for this run only";
+constexpr float kRunOnlyCentreX = 512.0f;
+constexpr float kRunOnlyY = 214.0f;
+constexpr float kRunOnlySize = 15.0f;
+
+constexpr float kArtworkX = 0.0f;
+constexpr float kArtworkY = -128.0f;
+
+constexpr int kLowestVolume = 0;
+constexpr int kHighestVolume = 10;
+// The effect played when the effects' volume changes, from the middle.
+constexpr float kSampleEffectX = Sounds::kFieldWidth / 2.0f;
+
+}  // namespace
+
+SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
+    : application(application),
+      textDrawer(textDrawer),
+      arrows([this](int line, int step) { stepLine(line, step); }),
+      focus(kLineCount, LineEffects) {
+    for (int line = LineEffects; line <= LineFullScreen; ++line) {
+        for (const int direction : {-1, 1}) {
+            Button* arrow =
+                direction > 0
+                    ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
+                                 ImageDrawer::ImageRightButtonOver)
+                    : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
+                                 ImageDrawer::ImageLeftButtonOver);
+            arrow->setPosition(direction > 0 ? kMoreX : kLessX, kLineY[line]);
+            arrow->setSize(kArrowSize, kArrowSize);
+            arrow->registerListener(this);
+            widgets.push_back(arrow);
+            arrows.add(arrow, line, direction);
+        }
+    }
+    backButton = new Button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
+                            ImageDrawer::ImageBackButtonOver);
+    backButton->setPosition(kBackX, kBackY);
+    backButton->setSize(kBackWidth, kBackHeight);
+    backButton->registerListener(this);
+    widgets.push_back(backButton);
+}
+
+SettingsScreen::~SettingsScreen() {
+    for (Widget* widget : widgets) {
+        delete widget;
+    }
+}
+
+void SettingsScreen::stepLine(int line, int step) {
+    switch (line) {
+        case LineEffects:
+            application->setEffectsVolume(
+                std::clamp(application->effectsVolume + step, kLowestVolume, kHighestVolume));
+            Sounds::getInstance()->playSound(Sounds::SoundBrickPuff, kSampleEffectX);
+            break;
+        case LineMusic:
+            application->setMusicVolume(
+                std::clamp(application->musicVolume + step, kLowestVolume, kHighestVolume));
+            break;
+        case LineFullScreen:
+            if (application->fullScreen != (step > 0)) {
+                application->toggleFullScreen();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void SettingsScreen::buttonClicked(Button* button) {
+    if (button == backButton) {
+        finished = true;
+    } else {
+        arrows.clicked(button);
+    }
+}
+
+void SettingsScreen::act(MenuFocus::Action action) {
+    switch (action) {
+        case MenuFocus::ActionForward:
+            focus.forward();
+            break;
+        case MenuFocus::ActionBack:
+            focus.back();
+            break;
+        case MenuFocus::ActionLess:
+        case MenuFocus::ActionMore:
+            if (focus.current() != LineBack) {
+                const int direction = action == MenuFocus::ActionLess ? -1 : 1;
+                stepLine(focus.current(), focus.pressStep(direction, SDL_GetTicks()));
+            }
+            break;
+        case MenuFocus::ActionPress:
+            if (focus.current() == LineBack) {
+                finished = true;
+            } else if (focus.current() == LineFullScreen) {
+                application->toggleFullScreen();
+            }
+            break;
+        case MenuFocus::ActionLeave:
+            finished = true;
+            break;
+        case MenuFocus::ActionNone:
+            break;
+    }
+}
+
+void SettingsScreen::keyDown(const SDL_keysym& key) {
+    act(MenuFocus::actionOfKey(key));
+}
+
+void SettingsScreen::keyUp(const SDL_keysym& key) {
+    const MenuFocus::Action action = MenuFocus::actionOfKey(key);
+    if (action == MenuFocus::ActionLess || action == MenuFocus::ActionMore) {
+        focus.releaseStep(action == MenuFocus::ActionLess ? -1 : 1);
+    }
+}
+
+void SettingsScreen::padButton(PadButton button, bool down) {
+    if (down) {
+        act(MenuFocus::actionOfPad(button));
+    }
+}
+
+void SettingsScreen::mouseMove(float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseMoveTest(x, Widget::screenHeight - y);
+    }
+}
+
+void SettingsScreen::mouseButton(bool down, float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
+    }
+}
+
+void SettingsScreen::drawValues() {
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const std::string values[] = {std::to_string(application->effectsVolume),
+                                  std::to_string(application->musicVolume),
+                                  application->fullScreen ? "on" : "off"};
+    const float size = kValueSize * toPixelsY;
+    for (int line = LineEffects; line <= LineFullScreen; ++line) {
+        const std::string& value = values[line];
+        textDrawer.drawText(value,
+                            kValueCentreX * toPixelsX - textDrawer.textWidth(value, size) / 2.0f,
+                            (kLineY[line] + kValueRise) * toPixelsY, size);
+    }
+    if (!application->settingsRemembered) {
+        const float noteSize = kRunOnlySize * toPixelsY;
+        textDrawer.drawText(
+            kRunOnlyText,
+            kRunOnlyCentreX * toPixelsX - textDrawer.textWidth(kRunOnlyText, noteSize) / 2.0f,
+            kRunOnlyY * toPixelsY, noteSize);
+    }
+}
+
+void SettingsScreen::draw() {
+    arrows.follow(SDL_GetTicks());
+    const int due = focus.stepsDue(SDL_GetTicks());
+    for (int step = 0; step < std::abs(due); ++step) {
+        stepLine(focus.current(), due);
+    }
+    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageSettings, kArtworkX, kArtworkY, 1.0f,
+                                          1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    for (Widget* widget : widgets) {
+        widget->draw();
+    }
+    if (focus.current() == LineBack) {
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBackInkLeft, kBackInkBottom);
+    } else {
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusSetting, kLineInkLeft,
+                            kLineY[focus.current()] + kLineInkBottom);
+    }
+    drawValues();
+}

@@ -1,0 +1,66 @@
+#ifndef TRUCEWARD_TITLE_SETTINGSSCREEN_H
+#define TRUCEWARD_TITLE_SETTINGSSCREEN_H
+
+#include <vector>
+
+#include "app/GameState.h"
+#include "graphics/ButtonListener.h"
+#include "title/ArrowButtons.h"
+#include "title/MenuFocus.h"
+
+class Application;
+class Button;
+class TextDrawer;
+class Widget;
+
+// The settings, shown over the title screen, which owns it and lends it its
+// pointer and its text drawer. Its lines, in this order: EFFECTS and MUSIC
+// (volume 0 to 10), FULL SCREEN (on or off) and BACK; it opens with EFFECTS
+// chosen. Up and Down choose a line, Left and Right change it (repeating while
+// held; a volume stops at its ends, FULL SCREEN is off on the left and on on
+// the right); Return or Space on FULL SCREEN turns it over, on BACK leaves.
+// Each line has its arrow buttons for the mouse. Escape, BACK, or a pad's B or
+// Back leave; the title screen then closes it.
+//
+// Every change applies at once, through the application: a volume is heard
+// with the title's music (an effect is played to show the effects' volume),
+// and full screen comes and goes. When the game was started with options,
+// which alone decide then, one line says that the changes last for this run.
+class SettingsScreen : public GameState, public ButtonListener {
+  public:
+    enum Line { LineEffects = 0, LineMusic, LineFullScreen, LineBack, kLineCount };
+
+    SettingsScreen(Application* application, TextDrawer& textDrawer);
+    // Deletes the widgets.
+    ~SettingsScreen() override;
+
+    // The artwork, the buttons, the focus and the values; not the pointer.
+    void draw() override;
+    void keyDown(const SDL_keysym& key) override;
+    void keyUp(const SDL_keysym& key) override;
+    void padButton(PadButton button, bool down) override;
+    // Window pixels, y from the top.
+    void mouseMove(float x, float y) override;
+    void mouseButton(bool down, float x, float y) override;
+
+    void buttonClicked(Button* button) override;
+
+    // Moves a line's value by one, -1 or +1.
+    void stepLine(int line, int step);
+
+    Application* application;
+    TextDrawer& textDrawer;
+    // The six arrows and BACK; owned.
+    std::vector<Widget*> widgets;
+    ArrowButtons arrows;
+    Button* backButton = nullptr;
+    MenuFocus focus;
+    // Asked to leave: the owner closes the screen.
+    bool finished = false;
+
+  private:
+    void act(MenuFocus::Action action);
+    void drawValues();
+};
+
+#endif
