@@ -1,8 +1,9 @@
 #include "app/Gamepad.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
+#include <iterator>
 
 #include "app/GameState.h"
 #include "app/PadButton.h"
@@ -67,6 +68,8 @@ void Gamepad::open() {
         SDL_JoystickEventState(SDL_ENABLE);
     }
     controllerLayout = joystick != nullptr && compat && layoutAskedFor();
+    // A pad just found needs no second look until it falls quiet again.
+    lookedWhileQuiet = joystick != nullptr;
 }
 
 void Gamepad::close() {
@@ -207,20 +210,21 @@ void Gamepad::pressButton(Uint8 button, bool down, GameState& state) {
     const SDLKey arrow = dpadKey(button);
     if (arrow == SDLK_UNKNOWN) {
         state.padButton(static_cast<PadButton>(button), down);
-    } else if (down) {
-        state.keyDown(syntheticKey(arrow));
     } else {
-        state.keyUp(syntheticKey(arrow));
+        hold(&dpadHeld[button - PadDpadUp], arrow, down, state);
     }
 }
 
 void Gamepad::releaseAll(GameState& state) {
-    // Releasing a key that is not down is harmless to every screen, and a
-    // D-pad held through the restart would otherwise stay down for good.
-    for (SDLKey key : {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT}) {
-        state.keyUp(syntheticKey(key));
+    // What the pad holds through a restart would otherwise stay down for
+    // good; what the keyboard holds is not the pad's to let go.
+    hold(&upHeld, SDLK_UP, false, state);
+    hold(&downHeld, SDLK_DOWN, false, state);
+    hold(&leftHeld, SDLK_LEFT, false, state);
+    hold(&rightHeld, SDLK_RIGHT, false, state);
+    for (int button = PadDpadUp; button < PadDpadUp + kDpadButtons; ++button) {
+        hold(&dpadHeld[button - PadDpadUp], dpadKey(static_cast<Uint8>(button)), false, state);
     }
-    forgetHeld();
 }
 
 void Gamepad::forgetHeld() {
@@ -228,4 +232,5 @@ void Gamepad::forgetHeld() {
     downHeld = false;
     leftHeld = false;
     rightHeld = false;
+    std::fill(std::begin(dpadHeld), std::end(dpadHeld), false);
 }

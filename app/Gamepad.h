@@ -67,7 +67,7 @@ class Gamepad {
     SDL_Joystick* joystick = nullptr;
     // Whether the open pad reports the controller layout.
     bool controllerLayout = false;
-    // Which arrow key each half of the stick (or the D-pad) holds down.
+    // Which arrow key each half of the stick holds down.
     bool upHeld = false;
     bool downHeld = false;
     bool leftHeld = false;
@@ -90,6 +90,9 @@ class Gamepad {
     void restartSubsystem();
     void releaseAll(GameState& state);
 
+    // Which arrow key the D-pad holds down, by button from PadDpadUp on.
+    static constexpr int kDpadButtons = 4;
+    bool dpadHeld[kDpadButtons] = {};
     // Whether the layout variable is the game's own choice to change.
     bool layoutOurs = false;
     // sdl12-compat honours the layout variable; the classic library does not.

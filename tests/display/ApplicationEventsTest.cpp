@@ -30,6 +30,11 @@ class RecordingState : public GameState {
                        std::to_string(static_cast<int>(y)));
     }
     void focusLost() override { log->push_back("focus lost"); }
+    void padButton(PadButton button, bool down) override {
+        log->push_back(std::string(down ? "pad down " : "pad up ") + std::to_string(button));
+    }
+    bool isMenu() const override { return menu; }
+    bool menu = false;
     void mouseWheel(int notches, float x, float y) override {
         log->push_back("wheel " + std::to_string(notches) + " " +
                        std::to_string(static_cast<int>(x)) + " " +
@@ -50,7 +55,8 @@ class ApplicationEventsTest : public testing::Test {
   protected:
     void SetUp() override {
         delete window.application.currentState;
-        window.application.currentState = new RecordingState(&log);
+        state = new RecordingState(&log);
+        window.application.currentState = state;
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
@@ -106,6 +112,7 @@ class ApplicationEventsTest : public testing::Test {
     static constexpr const char* kPushedMotion = "move 17 230";
     GlWindow window{320, 240};
     Log log;
+    RecordingState* state = nullptr;
 };
 
 TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
@@ -190,6 +197,26 @@ TEST_F(ApplicationEventsTest, JoystickButtonsBecomeBrickKeys) {
     push(joyButton(SDL_JOYBUTTONDOWN, 2));
     push(joyButton(SDL_JOYBUTTONDOWN, 7));
     EXPECT_EQ(deliver(), (Log{"down z", "down x", "down c", "down c"}));
+}
+
+TEST_F(ApplicationEventsTest, ControllerLayoutDpadIsArrowsAndMenusTakeOnePressAPush) {
+    window.application.gamepad.controllerLayout = true;
+    push(joyButton(SDL_JOYBUTTONDOWN, PadDpadUp));
+    push(joyButton(SDL_JOYBUTTONUP, PadDpadUp));
+    push(joyButton(SDL_JOYBUTTONDOWN, PadStart));
+    push(joyButton(SDL_JOYBUTTONUP, PadA));
+    EXPECT_EQ(deliver(), (Log{"down up", "up up", "pad down 6", "pad up 0"}));
+
+    // A menu: a push presses once, held until the stick comes back within a
+    // quarter; a resting stick a little off centre presses nothing.
+    state->menu = true;
+    push(axis(0, 9000));
+    push(axis(0, 20000));
+    push(axis(0, 25000));
+    push(axis(0, 12000));
+    push(axis(0, 5000));
+    push(axis(0, -20000));
+    EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
 }
 
 TEST_F(ApplicationEventsTest, KeysAndMouseReachTheStateInWindowPixels) {

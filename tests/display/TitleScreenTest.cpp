@@ -140,13 +140,14 @@ class TitleScreenTest : public testing::Test {
     std::string path;
 };
 
-TEST_F(TitleScreenTest, NineButtonsInTheirPlaces) {
+TEST_F(TitleScreenTest, TenButtonsInTheirPlaces) {
     TitleScreen* title = install(32, 2, 32, 2);
-    ASSERT_EQ(title->widgets.size(), 9u);
-    const float expected[9][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
-                                  {432, 316, 64, 64}, {736, 386, 64, 64}, {844, 386, 64, 64},
-                                  {736, 316, 64, 64}, {844, 316, 64, 64}, {256, 80, 512, 96}};
-    for (int i = 0; i < 9; ++i) {
+    ASSERT_EQ(title->widgets.size(), 10u);
+    const float expected[10][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
+                                   {432, 316, 64, 64}, {736, 386, 64, 64}, {844, 386, 64, 64},
+                                   {736, 316, 64, 64}, {844, 316, 64, 64}, {256, 80, 512, 96},
+                                   {384, 10, 256, 64}};
+    for (int i = 0; i < 10; ++i) {
         const Widget* widget = title->widgets[static_cast<size_t>(i)];
         EXPECT_EQ(widget->x, expected[i][0]) << "button " << i;
         EXPECT_EQ(widget->y, expected[i][1]) << "button " << i;
@@ -306,15 +307,50 @@ TEST_F(TitleScreenTest, StartAndEscapeInOnePassQuitWithoutABattle) {
 }
 
 TEST_F(TitleScreenTest, EscapeQuitsAndOtherKeysDoNothing) {
-    install(32, 2, 32, 2);
-    pushKey(SDLK_SPACE);
-    pushKey(SDLK_RETURN);
+    TitleScreen* title = install(32, 2, 32, 2);
     pushKey(SDLK_q);
+    pushKey(SDLK_z);
     EXPECT_TRUE(window.application.runOnce());
     EXPECT_FALSE(window.application.quitRequested);
+    EXPECT_EQ(window.application.currentState, title);
     pushKey(SDLK_ESCAPE);
     EXPECT_FALSE(window.application.runOnce());
     EXPECT_TRUE(window.application.quitRequested);
+}
+
+TEST_F(TitleScreenTest, KeysMoveTheFocusInReadingOrderButThePointerDoesNot) {
+    TitleScreen* title = install(32, 2, 32, 2);
+    EXPECT_EQ(title->focus.current(), TitleScreen::ItemEnterWar);
+    const auto after = [&](SDLKey sym, SDLMod mod = KMOD_NONE) {
+        SDL_keysym key{};
+        key.sym = sym;
+        key.mod = mod;
+        title->keyDown(key);
+        title->keyUp(key);
+        return title->focus.current();
+    };
+    EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemSettings);
+    EXPECT_EQ(after(SDLK_TAB), TitleScreen::ItemLeftCivilians);
+    EXPECT_EQ(after(SDLK_TAB, KMOD_LSHIFT), TitleScreen::ItemSettings);
+    for (const int item :
+         {TitleScreen::ItemEnterWar, TitleScreen::ItemRightFighters, TitleScreen::ItemLeftFighters,
+          TitleScreen::ItemRightCivilians, TitleScreen::ItemLeftCivilians}) {
+        EXPECT_EQ(after(SDLK_UP), item);
+    }
+    // Left and Right step the focused number; pointing leaves the focus be.
+    after(SDLK_RIGHT);
+    after(SDLK_TAB);
+    after(SDLK_LEFT);
+    EXPECT_EQ(title->numbers.leftCivilians, 33);
+    EXPECT_EQ(title->numbers.rightCivilians, 31);
+    pushMotion(kStart);
+    window.application.runOnce();
+    EXPECT_EQ(title->focus.current(), TitleScreen::ItemRightCivilians);
+    // Return on a number starts the battle with the numbers chosen.
+    pushKey(SDLK_RETURN);
+    window.application.runOnce();
+    EXPECT_EQ(window.application.stateKind, Application::StateBattle);
+    EXPECT_EQ(window.application.numbers.rightCivilians, 31);
 }
 
 TEST_F(TitleScreenTest, PointerFollowsTheMouseWithItsTipOnIt) {

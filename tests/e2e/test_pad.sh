@@ -1,0 +1,76 @@
+#!/bin/bash
+# A game controller alone drives the real game: the D-pad and Start pick the
+# numbers and begin a battle, Start pauses it and lets it go on, Back leaves
+# and files it; and a pad plugged in after the start is found and used within
+# 2 s. The controller is a virtual one, attached to the SDL 2 library that
+# runs the game's SDL 1.2 API (see virtual_pad.cpp): it proves the game's
+# handling of the controller layout, the same for every pad SDL knows.
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+sdl=$(ldd "$GAME" | awk '/libSDL-1.2.so/ { print $3 }')
+if ! readlink -f "$sdl" | grep -q 'sdl12-compat'; then
+    echo "SKIP: the game runs on the classic SDL 1.2, which has no virtual pads"
+    exit 0
+fi
+[ -n "${VIRTUAL_PAD:-}" ] || fail "VIRTUAL_PAD names no shim"
+PAD_FIFO="$WORK/pad"
+mkfifo "$PAD_FIFO"
+export PAD_FIFO
+
+# Plays pad lines: "press N" presses and releases button N; other lines go
+# as they are (see virtual_pad.cpp).
+pad() {
+    local line out=""
+    for line in "$@"; do
+        case "$line" in
+            press\ *) out+="b ${line#press } 1"$'\n'"w 120 0"$'\n'"b ${line#press } 0"$'\n'"w 120 0"$'\n' ;;
+            *) out+="$line"$'\n' ;;
+        esac
+    done
+    printf '%s' "$out" >"$PAD_FIFO"
+    sleep 0.3
+}
+readonly A=0 BACK=4 START=6 UP=11 RIGHT=14
+
+two_shots() {
+    screenshot "$WORK/${1}a.png"
+    sleep 1
+    screenshot "$WORK/${1}b.png"
+}
+filed() {
+    records "$USER_DIR/.Truceward" | awk '{ print $1, $2, $3, $4 }'
+}
+
+LD_PRELOAD="$VIRTUAL_PAD" start_game -w 320 -h 240 -ns -nm
+# From ENTER WAR: up to the right fighters, two more of them, start.
+pad "press $UP" "press $RIGHT" "press $RIGHT" "press $START"
+sleep 0.5
+two_shots running
+same runninga runningb && fail "no battle began"
+pad "press $START"
+two_shots paused
+same pauseda pausedb || fail "Start did not pause the battle"
+pad "press $START"
+two_shots resumed
+same resumeda resumedb && fail "Start did not let the battle go on"
+pad "press $BACK"
+sleep 0.5
+[ "$(filed)" = "32 32 2 4" ] || fail "filed '$(filed)', not the battle of 32, 32, 2, 4"
+kill -TERM "$GAME_PID"
+wait_for_exit 15
+
+# Plugged in 3 s after the start: pressed 2 s later, A must start a battle.
+rm -f "$USER_DIR/.Truceward"
+PAD_LATE=3 LD_PRELOAD="$VIRTUAL_PAD" start_game -w 320 -h 240 -ns -nm
+# The FIFO opens once the pad is attached, so the wait counts from there.
+pad "w 2000 0" "press $A"
+sleep 2.2
+two_shots late
+same latea lateb && fail "the pad plugged in later was not used within 2 s"
+pad "press $BACK"
+sleep 0.5
+[ "$(filed)" = "32 32 2 2" ] || fail "filed '$(filed)' with the late pad, not 32, 32, 2, 2"
+kill -TERM "$GAME_PID"
+wait_for_exit 15
+echo "PASS"
