@@ -90,9 +90,11 @@ void expectSpans(Image type, int left, int right, int top, int bottom, int slack
 
 TEST(EmbeddedArt, EveryImageDecodesToItsSizeAsRgba) {
     const int sizes[ImageDrawer::kImageCount][2] = {
-        {1024, 1024}, {64, 64},   {64, 64}, {64, 64},     {32, 32},   {64, 64},   {64, 64},
-        {256, 256},   {128, 128}, {64, 64}, {1024, 1024}, {64, 64},   {64, 64},   {64, 64},
-        {64, 64},     {64, 64},   {64, 64}, {64, 64},     {512, 128}, {512, 128}, {512, 128}};
+        {1024, 1024}, {64, 64},   {64, 64},  {64, 64},     {32, 32},   {64, 64},   {64, 64},
+        {256, 256},   {128, 128}, {64, 64},  {1024, 1024}, {64, 64},   {64, 64},   {64, 64},
+        {64, 64},     {64, 64},   {64, 64},  {64, 64},     {512, 128}, {512, 128}, {512, 128},
+        {1024, 1024}, {256, 64},  {256, 64}, {256, 64},    {512, 128}, {512, 128}, {512, 128},
+        {188, 80},    {364, 120}, {192, 80}, {226, 80}};
     for (int type = 0; type < ImageDrawer::kImageCount; ++type) {
         const Picture picture = image(static_cast<Image>(type));
         EXPECT_EQ(picture.width, sizes[type][0]) << "image " << type;
