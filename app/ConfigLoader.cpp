@@ -1,11 +1,14 @@
 #include "app/ConfigLoader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iostream>
+#include <iterator>
+#include <sstream>
 
 #include "app/NumberText.h"
 #include "scores/FilePath.h"
 #include "scores/FileSaver.h"
-#include "scores/RegularFileReader.h"
 
 namespace {
 
@@ -18,32 +21,115 @@ const std::string kByteOrderMark = "\xEF\xBB\xBF";
 
 const char* const kDefaultLines = "w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n";
 
-// The value text starts after the key and its one separating character.
-void readInt(const std::string& line, size_t valueStart, int& field) {
-    if (line.size() > valueStart) {
-        readLeadingInt(line.substr(valueStart), field);
+enum class Kind { Number, Flag, Volume };
+
+// A key of the file and the setting it gives.
+struct Key {
+    const char* name;
+    Kind kind;
+    // The setting: a number (numbers and volumes) or a flag.
+    int ConfigLoader::*number;
+    bool ConfigLoader::*flag;
+    // Whether save() writes it: what the player may change while playing.
+    bool saved;
+};
+
+const Key kKeys[] = {
+    {"w", Kind::Number, &ConfigLoader::width, nullptr, true},
+    {"h", Kind::Number, &ConfigLoader::height, nullptr, true},
+    {"a", Kind::Number, &ConfigLoader::antialias, nullptr, false},
+    {"f", Kind::Flag, nullptr, &ConfigLoader::fullscreen, true},
+    {"ns", Kind::Flag, nullptr, &ConfigLoader::noSound, false},
+    {"nm", Kind::Flag, nullptr, &ConfigLoader::noMusic, false},
+    {"sv", Kind::Volume, &ConfigLoader::effectsVolume, nullptr, true},
+    {"mv", Kind::Volume, &ConfigLoader::musicVolume, nullptr, true},
+};
+constexpr size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
+
+int valueOf(const ConfigLoader& config, const Key& key) {
+    return key.flag != nullptr ? (config.*key.flag ? 1 : 0) : config.*key.number;
+}
+
+void setValue(ConfigLoader& config, const Key& key, int value) {
+    if (key.flag != nullptr) {
+        config.*key.flag = value == 1;
+    } else {
+        config.*key.number = value;
     }
 }
 
-// A flag is 0 or 1; any other number, or no number, leaves it as it was.
-void readFlag(const std::string& line, size_t valueStart, bool& field) {
-    int value = -1;
-    readInt(line, valueStart, value);
-    if (value == 0 || value == 1) {
-        field = value == 1;
+// The key of a line, known by its first character (by its first two for ns,
+// nm, sv and mv, so that "n", "nx" or "s" alone are no keys); nullptr for none.
+const Key* keyOf(const std::string& line) {
+    for (const Key& key : kKeys) {
+        if (line.compare(0, std::strlen(key.name), key.name) == 0) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+// The value a line of `key` gives: the text after the key and its one
+// separating character, read as a number. False when it gives none.
+bool valueIn(const std::string& line, const Key& key, int& value) {
+    const size_t start = std::strlen(key.name) + 1;
+    int number = 0;
+    if (line.size() <= start || !readLeadingInt(line.substr(start), number)) {
+        return false;
+    }
+    if (key.kind == Kind::Flag && number != 0 && number != 1) {
+        return false;
+    }
+    value = key.kind == Kind::Volume ? std::clamp(number, 0, ConfigLoader::kMaximumVolume) : number;
+    return true;
+}
+
+// Calls visit(line, begin, end) for each line of `in` as the reader sees it
+// (see ConfigLoader::readFrom); begin and end are the offsets of the line's
+// bytes in `in`, without a byte-order mark before it and its line end.
+template <typename Visit>
+void scanLines(std::istream& in, Visit visit) {
+    std::string line;
+    size_t offset = 0;
+    size_t begin = 0;
+    const auto endLine = [&]() {
+        size_t textBegin = begin;
+        if (begin == 0 && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+            line.erase(0, kByteOrderMark.size());
+            textBegin += kByteOrderMark.size();
+        }
+        visit(line, textBegin, offset);
+        line.clear();
+        begin = offset + 1;
+    };
+    // A line ends at a line feed or a carriage return, so that files with the
+    // line ends of other systems read as their author meant.
+    for (char c; in.get(c); ++offset) {
+        if (c == '\n' || c == '\r') {
+            endLine();
+        } else if (line.size() < kMaxLineLength) {
+            line.push_back(c);
+        }
+    }
+    if (offset > begin) {
+        endLine();
     }
 }
 
 }  // namespace
 
-ConfigLoader::ConfigLoader() : path(getFilePath() + "/Truceward.conf") {
+ConfigLoader::ConfigLoader() : path(getFilePath() + "/Truceward.conf"), given(values()) {
     // Only a missing file is written; one that exists but cannot be read is
     // the user's, and stays as it is while the defaults stand in for it.
-    if (readFile() == RegularFileReader::Missing) {
+    RegularFileReader::Status status = readFile();
+    if (status == RegularFileReader::Missing) {
         createFile();
-        readFile();
+        status = readFile();
     }
+    unreadable = status == RegularFileReader::Failed;
 }
+
+ConfigLoader::ConfigLoader(DefaultsOnly) : given(values()) {}
 
 RegularFileReader::Status ConfigLoader::readFile() {
     ConfigLoader read{DefaultsOnly{}};
@@ -53,70 +139,93 @@ RegularFileReader::Status ConfigLoader::readFile() {
     if (file.status() == RegularFileReader::Failed) {
         std::cout << "Could not read " << path << std::endl;
     } else {
-        width = read.width;
-        height = read.height;
-        antialias = read.antialias;
-        fullscreen = read.fullscreen;
-        noSound = read.noSound;
-        noMusic = read.noMusic;
+        for (const Key& key : kKeys) {
+            setValue(*this, key, valueOf(read, key));
+        }
+        given = read.given;
     }
     return file.status();
 }
 
-ConfigLoader::ConfigLoader(DefaultsOnly) {}
-
-void ConfigLoader::readFrom(std::istream& in) {
-    std::string line;
-    bool firstLine = true;
-    const auto endLine = [&]() {
-        if (firstLine && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
-            line.erase(0, kByteOrderMark.size());
-        }
-        readLine(line);
-        line.clear();
-        firstLine = false;
-    };
-    // A line ends at a line feed or a carriage return, so that files with the
-    // line ends of other systems read as their author meant.
-    for (char c; in.get(c);) {
-        if (c == '\n' || c == '\r') {
-            endLine();
-        } else if (line.size() < kMaxLineLength) {
-            line.push_back(c);
-        }
+std::vector<int> ConfigLoader::values() const {
+    std::vector<int> all;
+    for (const Key& key : kKeys) {
+        all.push_back(valueOf(*this, key));
     }
-    if (!line.empty()) {
-        endLine();
-    }
+    return all;
 }
 
-void ConfigLoader::readLine(const std::string& line) {
-    if (line.empty()) {
-        return;
+void ConfigLoader::readFrom(std::istream& in) {
+    scanLines(in, [this](const std::string& line, size_t, size_t) {
+        const Key* key = keyOf(line);
+        int value = 0;
+        if (key != nullptr && valueIn(line, *key, value)) {
+            setValue(*this, *key, value);
+        }
+    });
+    given = values();
+}
+
+bool ConfigLoader::changed() const {
+    for (size_t i = 0; i < kKeyCount; ++i) {
+        if (kKeys[i].saved && valueOf(*this, kKeys[i]) != given[i]) {
+            return true;
+        }
     }
-    switch (line[0]) {
-        case 'w':
-            readInt(line, 2, width);
-            break;
-        case 'h':
-            readInt(line, 2, height);
-            break;
-        case 'a':
-            readInt(line, 2, antialias);
-            break;
-        case 'f':
-            readFlag(line, 2, fullscreen);
-            break;
-        case 'n':
-            if (line.size() > 1 && line[1] == 's') {
-                readFlag(line, 3, noSound);
-            } else if (line.size() > 1 && line[1] == 'm') {
-                readFlag(line, 3, noMusic);
+    return false;
+}
+
+std::string ConfigLoader::withChanges(const std::string& text) const {
+    std::string result = text;
+    for (size_t i = 0; i < kKeyCount; ++i) {
+        const Key& key = kKeys[i];
+        const int value = valueOf(*this, key);
+        if (!key.saved || value == given[i]) {
+            continue;
+        }
+        // The last line of the key that gives a value is the one that wins;
+        // given the new value, it still is, whatever the lines before it say.
+        size_t valueBegin = std::string::npos;
+        size_t valueEnd = std::string::npos;
+        std::istringstream in(result);
+        scanLines(in, [&](const std::string& line, size_t begin, size_t end) {
+            int ignored = 0;
+            if (keyOf(line) == &key && valueIn(line, key, ignored)) {
+                valueBegin = begin + std::strlen(key.name) + 1;
+                valueEnd = end;
             }
-            break;
-        default:
-            break;
+        });
+        if (valueBegin != std::string::npos) {
+            result.replace(valueBegin, valueEnd - valueBegin, std::to_string(value));
+            continue;
+        }
+        if (!result.empty() && result.back() != '\n' && result.back() != '\r') {
+            result += '\n';
+        }
+        result += std::string(key.name) + " " + std::to_string(value) + "\n";
     }
+    return result;
+}
+
+bool ConfigLoader::save() {
+    if (path.empty() || !changed()) {
+        return true;
+    }
+    // A file that went missing since the start is written as on a first start.
+    const auto change = [this](std::istream& current, bool missing, std::string& bytes) {
+        bytes = withChanges(missing ? std::string(kDefaultLines)
+                                    : std::string(std::istreambuf_iterator<char>(current),
+                                                  std::istreambuf_iterator<char>()));
+        return true;
+    };
+    if (!unreadable && FileSaver::update(path, change)) {
+        for (size_t i = 0; i < kKeyCount; ++i) {
+            given[i] = kKeys[i].saved ? valueOf(*this, kKeys[i]) : given[i];
+        }
+        return true;
+    }
+    std::cout << "Could not save " << path << std::endl;
+    return false;
 }
 
 void ConfigLoader::createFile() const {

@@ -73,6 +73,8 @@ Settings Settings::fromConfig(const ConfigLoader& config) {
     settings.fullscreen = config.fullscreen;
     settings.noSound = config.noSound;
     settings.noMusic = config.noMusic;
+    settings.effectsVolume = config.effectsVolume;
+    settings.musicVolume = config.musicVolume;
     return settings;
 }
 

@@ -6,7 +6,7 @@
 
 class ConfigLoader;
 
-// The six start-up settings, taken either from the configuration file (when
+// The start-up settings, taken either from the configuration file (when
 // the game gets no arguments at all) or from the command line options alone.
 struct Settings {
     int width = 0;
@@ -16,8 +16,12 @@ struct Settings {
     int samples = 0;
     bool noSound = false;
     bool noMusic = false;
+    // From 0 (silent) to ConfigLoader::kMaximumVolume (full).
+    int effectsVolume = 10;
+    int musicVolume = 10;
 
-    // The file's values as they stand, except a width or height no window can
+    // The file's values as they stand (the volumes included; the options
+    // leave them full), except a width or height no window can
     // have (0, negative, beyond 16384): that takes its default, with "Using
     // default width = 800" or "Using default height = 600".
     static Settings fromConfig(const ConfigLoader& config);

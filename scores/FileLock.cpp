@@ -6,93 +6,144 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <iostream>
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
 // A save takes milliseconds; a holder that keeps the lock this long is stuck.
-constexpr int kWaitMilliseconds = 5000;
-constexpr int kPollMilliseconds = 10;
-constexpr useconds_t kMicrosecondsPerMillisecond = 1000;
+constexpr std::chrono::milliseconds kLongestWait(5000);
+constexpr useconds_t kPollMicroseconds = 10000;
 // Anyone's lock file may be used: the lock is between games, not users.
 constexpr mode_t kLockFileMode = 0666;
 
-// Takes the lock on an open file, waiting a bounded time.
-bool lockWithin(int descriptor, int milliseconds) {
-    for (int waited = 0;; waited += kPollMilliseconds) {
-        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-            return true;
+// The lock file, opened for writing where we may (flock over NFS needs that)
+// and for reading only where not (flock itself does not); created when
+// missing. -1 when it can be neither opened nor created, or is no ordinary
+// file (a FIFO or a device is not opened for long, and never blocks us).
+int openLockFile(const std::string& path) {
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    for (;;) {
+        int descriptor = ::open(path.c_str(), O_RDWR | kFlags);
+        if (descriptor < 0 && errno == EACCES) {
+            descriptor = ::open(path.c_str(), O_RDONLY | kFlags);
         }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            return false;
+        if (descriptor < 0 && errno == ENOENT) {
+            descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kFlags, kLockFileMode);
+            if (descriptor < 0 && errno == EEXIST) {
+                continue;  // another game made it meanwhile: open that one
+            }
         }
-        if (waited >= milliseconds) {
-            return false;
+        if (descriptor < 0) {
+            return -1;
         }
-        usleep(kPollMilliseconds * kMicrosecondsPerMillisecond);
+        struct stat info;
+        if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) {
+            return descriptor;
+        }
+        ::close(descriptor);
+        errno = EINVAL;
+        return -1;
     }
 }
 
 bool sameFile(int descriptor, const std::string& path) {
     struct stat open;
     struct stat named;
-    return fstat(descriptor, &open) == 0 && stat(path.c_str(), &named) == 0 &&
+    return fstat(descriptor, &open) == 0 && lstat(path.c_str(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 }  // namespace
 
-FileLock::FileLock(const std::string& lockPath, const std::string& guardedPath)
-    : lockPath(lockPath), guardedPath(guardedPath) {
-    if (!lockOwnFile() && lockFileRefused) {
-        lockGuardedFile();
+FileLock::FileLock(const std::string& lockPath, const std::string& folder)
+    : lockPath(lockPath), folder(folder) {
+    // One deadline for every wait below, however often the lock file changes.
+    const Deadline deadline = Clock::now() + kLongestWait;
+    const Outcome own = lockOwnFile(deadline);
+    const Outcome shared = own == Busy ? Busy : lockFolder(deadline);
+    if (shared == Busy) {
+        release();
+        busy = true;
+    } else if (own != Locked && shared != Locked) {
+        std::cout << "Could not lock " << lockPath << " (" << std::strerror(failure)
+                  << "): saving without the lock" << std::endl;
     }
 }
 
-bool FileLock::lockOwnFile() {
-    for (int waited = 0; waited < kWaitMilliseconds; waited += kPollMilliseconds) {
-        const int candidate =
-            ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, kLockFileMode);
+FileLock::Outcome FileLock::lockWithin(int descriptor, Deadline deadline) {
+    for (;;) {
+        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            return Locked;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return Unlockable;
+        }
+        if (Clock::now() >= deadline) {
+            return Busy;
+        }
+        usleep(kPollMicroseconds);
+    }
+}
+
+FileLock::Outcome FileLock::lockOwnFile(Deadline deadline) {
+    for (;;) {
+        const int candidate = openLockFile(lockPath);
         if (candidate < 0) {
-            lockFileRefused = errno == EACCES || errno == EROFS || errno == EPERM;
-            return false;
+            failure = errno;
+            return Unlockable;
         }
-        if (!lockWithin(candidate, kWaitMilliseconds)) {
-            ::close(candidate);
-            return false;
+        const Outcome outcome = lockWithin(candidate, deadline);
+        if (outcome == Locked && sameFile(candidate, lockPath)) {
+            lockDescriptor = candidate;
+            return Locked;
         }
-        // The previous holder may have removed the file between our open and
-        // our lock: then we hold a lock nobody else can see, and start again.
-        if (sameFile(candidate, lockPath)) {
-            descriptor = candidate;
-            ownFile = true;
-            return true;
-        }
+        failure = outcome == Unlockable ? errno : failure;
         ::close(candidate);
+        if (outcome != Locked) {
+            return outcome;
+        }
+        // The previous holder removed the file between our open and our lock:
+        // we hold a lock nobody else can see, and start again.
+        if (Clock::now() >= deadline) {
+            return Busy;
+        }
     }
-    return false;
 }
 
-bool FileLock::lockGuardedFile() {
-    const int candidate = ::open(guardedPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+FileLock::Outcome FileLock::lockFolder(Deadline deadline) {
+    const int candidate = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (candidate < 0) {
-        return false;
+        failure = errno;
+        return Unlockable;
     }
-    if (!lockWithin(candidate, kWaitMilliseconds)) {
+    const Outcome outcome = lockWithin(candidate, deadline);
+    if (outcome == Locked) {
+        folderDescriptor = candidate;
+    } else {
+        failure = outcome == Unlockable ? errno : failure;
         ::close(candidate);
-        return false;
     }
-    descriptor = candidate;
-    return true;
+    return outcome;
+}
+
+void FileLock::release() {
+    if (folderDescriptor >= 0) {
+        ::close(folderDescriptor);
+        folderDescriptor = -1;
+    }
+    if (lockDescriptor >= 0) {
+        // Removed while still locked, so that a waiter on this file notices it
+        // is gone and takes the next one. Only holders remove it, so the name
+        // is still ours; where the folder does not let us, it stays for the
+        // next save, which is as good.
+        ::unlink(lockPath.c_str());
+        ::close(lockDescriptor);
+        lockDescriptor = -1;
+    }
 }
 
 FileLock::~FileLock() {
-    if (descriptor < 0) {
-        return;
-    }
-    // Removed while still locked, so that a waiter on this file notices it is
-    // gone and takes the next one.
-    if (ownFile) {
-        ::unlink(lockPath.c_str());
-    }
-    ::close(descriptor);
+    release();
 }

@@ -9,6 +9,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <limits>
+
+#include "scores/FileLock.h"
+#include "scores/RegularFileReader.h"
 
 namespace {
 
@@ -16,6 +20,7 @@ namespace {
 // files apart from anything else the user keeps beside the file (such as a
 // ".Truceward.backup"), so that cleaning up can never remove one of those.
 const char* const kTemporaryInfix = ".saving.";
+const char* const kLockSuffix = ".lock";
 const char* const kRandomPart = "XXXXXX";
 constexpr std::size_t kRandomLength = 6;
 // Deeper than any honest chain of links; a loop ends here.
@@ -41,6 +46,15 @@ mode_t newFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
     return kNewFileMode & ~mask;
+}
+
+// A rename gives the file the saver's owner and group: give it back the old
+// ones where we may (root may give any; a user only their own id and a group
+// they are in, so at least the group is kept when the owner cannot be).
+// Returns whether the group, at least, is kept.
+bool keepOwner(int descriptor, const struct stat& existing) {
+    return fchown(descriptor, existing.st_uid, existing.st_gid) == 0 ||
+           fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid) == 0;
 }
 
 bool writeAll(int descriptor, const std::string& bytes) {
@@ -125,6 +139,10 @@ bool FileSaver::replace(const std::string& path, const std::string& bytes) {
         const bool folderClosed = errno == EACCES || errno == EPERM;
         return exists && folderClosed && writeInPlace(target, bytes);
     }
+    if (exists) {
+        // Before the mode: a change of owner clears the set-id bits.
+        keepOwner(descriptor, existing);
+    }
     const mode_t mode = exists ? existing.st_mode & kPermissionBits : newFileMode();
     bool saved =
         fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && fsync(descriptor) == 0;
@@ -136,6 +154,27 @@ bool FileSaver::replace(const std::string& path, const std::string& bytes) {
     }
     syncFolder(folderOf(target));
     return true;
+}
+
+bool FileSaver::update(const std::string& path, const Change& change) {
+    const std::string target = resolveLinks(path);
+    const FileLock lock(target + kLockSuffix, folderOf(target));
+    if (!lock.mayWrite()) {
+        return false;
+    }
+    RegularFileReader file(target);
+    std::istream in(&file);
+    std::string bytes;
+    if (!change(in, file.status() == RegularFileReader::Missing, bytes)) {
+        return false;
+    }
+    // The status is final only at the end of the file.
+    in.ignore(std::numeric_limits<std::streamsize>::max());
+    if (file.status() == RegularFileReader::Failed) {
+        return false;
+    }
+    removeLeftovers(target);
+    return replace(target, bytes);
 }
 
 void FileSaver::removeLeftovers(const std::string& path) {

@@ -5,7 +5,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "scores/FileLock.h"
 #include "scores/FilePath.h"
 #include "scores/FileSaver.h"
 #include "scores/RegularFileReader.h"
@@ -13,7 +12,6 @@
 namespace {
 
 const char* const kFileName = "/.Truceward";
-const char* const kLockSuffix = ".lock";
 
 constexpr int kFieldCount = 5;
 static_assert(HighScoresLoader::kRecordSize == kFieldCount * sizeof(std::int32_t),
@@ -186,23 +184,17 @@ bool HighScoresLoader::save() {
     if (scores.empty() || !persistent) {
         return true;
     }
-    if (!loadFailed) {
-        const FileLock lock(path + kLockSuffix, path);
-        if (lock.held()) {
-            std::vector<Score> table;
-            RegularFileReader file(path);
-            std::istream in(&file);
-            readRecords(in, table);
-            if (file.status() != RegularFileReader::Failed) {
-                mergeInto(table, scores);
-                FileSaver::removeLeftovers(path);
-                if (FileSaver::replace(path, encode(table))) {
-                    scores.swap(table);
-                    unsavedScores(path).clear();
-                    return true;
-                }
-            }
-        }
+    std::vector<Score> table;
+    const auto merge = [&](std::istream& current, bool, std::string& bytes) {
+        readRecords(current, table);
+        mergeInto(table, scores);
+        bytes = encode(table);
+        return true;
+    };
+    if (!loadFailed && FileSaver::update(path, merge)) {
+        scores.swap(table);
+        unsavedScores(path).clear();
+        return true;
     }
     std::cout << "Error saving high scores file: " << path << std::endl;
     return false;

@@ -58,10 +58,11 @@ class HighScoresLoader {
     void setScore(const StartNumbers& numbers, int score);
 
     // Saves the table, all or nothing; an empty table is never written.
-    // Under a lock shared by every game of this user, the file is read again
-    // and this table merged into it (a key keeps the higher score, records
-    // already in the file keep their order, new ones follow); the result
-    // replaces the file atomically (see FileSaver) and becomes this table.
+    // Under a lock shared by every game that saves the same file (see
+    // FileSaver::update), the file is read again and this table merged into
+    // it (a key keeps the higher score, records already in the file keep
+    // their order, new ones follow); the result replaces the file atomically
+    // and becomes this table.
     // A failure, a file that could not be loaded among them, prints "Error
     // saving high scores file: " and the path, leaves the file as it was and
     // returns false.

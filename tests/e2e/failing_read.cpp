@@ -1,8 +1,10 @@
 // Preloaded into the game (LD_PRELOAD) to make reading one file fail part way,
 // as a failing disk does: once FAIL_READ_AFTER bytes of a file whose path ends
 // in FAIL_READ_SUFFIX have been read, every further read of it fails with EIO.
+// With FAIL_FLOCK set, every flock fails as on NFS without a lock daemon.
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -99,4 +101,13 @@ extern "C" int close(int descriptor) {
         readSoFar[descriptor] = -1;
     }
     return real(descriptor);
+}
+
+extern "C" int flock(int descriptor, int operation) {
+    static auto real = next<int (*)(int, int)>("flock");
+    if (std::getenv("FAIL_FLOCK") != nullptr) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return real(descriptor, operation);
 }

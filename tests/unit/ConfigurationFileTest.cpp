@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,6 +26,12 @@ std::string readWhole(const std::string& path) {
 bool isDirectory(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+struct stat statOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info;
 }
 
 mode_t permissions(const std::string& path) {
@@ -158,6 +165,51 @@ TEST_F(ConfigurationFileTest, LongBinaryAndOddLinesAreHarmless) {
     EXPECT_EQ(config.height, 700);
     EXPECT_EQ(config.antialias, 6);
     EXPECT_TRUE(config.noSound);
+}
+
+// A hand-written file: only the lines of changed keys change, a file saved
+// with nothing changed is left alone, and another game's edit meanwhile stays.
+TEST_F(ConfigurationFileTest, SavingRewritesTheChangedKeysAlone) {
+    writeConfig("\xEF\xBB\xBF# mine\r\nw 640\nw 1024\nw big\nh=480\nzoom 3\nsv 4\nf 1");
+    chmod(configPath().c_str(), 0604);
+    ConfigLoader config;
+    EXPECT_EQ(config.width, 1024);
+    EXPECT_EQ(config.effectsVolume, 4);
+    EXPECT_EQ(config.musicVolume, ConfigLoader::kDefaultVolume);
+    const struct stat untouched = statOf(configPath());
+    config.antialias = 2;
+    EXPECT_TRUE(config.save());
+    EXPECT_EQ(statOf(configPath()).st_ino, untouched.st_ino);
+    EXPECT_EQ(statOf(configPath()).st_mtim.tv_nsec, untouched.st_mtim.tv_nsec);
+
+    std::ofstream(configPath(), std::ios::app) << "\nnm 1\n";
+    config.width = 1280;
+    config.height = 720;
+    config.fullscreen = false;
+    config.musicVolume = 3;
+    EXPECT_TRUE(config.save());
+    EXPECT_EQ(readWhole(configPath()),
+              "\xEF\xBB\xBF# mine\r\nw 640\nw 1280\nw big\nh=720\nzoom 3\nsv 4\nf 0\nnm 1\nmv 3\n");
+    EXPECT_EQ(permissions(configPath()), 0604u);
+    const ino_t saved = statOf(configPath()).st_ino;
+    EXPECT_TRUE(config.save());
+    EXPECT_EQ(statOf(configPath()).st_ino, saved) << "a second save without a change wrote";
+    ConfigLoader again;
+    EXPECT_EQ(again.width, 1280);
+    EXPECT_TRUE(again.noMusic);
+    EXPECT_EQ(again.musicVolume, 3);
+}
+
+TEST_F(ConfigurationFileTest, AFileThatCouldNotBeReadIsNeverSaved) {
+    getFilePath();
+    ASSERT_EQ(mkfifo(configPath().c_str(), 0644), 0);
+    CaptureStdout capture;
+    ConfigLoader config;
+    config.effectsVolume = 0;
+    EXPECT_FALSE(config.save());
+    EXPECT_EQ(capture.text(),
+              "Could not read " + configPath() + "\nCould not save " + configPath() + "\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(configPath()));
 }
 
 }  // namespace

@@ -387,6 +387,72 @@ TEST_F(HighScoresLoaderTest, GamesSavingAtOnceKeepEachOthersRecords) {
     }
 }
 
+// Six games of a user other than root save at once beside the lock file a
+// killed game of root's left (0644, kept by a sticky folder), three of them
+// from a second home whose table links the first: every record whose save
+// succeeded is in the table, nothing else is left beside it, and a later save
+// by root leaves it its owner.
+TEST_F(HighScoresLoaderTest, GamesOfTwoHomesAndTwoUsersShareOneLock) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "acting as another user needs root";
+    }
+    constexpr uid_t kNobody = 65534;
+    constexpr int kGames = 6;
+    constexpr int kRecords = 40;
+    const std::string linked = home.path + "/second/Library/Application Support/Truceward";
+    std::filesystem::create_directories(linked);
+    std::filesystem::create_symlink(path, linked + "/.Truceward");
+    std::ofstream(path + ".lock").put('x');
+    writeFile(smallRecord(9, 9, 9, 9, 9));
+    ASSERT_EQ(chmod((path + ".lock").c_str(), 0644), 0);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home.path)) {
+        ASSERT_EQ(lchown(entry.path().c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(lchown((path + ".lock").c_str(), 0, 0) | lchown(directory.c_str(), 0, 0), 0);
+    ASSERT_EQ(chmod(home.path.c_str(), 0755) | chmod(directory.c_str(), 01777), 0);
+    int saved[2];
+    ASSERT_EQ(pipe(saved), 0);
+    for (int game = 0; game < kGames; ++game) {
+        if (fork() == 0) {
+            close(saved[0]);
+            const std::string ownHome = game % 2 ? home.path + "/second" : home.path;
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+                _exit(1);
+            }
+            setenv("HOME", ownHome.c_str(), 1);
+            for (int record = 0; record < kRecords; ++record) {
+                HighScoresLoader table;
+                table.setScore(tableKey(game, record, 1, 1), record);
+                const char message[2] = {static_cast<char>(game), static_cast<char>(record)};
+                if (table.save() && write(saved[1], message, 2) != 2) {
+                    _exit(1);
+                }
+            }
+            _exit(0);
+        }
+    }
+    close(saved[1]);
+    std::set<std::pair<int, int>> succeeded;
+    for (char message[2]; read(saved[0], message, 2) == 2;) {
+        succeeded.insert({message[0], message[1]});
+    }
+    close(saved[0]);
+    while (wait(nullptr) > 0) {
+    }
+    EXPECT_EQ(succeeded.size(), static_cast<std::size_t>(kGames * kRecords));
+    HighScoresLoader table;
+    for (const auto& [game, record] : succeeded) {
+        EXPECT_EQ(table.getScore(tableKey(game, record, 1, 1)), record) << game << " " << record;
+    }
+    EXPECT_EQ(directoryEntries(), (std::set<std::string>{".Truceward", ".Truceward.lock"}));
+    ASSERT_TRUE(table.save());
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kNobody);
+    EXPECT_TRUE(std::filesystem::is_symlink(linked + "/.Truceward"));
+}
+
 // Saves of a large table killed at any moment: the file is always one whole
 // table, the old or the new, and the next save clears away what they left.
 TEST_F(HighScoresLoaderTest, KilledSavesLeaveAWholeTableAndTheNextSaveClearsUp) {
