@@ -101,8 +101,7 @@ bool isWheel(const SDL_MouseButtonEvent& button) {
 
 }  // namespace
 
-Application::Application(const std::vector<std::string>& args) {
-    ConfigLoader config;
+Application::Application(const std::vector<std::string>& args) : settingsRemembered(args.empty()) {
     initialiseSdl();
     std::signal(SIGHUP, onHangUp);
     try {
@@ -116,6 +115,8 @@ Application::Application(const std::vector<std::string>& args) {
 }
 
 void Application::setUp(const Settings& settings) {
+    started = settings;
+    fullScreen = settings.fullscreen;
     width = settings.width;
     height = settings.height;
     noSound = settings.noSound;
@@ -126,6 +127,8 @@ void Application::setUp(const Settings& settings) {
 
     gamepad.open();
 
+    setEffectsVolume(settings.effectsVolume);
+    setMusicVolume(settings.musicVolume);
     audioDevice.setCallback(this);
     audioDevice.setNumChannels(0, 2);
     audioDevice.setSamplerate(PortAudioDevice::kPreferredRate);
@@ -179,6 +182,7 @@ void Application::openWindow(const Settings& settings) {
 }
 
 Application::~Application() {
+    rememberSettings();
     if (!noSound) {
         audioDevice.stop();
     }
@@ -322,7 +326,26 @@ void Application::toggleFullScreen() {
     }
 }
 
-void Application::rememberSettings() {}
+void Application::rememberSettings() {
+    if (!settingsRemembered) {
+        return;
+    }
+    // Only what the player changed goes back: a value the game put in place
+    // of an unusable one (a width of 0) stays the file's own.
+    const auto remember = [](int now, int startedWith, int& field) {
+        if (now != startedWith) {
+            field = now;
+        }
+    };
+    remember(width, started.width, config.width);
+    remember(height, started.height, config.height);
+    if (fullScreen != started.fullscreen) {
+        config.fullscreen = fullScreen;
+    }
+    remember(effectsVolume, started.effectsVolume, config.effectsVolume);
+    remember(musicVolume, started.musicVolume, config.musicVolume);
+    config.save();
+}
 
 void Application::getAudio(float* /*input*/, float* output, int frames) {
     std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ConfigLoader.h"
 #include "app/FrameLimiter.h"
 #include "app/Gamepad.h"
 #include "audio/BackgroundMusic.h"
@@ -14,8 +15,9 @@
 #include "audio/PortAudioDevice.h"
 #include "scores/StartNumbers.h"
 
+#include "app/Settings.h"
+
 class GameState;
-struct Settings;
 
 // The one top-level object of the process: window and OpenGL context, joystick,
 // audio output, the current screen, and the main loop that feeds the screen
@@ -79,8 +81,12 @@ class Application : public PortAudioCallback {
     int effectsVolume = 10;
     int musicVolume = 10;
     bool fullScreen = false;
-    // Whether the player's changes go back to the configuration file.
+    // Whether the player's changes go back to the configuration file: only
+    // when the game was started without arguments.
     bool settingsRemembered = false;
+    // The file's settings, read at start-up, and what the game started with.
+    ConfigLoader config;
+    Settings started;
     // Built before SDL starts, which its choice of layout must precede.
     Gamepad gamepad;
     FrameLimiter frameLimiter;
