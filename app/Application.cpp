@@ -246,6 +246,9 @@ void Application::draw() {
 }
 
 void Application::handleEvent(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) {
+        gamepad.inputSeen(SDL_GetTicks());
+    }
     switch (event.type) {
         case SDL_KEYDOWN:
             currentState->keyDown(event.key.keysym);

@@ -97,16 +97,22 @@ void Gamepad::look(GameState& state) {
 
 void Gamepad::lookWhileQuiet(GameState& state, std::uint32_t now) {
     if (!state.mayRestartPads()) {
-        quietSince = now;
-        lookedWhileQuiet = false;
+        lastLook = now;
+        inputSeen(now);
         return;
     }
-    if (now - quietSince < kLookEveryMs || (joystick != nullptr && lookedWhileQuiet)) {
-        return;
+    const bool due = joystick == nullptr ? now - lastLook >= kLookEveryMs
+                                         : !lookedWhileQuiet && now - quietSince >= kLookEveryMs;
+    if (due) {
+        look(state);
+        lastLook = now;
+        lookedWhileQuiet = true;
     }
-    look(state);
+}
+
+void Gamepad::inputSeen(std::uint32_t now) {
     quietSince = now;
-    lookedWhileQuiet = true;
+    lookedWhileQuiet = false;
 }
 
 void Gamepad::handleEvent(const SDL_Event& event, GameState& state, std::uint32_t now) {
@@ -125,8 +131,7 @@ void Gamepad::handleEvent(const SDL_Event& event, GameState& state, std::uint32_
         default:
             return;
     }
-    quietSince = now;
-    lookedWhileQuiet = false;
+    inputSeen(now);
 }
 
 bool Gamepad::axisOf(Uint8 number, Axis& axis) {

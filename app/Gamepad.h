@@ -55,9 +55,12 @@ class Gamepad {
     // direction held towards `state`.
     void look(GameState& state);
     // Once a frame: while `state` allows it (a menu, a paused battle), looks
-    // for a pad every 2 s while none is open, and once after 2 s of quiet
-    // while one is (a pad pulled out and plugged in again is found so).
+    // for a pad every 2 s while none is open, and once after 2 s without
+    // input while one is: SDL 1.2 keeps a pad that was pulled out open, so a
+    // pad plugged in again is found only so.
     void lookWhileQuiet(GameState& state, std::uint32_t now);
+    // Input came, from the pad or anywhere else: the quiet starts again.
+    void inputSeen(std::uint32_t now);
 
     // Translates a joystick event for `state`; other events are ignored.
     void handleEvent(const SDL_Event& event, GameState& state, std::uint32_t now);
@@ -97,9 +100,11 @@ class Gamepad {
     bool layoutOurs = false;
     // sdl12-compat honours the layout variable; the classic library does not.
     bool compat = false;
-    // When the pad was last heard from, or the looking last allowed or done.
+    // When input last came, whether the pad was looked for since, and when
+    // it was last looked for (or looking was last held back).
     std::uint32_t quietSince = 0;
     bool lookedWhileQuiet = false;
+    std::uint32_t lastLook = 0;
 };
 
 #endif
