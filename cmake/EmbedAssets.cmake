@@ -8,7 +8,7 @@ set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
 set(TRUCEWARD_IMAGE_NAMES
     background guy fighter brick bullet shotbang alertcircle centralmound sidemounds
     smokepff title mouse leftbuttonup leftbuttondown leftbuttonover rightbuttonup
-    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover)
+    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover playermarker)
 set(TRUCEWARD_FONT_NAMES
     font0 font1 font2 font3 font4 font5 font6 font7 font8 font9
     fonta fontb fontc fontd fonte fontf fontg fonth fonti fontj fontk fontl fontm

@@ -32,8 +32,11 @@ class ImageDrawer {
         ImageStartButtonUp,
         ImageStartButtonDown,
         ImageStartButtonOver,
+        // Behind the player's own person: 128 x 128, the figure's cell at
+        // columns 32..95 and rows 48..111.
+        ImagePlayerMarker,
     };
-    static constexpr int kImageCount = 21;
+    static constexpr int kImageCount = ImagePlayerMarker + 1;
 
     static ImageDrawer* getInstance();
 

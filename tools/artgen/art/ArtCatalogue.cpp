@@ -8,6 +8,7 @@
 #include "art/GlyphArt.h"
 #include "art/GrassField.h"
 #include "art/MoundArt.h"
+#include "art/PlayerMarkerArt.h"
 #include "art/PointerArt.h"
 #include "art/ShotBangArt.h"
 #include "art/SmokeArt.h"
@@ -44,6 +45,7 @@ std::vector<Piece> images() {
         {"startbuttonup", [] { return button_art::paintStartBar(State::Up); }},
         {"startbuttondown", [] { return button_art::paintStartBar(State::Down); }},
         {"startbuttonover", [] { return button_art::paintStartBar(State::Over); }},
+        {"playermarker", player_marker_art::paint},
     };
 }
 

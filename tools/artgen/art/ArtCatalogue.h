@@ -15,7 +15,7 @@ struct Piece {
     std::function<RgbaImage()> paint;
 };
 
-// The game's 21 images, in the order of its image catalogue.
+// The game's images, in the order of its image catalogue.
 std::vector<Piece> images();
 // The 40 glyphs of the bitmap font, in font order.
 std::vector<Piece> glyphs();
