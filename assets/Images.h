@@ -47,6 +47,8 @@ extern const unsigned char startbuttondown_png[];
 extern const unsigned int startbuttondown_png_len;
 extern const unsigned char startbuttonover_png[];
 extern const unsigned int startbuttonover_png_len;
+extern const unsigned char playermarker_png[];
+extern const unsigned int playermarker_png_len;
 extern const unsigned char settings_png[];
 extern const unsigned int settings_png_len;
 extern const unsigned char settingsbuttonup_png[];

@@ -1,12 +1,9 @@
 #include "battle/GamePlay.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <ctime>
-#include <sstream>
 
 #include "app/Application.h"
 #include "app/SyntheticKey.h"
@@ -15,8 +12,6 @@
 #include "battle/Effect.h"
 #include "battle/Field.h"
 #include "battle/Ghost.h"
-#include "graphics/ImageDrawer.h"
-#include "graphics/Widget.h"
 #include "people/AlertColour.h"
 #include "people/Civilian.h"
 #include "people/Fighter.h"
@@ -68,45 +63,6 @@ constexpr int kThreatAlert = 1;
 constexpr int kRescuePoints = 1;
 constexpr int kDeathPoints = -1;
 
-// Scenery, in field units.
-constexpr float kCentralMoundX = 384.0f;
-constexpr float kCentralMoundStretch = 6.0f;
-constexpr float kLeftMoundX = 128.0f;
-constexpr float kRightMoundX = 768.0f;
-constexpr float kSideMoundStretch = 12.0f;
-struct Place {
-    float x;
-    float y;
-};
-// The brick piles at both ends of the centre line, three-two-one.
-constexpr Place kUpperPile[] = {{455, 668}, {480, 668}, {505, 668},
-                                {468, 688}, {494, 688}, {480, 708}};
-constexpr Place kLowerPile[] = {{455, -5}, {480, -5}, {505, -5}, {468, 15}, {494, 15}, {480, 35}};
-
-// Texts, in window pixels; sizes given for a window 768 pixels high.
-constexpr float kScoreMargin = 10.0f;
-constexpr float kScoreSize = 21.0f;
-constexpr float kWarOverX = 25.0f;
-constexpr float kWarOverHeight = 0.5f;
-constexpr float kWarOverSize = 64.0f;
-constexpr float kQuitOffsetX = 180.0f;
-constexpr float kQuitHeight = 0.3f;
-constexpr float kQuitSize = 24.0f;
-// The pause: the scene darkened, and its two lines centred above where the
-// end of the war is told; sizes for a window 768 pixels high.
-constexpr float kPauseShade = 0.5f;
-const char* const kPausedText = "paused";
-constexpr float kPausedHeight = 0.66f;
-constexpr float kPausedSize = 64.0f;
-const char* const kGoOnText = "-p to go on-";
-constexpr float kGoOnHeight = 0.61f;
-constexpr float kGoOnSize = 24.0f;
-
-void drawPlain(ImageDrawer* drawer, ImageDrawer::ImageType image, float x, float y,
-               float scaleY = 1.0f) {
-    drawer->drawImage(image, x, y, 1.0f, scaleY, 1.0f, 1.0f, 1.0f, 1.0f);
-}
-
 // Deletes and removes, back to front, every entry that has run out.
 template <typename Effect, typename Finished>
 void removeFinished(std::vector<Effect*>& effects, Finished finished) {
@@ -114,18 +70,6 @@ void removeFinished(std::vector<Effect*>& effects, Finished finished) {
         if (finished(*effects[i])) {
             delete effects[i];
             effects.erase(effects.begin() + static_cast<std::ptrdiff_t>(i));
-        }
-    }
-}
-
-// Each drawn as one frame of its life (stepping it), or shown as it is.
-template <typename Thing>
-void drawEach(const std::vector<Thing*>& things, bool step) {
-    for (Thing* thing : things) {
-        if (step) {
-            thing->draw();
-        } else {
-            thing->show();
         }
     }
 }
@@ -244,39 +188,6 @@ GamePlay::~GamePlay() {
     deleteAll(ghosts);
 }
 
-void GamePlay::draw() {
-    if (paused) {
-        drawScene(false);
-        drawPause();
-        return;
-    }
-    update();
-    render();
-    cleanUp();
-}
-
-void GamePlay::drawPause() {
-    const float width = Widget::screenWidth;
-    const float height = Widget::screenHeight;
-    // A translucent black over the whole window, without a texture.
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, kPauseShade);
-    glBegin(GL_QUADS);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(width, 0.0f);
-    glVertex2f(width, height);
-    glVertex2f(0.0f, height);
-    glEnd();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
-    const auto centred = [this, width](const std::string& text, float y, float size) {
-        textDrawer.drawText(text, (width - static_cast<float>(text.size()) * size) * 0.5f, y, size);
-    };
-    const float scale = height / Widget::kLogicalHeight;
-    centred(kPausedText, height * kPausedHeight, kPausedSize * scale);
-    centred(kGoOnText, height * kGoOnHeight, kGoOnSize * scale);
-}
-
 void GamePlay::update() {
     if (!warOver) {
         time += 1.0f;
@@ -314,87 +225,15 @@ void GamePlay::markThreatened() {
     }
 }
 
-void GamePlay::render() {
-    drawScene(true);
-}
-
-void GamePlay::drawScene(bool step) {
-    drawScenery();
-    drawEach(people, step);
-    drawEach(ghosts, step);
-    if (!warOver) {
-        for (Bullet* bullet : bullets) {
-            bullet->draw();
-        }
-    }
-    drawEach(shotBangs, step);
-    drawEach(smokePffs, step);
-    drawTexts();
-}
-
-void GamePlay::advanceUnseen() {
-    for (Person* person : people) {
-        person->advanceUnseen();
-    }
-    for (Ghost* ghost : ghosts) {
-        ghost->advance();
-    }
-    for (Effect* bang : shotBangs) {
-        bang->advance();
-    }
-    for (Effect* puff : smokePffs) {
-        puff->advance();
-    }
-}
-
 void GamePlay::cleanUp() {
     const auto effectOver = [](const Effect& effect) { return effect.level <= 0.0f; };
     removeFinished(shotBangs, effectOver);
     removeFinished(smokePffs, effectOver);
-    removeFinished(ghosts, [](const Ghost& ghost) { return ghost.alpha <= 0.0f; });
-}
-
-void GamePlay::drawScenery() {
-    ImageDrawer* drawer = ImageDrawer::getInstance();
-    // Everything up to the walls is the same in every frame.
-    backdrop.draw([drawer] {
-        drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
-        drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
-                  kCentralMoundStretch);
-        drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
-        drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
-        for (const Place& brick : kUpperPile) {
-            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-        }
-        for (const Place& brick : kLowerPile) {
-            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-        }
-    });
-    for (float height : leftBricks) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, Field::kLeftWallX, height);
+    const auto ghostGone = [](const Ghost& ghost) { return ghost.alpha <= 0.0f; };
+    if (playerGhost != nullptr && ghostGone(*playerGhost)) {
+        playerGhost = nullptr;
     }
-    for (float height : rightBricks) {
-        drawPlain(drawer, ImageDrawer::ImageBrick, Field::kRightWallX, height);
-    }
-}
-
-std::string GamePlay::scoreText() const {
-    std::ostringstream text;
-    text << "score " << GameCounter::getInstance()->getScore();
-    return text.str();
-}
-
-void GamePlay::drawTexts() {
-    const float width = Widget::screenWidth;
-    const float height = Widget::screenHeight;
-    const float scoreSize = kScoreSize * height / Widget::kLogicalHeight;
-    textDrawer.drawText(scoreText(), kScoreMargin, height - kScoreMargin - scoreSize, scoreSize);
-    if (warOver) {
-        textDrawer.drawText("the war is over", kWarOverX, height * kWarOverHeight,
-                            kWarOverSize * height / Widget::kLogicalHeight);
-        textDrawer.drawText("-space to quit-", width * 0.5f - kQuitOffsetX, height * kQuitHeight,
-                            kQuitSize);
-    }
+    removeFinished(ghosts, ghostGone);
 }
 
 void GamePlay::focusLost() {
@@ -572,10 +411,14 @@ bool GamePlay::killWith(int bulletIndex) {
     for (Person* relative : victim->family) {
         relative->removeFamilyMember(victim);
     }
-    if (victim->behaviour == player) {
+    const bool playerFell = player != nullptr && victim->behaviour == player;
+    if (playerFell) {
         player = nullptr;
     }
     ghosts.push_back(new Ghost(victim->x, victim->y));
+    if (playerFell) {
+        playerGhost = ghosts.back();
+    }
     Sounds::getInstance()->playSound(Sounds::SoundPersonDying, victim->x);
     GameCounter::getInstance()->incrementCount(GameCounter::kKilled, kDeathPoints);
     // A dying fighter may end the war here; the rest of the bullets still count.

@@ -31,6 +31,10 @@ class Effect;
 // over when the counter "Fighter" comes back to its baseline of 1 (no fighter
 // left); Space then records its length as "Time" and leaves, Escape leaves at
 // any time without it. The whole battle replays exactly from its seed.
+//
+// The player's person is drawn above everybody, with a marker nobody else
+// has. Once it has fallen the battle goes on without it, and "you fell" stays
+// on the field until the end of the war is told in its place.
 class GamePlay : public GameState, public CounterNotification {
   public:
     // Seeded with the time in whole seconds.
@@ -67,9 +71,10 @@ class GamePlay : public GameState, public CounterNotification {
     // after the war) and, while the war lasts, ticks the bullets, lights the
     // alert of everybody in a line of fire and runs the collision detection.
     void update();
-    // The frame's picture, back to front: scenery, people, ghosts, bullets
-    // (only during the war), flashes, puffs, texts. Advances alert circles and
-    // effects, as drawing them does.
+    // The frame's picture, back to front: scenery, people (the player's person
+    // last, with its marker), ghosts, bullets (only during the war), flashes,
+    // puffs, texts, and the player's ghost while it fades. Advances alert
+    // circles and effects, as drawing them does.
     void render();
     // What render() does to the battle's state, drawing nothing: a battle run
     // with update(), advanceUnseen() and cleanUp() evolves exactly as one drawn.
@@ -112,6 +117,9 @@ class GamePlay : public GameState, public CounterNotification {
     std::vector<Effect*> shotBangs;
     std::vector<Effect*> smokePffs;
     std::vector<Ghost*> ghosts;
+    // The ghost of the player's person while it fades, drawn above all; not
+    // owned (it is one of `ghosts`).
+    Ghost* playerGhost = nullptr;
     StartNumbers numbers;
     bool warOver;
     // Set by P or by losing the focus; cleared only by P.
@@ -140,7 +148,15 @@ class GamePlay : public GameState, public CounterNotification {
     void drawTexts();
     // The frame's picture; with `step` false every part shows as it stands.
     void drawScene(bool step);
+    // Everybody, the player's person last and marked as its own.
+    void drawPeople(bool step);
+    // The ghosts, but for the player's, which drawFallenPlayer() draws.
+    void drawGhosts(bool step);
+    // The player's ghost, marked, above everything else.
+    void drawFallenPlayer(bool step);
     void drawPause();
+    // A line centred across the window, its bottom at y (window pixels).
+    void drawCentred(const std::string& text, float y, float size);
 
     // The field up to the walls, drawn once.
     BackdropCache backdrop;

@@ -8,7 +8,7 @@ set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
 set(TRUCEWARD_IMAGE_NAMES
     background guy fighter brick bullet shotbang alertcircle centralmound sidemounds
     smokepff title mouse leftbuttonup leftbuttondown leftbuttonover rightbuttonup
-    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover
+    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover playermarker
     settings settingsbuttonup settingsbuttondown settingsbuttonover backbuttonup backbuttondown
     backbuttonover focusnumber focusbar focusbutton focussetting)
 set(TRUCEWARD_FONT_NAMES

@@ -36,6 +36,7 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
     {Images::startbuttonup_png, &Images::startbuttonup_png_len},
     {Images::startbuttondown_png, &Images::startbuttondown_png_len},
     {Images::startbuttonover_png, &Images::startbuttonover_png_len},
+    {Images::playermarker_png, &Images::playermarker_png_len},
     {Images::settings_png, &Images::settings_png_len},
     {Images::settingsbuttonup_png, &Images::settingsbuttonup_png_len},
     {Images::settingsbuttondown_png, &Images::settingsbuttondown_png_len},

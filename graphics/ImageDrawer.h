@@ -32,6 +32,9 @@ class ImageDrawer {
         ImageStartButtonUp,
         ImageStartButtonDown,
         ImageStartButtonOver,
+        // Behind the player's own person: 128 x 128, the figure's cell at
+        // columns 32..95 and rows 48..111.
+        ImagePlayerMarker,
         ImageSettings,
         ImageSettingsButtonUp,
         ImageSettingsButtonDown,
@@ -44,7 +47,7 @@ class ImageDrawer {
         ImageFocusButton,
         ImageFocusSetting,
     };
-    static constexpr int kImageCount = 32;
+    static constexpr int kImageCount = ImageFocusSetting + 1;
 
     static ImageDrawer* getInstance();
 

@@ -3,8 +3,10 @@
 #include <GL/gl.h>
 
 #include <iostream>
+#include <iterator>
 
 #include "assets/Fonts.h"
+#include "assets/GlyphSpacing.h"
 #include "graphics/EmbeddedFile.h"
 #include "graphics/TextureUpload.h"
 
@@ -54,11 +56,20 @@ const EmbeddedFile kGlyphFiles[TextDrawer::kGlyphCount] = {
     {Fonts::fontminus_png, &Fonts::fontminus_png_len},
 };
 
+static_assert(std::size(Fonts::kGlyphSpacing) == TextDrawer::kGlyphCount,
+              "a spacing for every glyph");
+
 constexpr int kFirstLetterGlyph = 10;
 constexpr int kPeriodGlyph = 36;
 constexpr int kCommaGlyph = 37;
 constexpr int kExclaimGlyph = 38;
 constexpr int kMinusGlyph = 39;
+
+// In pixels of the glyph's cell: scaled by size / cell to the line's size.
+int advanceOf(char character) {
+    const int glyph = TextDrawer::glyphIndex(character);
+    return glyph < 0 ? Fonts::kBlankAdvance : Fonts::kGlyphSpacing[glyph].advance;
+}
 
 }  // namespace
 
@@ -106,28 +117,41 @@ int TextDrawer::glyphIndex(char character) {
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
-    float pen = x;
+    const float scale = size / static_cast<float>(Fonts::kGlyphCell);
+    // Counted in whole cell pixels, so that the line ends where textWidth says.
+    int pen = 0;
     for (const char character : text) {
         const int glyph = glyphIndex(character);
         if (glyph >= 0) {
+            const float left =
+                x + static_cast<float>(pen - Fonts::kGlyphSpacing[glyph].left) * scale;
             glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
             glColor3f(colour.red, colour.green, colour.blue);
             glBegin(GL_QUADS);
             glTexCoord2f(0, 1);
-            glVertex2f(pen, y);
+            glVertex2f(left, y);
             glTexCoord2f(1, 1);
-            glVertex2f(pen + size, y);
+            glVertex2f(left + size, y);
             glTexCoord2f(1, 0);
-            glVertex2f(pen + size, y + size);
+            glVertex2f(left + size, y + size);
             glTexCoord2f(0, 0);
-            glVertex2f(pen, y + size);
+            glVertex2f(left, y + size);
             glEnd();
             glBindTexture(GL_TEXTURE_2D, 0);
         }
-        pen += size;
+        pen += advanceOf(character);
     }
 }
 
 float TextDrawer::textWidth(const std::string& text, float size) const {
-    return static_cast<float>(text.size()) * size;
+    if (text.empty()) {
+        return 0.0f;
+    }
+    // The pen's moves leave one gap too many after the last glyph, and the
+    // ink keeps a margin inside both ends.
+    int width = 2 * Fonts::kLineMargin - Fonts::kGlyphGap;
+    for (const char character : text) {
+        width += advanceOf(character);
+    }
+    return static_cast<float>(width) * size / static_cast<float>(Fonts::kGlyphCell);
 }

@@ -7,10 +7,12 @@
 
 #include "graphics/ThreeFloats.h"
 
-// Writes short lines in the fixed-width bitmap font, in window pixels (origin
-// bottom-left, y up). Only digits, lower-case letters (shown as capitals) and
-// . , ! - have glyphs; every other character is a blank cell. Each screen owns
-// one; it needs the OpenGL context, and frees its glyph textures when it goes.
+// Writes short lines in the bitmap font, in window pixels (origin bottom-left,
+// y up). Only digits, lower-case letters (shown as capitals) and . , ! - have
+// glyphs; every other character is a blank. Each glyph has its own width
+// (assets/GlyphSpacing.h, measured from its ink), so that any two neighbours
+// stand evenly apart. Each screen owns one; it needs the OpenGL context, and
+// frees its glyph textures when it goes.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = 40;
@@ -20,10 +22,12 @@ class TextDrawer {
     TextDrawer& operator=(const TextDrawer&) = delete;
     ~TextDrawer();
 
-    // The lower-left corner of the first cell at (x, y); every cell is size by
-    // size pixels and the pen advances by size per character, blanks included.
+    // The line starts at (x, y), its lower-left corner; every glyph's cell is
+    // size by size pixels, placed by the glyph's spacing at that size. The
+    // ink starts a small margin after x, as the widest letters' always did.
     void drawText(const std::string& text, float x, float y, float size);
-    // How far the pen moves over `text` at `size`.
+    // The width of the whole line at that size, in pixels: its ink with the
+    // same margin at either end; the width to centre or right-align it by.
     float textWidth(const std::string& text, float size) const;
 
     // A read-only stream over a glyph's PNG; index 0 and every index outside

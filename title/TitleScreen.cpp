@@ -50,8 +50,10 @@ constexpr float kStartInkBottom = 101.0f;
 constexpr float kSettingsInkLeft = 432.0f;
 constexpr float kSettingsInkBottom = 20.0f;
 
-constexpr float kLeftNumberX = 390.0f;
-constexpr float kRightNumberX = 801.0f;
+// Each number is centred in its slot, where a two-digit number used to fill
+// two cells of 21 from x 390 (left) or 801 (right).
+constexpr float kLeftNumberCentreX = 411.0f;
+constexpr float kRightNumberCentreX = 822.0f;
 constexpr float kCiviliansNumberY = 408.0f;
 constexpr float kFightersNumberY = 339.0f;
 constexpr float kNumberSize = 21.0f;
@@ -327,14 +329,15 @@ void TitleScreen::drawNumbers() {
     const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
     const float numberSize = kNumberSize * toPixelsY;
-    textDrawer.drawText(std::to_string(numbers.leftCivilians), kLeftNumberX * toPixelsX,
-                        kCiviliansNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(numbers.leftFighters), kLeftNumberX * toPixelsX,
-                        kFightersNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(numbers.rightCivilians), kRightNumberX * toPixelsX,
-                        kCiviliansNumberY * toPixelsY, numberSize);
-    textDrawer.drawText(std::to_string(numbers.rightFighters), kRightNumberX * toPixelsX,
-                        kFightersNumberY * toPixelsY, numberSize);
+    const auto centred = [this, numberSize](int number, float centreX, float y) {
+        const std::string text = std::to_string(number);
+        textDrawer.drawText(text, centreX - textDrawer.textWidth(text, numberSize) * 0.5f, y,
+                            numberSize);
+    };
+    centred(numbers.leftCivilians, kLeftNumberCentreX * toPixelsX, kCiviliansNumberY * toPixelsY);
+    centred(numbers.leftFighters, kLeftNumberCentreX * toPixelsX, kFightersNumberY * toPixelsY);
+    centred(numbers.rightCivilians, kRightNumberCentreX * toPixelsX, kCiviliansNumberY * toPixelsY);
+    centred(numbers.rightFighters, kRightNumberCentreX * toPixelsX, kFightersNumberY * toPixelsY);
     textDrawer.drawText(std::to_string(highScore), kHighScoreX * toPixelsX, kHighScoreY * toPixelsY,
                         kHighScoreSize * toPixelsY);
 }

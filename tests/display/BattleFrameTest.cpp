@@ -250,8 +250,9 @@ TEST_F(BattleFrameTest, TheEndOfTheWarIsWrittenAcrossTheField) {
     battle->render();
     const auto after = window.readPixels();
 
-    // "the war is over", 15 cells of 64 x 600 / 768 = 50 pixels from (25, 300);
-    // "-space to quit-", 15 cells of 24 pixels from (800 / 2 - 180, 600 x 0.3).
+    // "the war is over", 50 = 64 x 600 / 768 pixels high from (25, 300) and at
+    // most 15 glyphs of 50 wide; "-space to quit-", 24 high from 600 x 0.3,
+    // centred and at most 15 glyphs of 24 wide.
     auto inTitle = [](int x, int y) { return x >= 25 && x < 775 && y >= 300 && y < 350; };
     auto inHint = [](int x, int y) { return x >= 220 && x < 580 && y >= 180 && y < 204; };
     int titleChanges = 0;
@@ -275,6 +276,65 @@ TEST_F(BattleFrameTest, TheEndOfTheWarIsWrittenAcrossTheField) {
     EXPECT_GT(titleChanges, 0);
     EXPECT_GT(hintChanges, 0);
     EXPECT_EQ(elsewhere, 0);
+}
+
+// Pixels of the player's marker, an aqua no other picture has, and of white
+// lettering, in a box of window pixels (from the bottom-left corner).
+struct Seen {
+    int aqua = 0;
+    int white = 0;
+    int red = 0;
+};
+Seen seenIn(const std::vector<unsigned char>& pixels, int left, int bottom, int right, int top) {
+    Seen seen;
+    for (int y = bottom; y < top; ++y) {
+        for (int x = left; x < right; ++x) {
+            const unsigned char* p = &pixels[(static_cast<size_t>(y) * 800 + x) * 4];
+            seen.aqua += p[2] > 150 && p[1] > 130 && p[0] < 100 ? 1 : 0;
+            seen.white += p[0] > 240 && p[1] > 240 && p[2] > 240 ? 1 : 0;
+            seen.red += p[0] > 180 && p[1] < 80 && p[2] < 80 ? 1 : 0;
+        }
+    }
+    return seen;
+}
+
+TEST_F(BattleFrameTest, ThePlayersPersonIsMarkedAboveEverybodyAndItsFallIsTold) {
+    start(1);
+    firstFighter()->fireTimer = 1000;
+    Person* own = battle->people[0];
+    // At the lower pile, with a fighter standing right on it: at 800 x 600
+    // the pile's bricks cover pixels 355..445 across, 0..77 up.
+    own->setPosition(480.0f, 40.0f);
+    battle->people[1]->setPosition(480.0f, 40.0f);
+    window.clear();
+    battle->render();
+    std::vector<unsigned char> frame = window.readPixels();
+    EXPECT_GT(seenIn(frame, 355, 0, 445, 77).aqua, 300) << "the marker over the bricks";
+    EXPECT_GT(seenIn(frame, 375, 90, 425, 110).aqua, 100) << "its arrow above the head";
+    EXPECT_EQ(seenIn(frame, 355, 0, 445, 110).red, 0) << "the fighter's eyes, under the player";
+
+    // A bullet from the right kills the player's person; "you fell" is then
+    // written at 0.66 of the height, 50 pixels high, until the war is over.
+    const Seen before = seenIn(frame, 200, 396, 600, 446);
+    battle->addBullet(true, 50.0f);
+    while (battle->player != nullptr && !battle->bullets.empty()) {
+        unseenFrame();
+    }
+    ASSERT_EQ(battle->player, nullptr);
+    window.clear();
+    battle->render();
+    frame = window.readPixels();
+    EXPECT_GT(seenIn(frame, 355, 0, 445, 110).aqua, 300) << "the fallen person's marker";
+    EXPECT_GT(seenIn(frame, 200, 396, 600, 446).white, before.white + 500) << "you fell";
+    for (int fade = 0; fade < 16; ++fade) {
+        unseenFrame();
+    }
+    battle->warOver = true;
+    window.clear();
+    battle->render();
+    frame = window.readPixels();
+    EXPECT_EQ(seenIn(frame, 200, 396, 600, 446).white, before.white) << "the war's end instead";
+    EXPECT_EQ(seenIn(frame, 0, 0, 800, 600).aqua, 0) << "the ghost and its marker faded";
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// The fixed-width bitmap text, read back as the quads it sends to OpenGL.
+// The bitmap text, read back as the quads it sends to OpenGL and as pixels.
 #include "graphics/TextDrawer.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "tests/support/GlFeedback.h"
@@ -30,29 +31,84 @@ std::vector<float> glyphLefts(TextDrawer& drawer, const std::string& text, float
     return unique;
 }
 
-TEST(TextDrawer, ScoreLineHasSevenGlyphsAndOneBlankCell) {
-    GlWindow window(1024, 768);
-    TextDrawer drawer;
-    // "score 12" at size 21: s c o r e, a blank cell, then 1 at x + 126 and 2.
-    EXPECT_EQ(glyphLefts(drawer, "score 12", 10, 700, 21),
-              (std::vector<float>{10, 31, 52, 73, 94, 136, 157}));
-    const FeedbackBox box =
-        boundingBox(capturePolygons([&] { drawer.drawText("score 12", 10, 700, 21); }));
-    EXPECT_EQ(box.right, 10 + 8 * 21);
-    EXPECT_EQ(box.bottom, 700);
-    EXPECT_EQ(box.top, 721);
+// Columns, from the left, where a line drawn on grey at (0, 0) shows white
+// (the glyphs' fill) and where it shows anything at all (outlines too).
+struct Columns {
+    std::vector<std::pair<int, int>> whiteRuns;
+    int inkLeft = -1;
+    int inkRight = -1;
+};
+
+Columns drawnOnGrey(GlWindow& window, TextDrawer& drawer, const std::string& text, float x,
+                    float size) {
+    constexpr int kWidth = 1024;
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    window.clear();
+    drawer.drawText(text, x, 0, size);
+    const std::vector<unsigned char> pixels = window.readPixels();
+    Columns columns;
+    for (int column = 0; column < kWidth; ++column) {
+        bool white = false;
+        bool ink = false;
+        for (int row = 0; row < static_cast<int>(size); ++row) {
+            const unsigned char value = pixels[(static_cast<size_t>(row) * kWidth + column) * 4];
+            white = white || value > 240;
+            ink = ink || value < 120 || value > 136;
+        }
+        if (ink) {
+            columns.inkLeft = columns.inkLeft < 0 ? column : columns.inkLeft;
+            columns.inkRight = column;
+        }
+        if (white && !columns.whiteRuns.empty() && columns.whiteRuns.back().second == column - 1) {
+            columns.whiteRuns.back().second = column;
+        } else if (white) {
+            columns.whiteRuns.emplace_back(column, column);
+        }
+    }
+    return columns;
 }
 
-TEST(TextDrawer, CharactersWithoutGlyphsAreBlankCells) {
+TEST(TextDrawer, NeighboursStandEvenlyApartWhateverTheirWidths) {
+    GlWindow window(1024, 768);
+    TextDrawer drawer;
+    // At 64 pixels a glyph's white lies one outline (4 pixels) inside its
+    // ink, and neighbours' inks overlap by 2: their white stands 6 apart (8
+    // between the fully white columns), a narrow 1 or i as much as a wide m
+    // or w. A blank adds 20.
+    const Columns word = drawnOnGrey(window, drawer, "mi1w32", 100, 64);
+    ASSERT_EQ(word.whiteRuns.size(), 6u);
+    for (size_t i = 1; i < word.whiteRuns.size(); ++i) {
+        EXPECT_NEAR(word.whiteRuns[i].first - word.whiteRuns[i - 1].second - 1, 8, 1) << i;
+    }
+    const Columns spaced = drawnOnGrey(window, drawer, "a b", 100, 64);
+    ASSERT_EQ(spaced.whiteRuns.size(), 2u);
+    EXPECT_NEAR(spaced.whiteRuns[1].first - spaced.whiteRuns[0].second - 1, 28, 1);
+
+    // The ink keeps 3 / 64 of the size inside both ends of the line's
+    // width, so a line can be centred by its width.
+    for (const char* text : {"score -24", "-space to quit-", "1"}) {
+        const Columns line = drawnOnGrey(window, drawer, text, 100, 64);
+        EXPECT_NEAR(line.inkLeft, 103, 1) << text;
+        EXPECT_NEAR(line.inkRight + 1, 100 + drawer.textWidth(text, 64) - 3, 1) << text;
+    }
+    EXPECT_EQ(drawer.textWidth("", 64), 0.0f);
+    EXPECT_FLOAT_EQ(drawer.textWidth("score -24", 21), drawer.textWidth("score -24", 64) * 21 / 64);
+}
+
+TEST(TextDrawer, CharactersWithoutGlyphsAreBlanks) {
     GlWindow window(1024, 768);
     TextDrawer drawer;
     EXPECT_TRUE(glyphLefts(drawer, "", 0, 0, 30).empty());
-    // A capital letter has no glyph: its cell stays empty.
-    EXPECT_EQ(glyphLefts(drawer, "Score", 0, 100, 10), (std::vector<float>{10, 20, 30, 40}));
-    // A line feed is one blank cell on the same line, and so is every other
+    // A capital letter has no glyph: it takes a blank's place and the rest of
+    // the word follows.
+    EXPECT_EQ(glyphLefts(drawer, "Score", 0, 100, 10), glyphLefts(drawer, " core", 0, 100, 10));
+    EXPECT_EQ(glyphLefts(drawer, "Score", 0, 100, 10).size(), 4u);
+    // A line feed is a blank on the same line, and so is every other
     // character outside the font, bytes above 127 included.
-    EXPECT_EQ(glyphLefts(drawer, "a\nb?\xe9!", 0, 100, 10), (std::vector<float>{0, 20, 50}));
-    EXPECT_EQ(glyphLefts(drawer, "-.,", 5, 100, 10), (std::vector<float>{5, 15, 25}));
+    EXPECT_EQ(glyphLefts(drawer, "a\nb?\xe9!", 0, 100, 10),
+              glyphLefts(drawer, "a b  !", 0, 100, 10));
+    EXPECT_EQ(drawer.textWidth("a\nb?\xe9!", 10), drawer.textWidth("a b  !", 10));
+    EXPECT_EQ(glyphLefts(drawer, "-.,", 5, 100, 10).size(), 3u);
 }
 
 TEST(TextDrawer, EveryCharacterMapsToItsGlyph) {

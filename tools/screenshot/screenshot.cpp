@@ -1,16 +1,14 @@
 // Takes the README's pictures from the game itself: the title screen with the
-// pointer on an arrow, and a battle in which the player's wall stops a bullet.
-// The battle is played from a fixed seed with scripted keys, so the pictures
+// pointer on an arrow, and a battle in which the player's wall stops a bullet;
+// and a contact sheet of the player's own person (see PlayerSheet.h). The
+// battles are played from fixed seeds with scripted keys, so the pictures
 // come out the same on every run.
 //
-// Usage: screenshot OUTPUT_DIR      (needs an X display; writes title.png, battle.png)
-#include <GL/gl.h>
-#include <png.h>
-
+// Usage: screenshot OUTPUT_DIR      (needs an X display; writes title.png,
+//                                   battle.png and player-sheet.png)
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "app/Application.h"
 #include "battle/Bullet.h"
@@ -18,6 +16,8 @@
 #include "battle/GamePlay.h"
 #include "people/Person.h"
 #include "title/TitleScreen.h"
+#include "tools/screenshot/Frame.h"
+#include "tools/screenshot/PlayerSheet.h"
 
 namespace {
 
@@ -37,31 +37,7 @@ constexpr float kCloseEnough = 4.0f;
 constexpr float kPuffAtFullSize = 1.5f;
 
 bool writePng(const std::string& path) {
-    std::vector<unsigned char> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    // OpenGL reads bottom row first; a PNG starts at the top.
-    for (int row = kHeight - 1; row >= 0; --row) {
-        png_write_row(png, &pixels[static_cast<size_t>(row) * kWidth * 4]);
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    return Frame::read(kWidth, kHeight).writePng(path);
 }
 
 SDL_keysym key(SDLKey sym) {
@@ -152,11 +128,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot: could not take the title screen\n");
         return 1;
     }
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (takeBattle(application, kBattleSeed + attempt, folder + "/battle.png")) {
-            return 0;
-        }
+    bool battleTaken = false;
+    for (int attempt = 0; attempt < kAttempts && !battleTaken; ++attempt) {
+        battleTaken = takeBattle(application, kBattleSeed + attempt, folder + "/battle.png");
     }
-    std::fprintf(stderr, "screenshot: no rescue at the wall in %d battles\n", kAttempts);
-    return 1;
+    if (!battleTaken) {
+        std::fprintf(stderr, "screenshot: no rescue at the wall in %d battles\n", kAttempts);
+        return 1;
+    }
+    return takePlayerSheet(application, folder + "/player-sheet.png") ? 0 : 1;
 }

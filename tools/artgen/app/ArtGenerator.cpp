@@ -1,10 +1,13 @@
 #include "app/ArtGenerator.h"
 
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "art/ArtCatalogue.h"
+#include "art/GlyphSpacing.h"
 #include "art/IconArt.h"
 #include "image/PngFile.h"
 #include "sheet/ContactSheet.h"
@@ -55,6 +58,15 @@ void addSection(ContactSheet& sheet, const std::string& heading,
     sheet.addSection(heading, entries, scales);
 }
 
+void writeText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
 }  // namespace
 
 ArtGenerator::ArtGenerator(const std::string& root, std::ostream& log) : paths(root), log(log) {}
@@ -76,6 +88,13 @@ void ArtGenerator::generate() const {
         PngFile::write(paths.glyph(p.name), p.image);
     }
     log << "wrote " << glyphs.size() << " glyphs\n";
+
+    std::vector<glyph_spacing::NamedGlyph> named;
+    for (const Painted& p : glyphs) {
+        named.push_back({p.name, &p.image});
+    }
+    writeText(paths.glyphSpacing(), glyph_spacing::header(named));
+    log << "wrote the glyph spacing\n";
 
     for (int size : icon_art::kSizes) {
         PngFile::write(paths.icon(size), icon_art::paint(size));

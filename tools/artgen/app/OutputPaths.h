@@ -17,6 +17,8 @@ struct OutputPaths {
         return root + "/assets/icon/truceward-" + std::to_string(size) + ".png";
     }
     std::string contactSheet() const { return root + "/docs/contact-sheet.png"; }
+    // The spacing of the glyphs, measured from their ink, as a header of the game.
+    std::string glyphSpacing() const { return root + "/assets/GlyphSpacing.h"; }
 
     std::string root;
 };

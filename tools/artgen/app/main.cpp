@@ -34,6 +34,7 @@ int checkPictures(const CommandLine& line) {
     paths.glyph = [out](const std::string& name) { return out.glyph(name); };
     paths.icon = [out](int size) { return out.icon(size); };
     paths.contactSheet = out.contactSheet();
+    paths.glyphSpacing = out.glyphSpacing();
     const CheckReport report = PictureChecker(paths).run();
     report.print(std::cout);
     return report.passed() ? 0 : 1;

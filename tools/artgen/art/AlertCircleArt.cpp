@@ -1,7 +1,5 @@
 #include "art/AlertCircleArt.h"
 
-#include <cmath>
-
 #include "paint/Angles.h"
 #include "paint/Canvas.h"
 #include "paint/Gradients.h"
@@ -13,25 +11,33 @@ namespace {
 constexpr int kSize = 64;
 constexpr double kCentre = kSize / 2.0;
 
+// The ring's cross-section, from the inside out: a dark edge, the white
+// band that takes the tint, and another dark edge, each blending softly
+// into the next. The dark edges keep a tinted ring apart from the grass
+// (a red ring on green has little contrast of its own) and stay dark
+// whatever the tint.
+constexpr double kInnerRadius = 14.5;
+constexpr double kOuterRadius = 23.5;  // ends inside pixel 8 / 55
+struct Stop {
+    double offset;  // 0 at the inner radius, 1 at the outer
+    double grey;    // 0 black, 1 white
+    double opacity;
+};
+constexpr Stop kProfile[] = {
+    {0.0, 0.0, 0.0},   {0.1, 0.0, 0.8}, {0.2, 0.0, 0.8}, {0.34, 1.0, 0.87},
+    {0.66, 1.0, 0.87}, {0.8, 0.0, 0.8}, {0.9, 0.0, 0.8}, {1.0, 0.0, 0.0},
+};
+
 }  // namespace
 
 RgbaImage paint() {
-    // The ring's cross-section: a smooth bump between two radii, peaking
-    // at 110 of 255 so that it stays below the game's limit of 112.
-    constexpr double kInnerRadius = 14.5;
-    constexpr double kOuterRadius = 23.5;  // ends inside pixel 8 / 55
-    constexpr double kPeakOpacity = 110.0 / 255.0;
-    constexpr int kProfileSteps = 16;
     Canvas canvas(kSize, kSize);
     cairo_t* cr = canvas.context();
     cairo_pattern_t* ring =
         cairo_pattern_create_radial(kCentre, kCentre, kInnerRadius, kCentre, kCentre, kOuterRadius);
-    for (int i = 0; i <= kProfileSteps; ++i) {
-        const double t = static_cast<double>(i) / kProfileSteps;
-        // A square root of the sine keeps the ring near its peak over a
-        // broader band, so that it still reads when tinted dark red.
-        const double bump = std::sqrt(std::sin(angles::kPi * t));
-        gradients::addStop(ring, t, palette::kWhite.withAlpha(kPeakOpacity * bump));
+    for (const Stop& stop : kProfile) {
+        gradients::addStop(ring, stop.offset,
+                           palette::kInk.mix(palette::kWhite, stop.grey).withAlpha(stop.opacity));
     }
     cairo_set_source(cr, ring);
     cairo_arc(cr, kCentre, kCentre, kOuterRadius, 0.0, angles::kFullTurn);

@@ -9,6 +9,7 @@
 #include "art/GlyphArt.h"
 #include "art/GrassField.h"
 #include "art/MoundArt.h"
+#include "art/PlayerMarkerArt.h"
 #include "art/PointerArt.h"
 #include "art/ShotBangArt.h"
 #include "art/SmokeArt.h"
@@ -59,6 +60,7 @@ std::vector<Piece> images() {
         {"startbuttonup", [] { return button_art::paintStartBar(State::Up); }},
         {"startbuttondown", [] { return button_art::paintStartBar(State::Down); }},
         {"startbuttonover", [] { return button_art::paintStartBar(State::Over); }},
+        {"playermarker", player_marker_art::paint},
         {"settings", title_art::paintSettings},
         {"settingsbuttonup", [] { return button_art::paintSettingsButton(State::Up); }},
         {"settingsbuttondown", [] { return button_art::paintSettingsButton(State::Down); }},

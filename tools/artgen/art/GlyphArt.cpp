@@ -14,8 +14,8 @@ namespace {
 
 // Letters and digits stand on one baseline with one cap height: their ink
 // (outline included) reaches from row 3 to row 60 and stays within the
-// same columns, leaving a margin so that neighbours in a line of text,
-// drawn one cell apart, do not touch.
+// same columns. The game spaces them by their ink (see GlyphSpacing), so
+// only the widest use the whole width.
 const PixelBox kLetterBox{3, 3, 60, 60};
 // The four marks have boxes of their own.
 const PixelBox kFullStopBox{25, 45, 38, 59};
@@ -25,9 +25,8 @@ const PixelBox kExclamationBox{24, 3, 39, 60};
 
 // The letter whose height sets the scale of all letters and digits.
 const char* const kCapitalReference = "H";
-// The text is drawn at a fixed pitch of one cell per character, so the
-// letters are set wider than the face draws them; that keeps the gaps in a
-// word from looking like blanks.
+// The letters are set wider than the face draws them: a broad hand stays
+// legible at the small sizes the game writes its numbers in.
 constexpr double kWidening = 1.3;
 
 // Draws the path of text scaled by (sx, sy) and shifted by (dx, dy) in cell

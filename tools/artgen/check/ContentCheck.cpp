@@ -24,6 +24,30 @@ bool yellowish(Rgba p) {
     return p.r >= 200 && p.g >= 150 && p.b <= 170;
 }
 
+// The alert ring's white band and dark edges, and the opacity at which
+// they count as showing.
+constexpr int kRingWhite = 240;
+constexpr int kRingDark = 40;
+constexpr int kRingShows = 128;
+// The marker's halo shows behind the figure at least this opaque.
+constexpr int kHaloShows = 160;
+// Where the game puts the figure's cell in the marker.
+constexpr int kMarkerCellLeft = 32;
+constexpr int kMarkerCellTop = 48;
+// Blends with black this dark have no hue to speak of; nor has a pixel so
+// nearly clear that its colour is mostly rounding.
+constexpr int kNearBlack = 40;
+constexpr int kHueShows = 8;
+
+// The player's marker: aqua, or the black of its outline, or a blend of the
+// two (the same hue, darker).
+bool isAqua(Rgba p) {
+    return p.b > 0 && p.g * 10 >= p.b * 8 && p.r * 4 <= p.b;
+}
+bool aquaOrInk(Rgba p) {
+    return isAqua(p) || (p.r <= kNearBlack && p.g <= kNearBlack && p.b <= kNearBlack);
+}
+
 PixelBox whole(const RgbaImage& image) {
     return PixelBox{0, 0, image.width() - 1, image.height() - 1};
 }
@@ -81,18 +105,68 @@ void shotBang(const RgbaImage& image, CheckReport& report) {
 }
 
 void alertCircle(const RgbaImage& image, CheckReport& report) {
-    bool white = true;
+    bool grey = true;
     for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
             const Rgba p = image.at(column, row);
-            if (p.a > 0 && (p.r < 250 || p.g < 250 || p.b < 250)) {
-                white = false;
+            if (p.a > 0 && !greyish(p, 2)) {
+                grey = false;
             }
         }
     }
-    report.expect(white, "alertcircle", "is not white, so tinting it would not give its colour");
-    report.expect(image.at(image.width() / 2, image.height() / 2).a == 0, "alertcircle",
+    report.expect(grey, "alertcircle",
+                  "is not grey levels, so tinting it would not give its colour");
+    const int middle = image.height() / 2;
+    report.expect(image.at(image.width() / 2, middle).a == 0, "alertcircle",
                   "is not a ring: its centre is not clear");
+    // Outwards from the centre along the middle row: a dark edge, then a
+    // band of white that shows, then a dark edge again.
+    int firstWhite = -1;
+    int lastWhite = -1;
+    for (int column = image.width() / 2; column < image.width(); ++column) {
+        const Rgba p = image.at(column, middle);
+        if (p.r >= kRingWhite && p.a >= kRingShows) {
+            lastWhite = column;
+            firstWhite = firstWhite < 0 ? column : firstWhite;
+        }
+    }
+    const auto darkEdge = [&image, middle](int from, int to) {
+        for (int column = from; column < to; ++column) {
+            const Rgba p = image.at(column, middle);
+            if (p.r <= kRingDark && p.a >= kRingShows) {
+                return true;
+            }
+        }
+        return false;
+    };
+    report.expect(firstWhite >= 0, "alertcircle", "has no white band to take the tint");
+    report.expect(firstWhite >= 0 && darkEdge(image.width() / 2, firstWhite) &&
+                      darkEdge(lastWhite + 1, image.width()),
+                  "alertcircle", "has no dark edge on both sides of its white band");
+}
+
+void playerMarker(const RgbaImage& image, CheckReport& report) {
+    bool ownColour = true;
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            const Rgba p = image.at(column, row);
+            if (p.a >= kHueShows && !aquaOrInk(p)) {
+                ownColour = false;
+            }
+        }
+    }
+    report.expect(ownColour, "playermarker", "is not aqua with black outlines");
+    // The figure's 64 x 64 cell has its top-left corner at column 32, row 48,
+    // and its body's centre near the cell's; the head's top is at the cell's
+    // row 5.
+    const Rgba behindBody = image.at(kMarkerCellLeft + 32, kMarkerCellTop + 34);
+    report.expect(behindBody.a >= kHaloShows && isAqua(behindBody), "playermarker",
+                  "has no halo behind the figure");
+    const PixelBox aboveHead{kMarkerCellLeft, 0, kMarkerCellLeft + 63, kMarkerCellTop + 4};
+    report.expect(
+        !image.boxWhere(aboveHead, [](Rgba p) { return p.a == 255 && isAqua(p); }).isEmpty() &&
+            !image.boxWhere(aboveHead, isInk).isEmpty(),
+        "playermarker", "has no outlined arrow above the head");
 }
 
 void smoke(const RgbaImage& image, CheckReport& report) {

@@ -14,8 +14,12 @@ void grassField(const RgbaImage& image, const std::string& file, CheckReport& re
 void bullet(const RgbaImage& image, CheckReport& report);
 // Mostly yellow with a red centre.
 void shotBang(const RgbaImage& image, CheckReport& report);
-// Only white (the game tints it by multiplying), and a ring: clear centre.
+// Grey levels only (the game tints it by multiplying), and a ring: clear
+// centre, a white band between two dark edges.
 void alertCircle(const RgbaImage& image, CheckReport& report);
+// Aqua with black outlines: a halo behind the figure (whose cell the game
+// puts at column 32, row 48) and an outlined arrow above the figure's head.
+void playerMarker(const RgbaImage& image, CheckReport& report);
 // Near-white grey only.
 void smoke(const RgbaImage& image, CheckReport& report);
 // A green band.

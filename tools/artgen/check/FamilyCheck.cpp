@@ -41,7 +41,24 @@ bool looksStrongRed(Rgba p) {
     return p.r > 150 && p.g < 90 && p.b < 90;
 }
 
+// Clearly aqua: the player marker's colour, or near enough to be taken for it.
+bool looksAqua(Rgba p) {
+    return p.a >= 128 && p.g > 150 && p.b > 150 && p.r < 120;
+}
+
 }  // namespace
+
+void colourIsOwn(const std::string& owner, const std::map<std::string, RgbaImage>& images,
+                 CheckReport& report) {
+    for (const auto& [name, image] : images) {
+        if (name == owner) {
+            continue;
+        }
+        const PixelBox whole{0, 0, image.width() - 1, image.height() - 1};
+        report.expect(image.boxWhere(whole, looksAqua).isEmpty(), name,
+                      "shows the colour that only " + owner + " may have");
+    }
+}
 
 void fighterIsGuyWithEyes(const RgbaImage& guy, const RgbaImage& fighter, CheckReport& report) {
     const std::string file = "fighter";

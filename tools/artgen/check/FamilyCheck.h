@@ -1,6 +1,9 @@
 #ifndef TRUCEWARD_TOOLS_ARTGEN_CHECK_FAMILYCHECK_H
 #define TRUCEWARD_TOOLS_ARTGEN_CHECK_FAMILYCHECK_H
 
+#include <map>
+#include <string>
+
 #include "check/CheckReport.h"
 #include "image/RgbaImage.h"
 #include "paint/Colour.h"
@@ -19,6 +22,11 @@ void fighterIsGuyWithEyes(const RgbaImage& guy, const RgbaImage& fighter, CheckR
 // over strong red.
 void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const RgbaImage& over,
                             const std::string& family, CheckReport& report);
+
+// No picture but the owner (the player's marker) shows its aqua, so that
+// the marker is the one thing of that colour on the screen.
+void colourIsOwn(const std::string& owner, const std::map<std::string, RgbaImage>& images,
+                 CheckReport& report);
 
 // An arrow button points left when its visible part is tall on the right
 // and narrows to a tip on the left, and the other way round.

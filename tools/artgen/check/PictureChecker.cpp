@@ -1,8 +1,12 @@
 #include "check/PictureChecker.h"
 
 #include <exception>
+#include <fstream>
 #include <map>
+#include <sstream>
+#include <vector>
 
+#include "art/GlyphSpacing.h"
 #include "check/ContentCheck.h"
 #include "check/FamilyCheck.h"
 #include "check/RuleCheck.h"
@@ -34,6 +38,8 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
     content_check::bullet(at("bullet"), report);
     content_check::shotBang(at("shotbang"), report);
     content_check::alertCircle(at("alertcircle"), report);
+    content_check::playerMarker(at("playermarker"), report);
+    family_check::colourIsOwn("playermarker", images, report);
     content_check::smoke(at("smokepff"), report);
     content_check::mound(at("centralmound"), "centralmound", report);
     content_check::centralMoundWidth(at("centralmound"), report);
@@ -52,6 +58,18 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
     family_check::statesDifferOnlyInFill(at("startbuttonup"), at("startbuttondown"),
                                          at("startbuttonover"), "startbutton", report);
     title_check::layout(at("title"), report);
+}
+
+// The spacing written for the game must be what the glyphs' ink gives.
+void checkSpacing(const std::string& path, const std::vector<glyph_spacing::NamedGlyph>& glyphs,
+                  CheckReport& report) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream written;
+    written << in.rdbuf();
+    const std::string file = "GlyphSpacing.h";
+    report.expect(static_cast<bool>(in), file, "cannot be read");
+    report.expect(written.str() == glyph_spacing::header(glyphs), file,
+                  "is not the spacing the glyphs' ink gives");
 }
 
 bool allRead(const std::map<std::string, RgbaImage>& images) {
@@ -79,14 +97,21 @@ CheckReport PictureChecker::run() const {
         checkContents(images, report);
     }
 
-    for (const PictureRule& rule : stated_rules::glyphs()) {
-        const RgbaImage glyph = load(paths.glyph(rule.name), rule.name, report);
+    const std::vector<PictureRule> glyphRules = stated_rules::glyphs();
+    std::vector<RgbaImage> glyphs;
+    glyphs.reserve(glyphRules.size());
+    std::vector<glyph_spacing::NamedGlyph> named;
+    for (const PictureRule& rule : glyphRules) {
+        glyphs.push_back(load(paths.glyph(rule.name), rule.name, report));
+        const RgbaImage& glyph = glyphs.back();
+        named.push_back({rule.name, &glyph});
         if (glyph.width() == 0) {
             continue;
         }
         rule_check::checkRule(glyph, rule, rule.name, report);
         content_check::glyph(glyph, rule.name, report);
     }
+    checkSpacing(paths.glyphSpacing, named, report);
 
     for (int size : stated_rules::iconSizes()) {
         const std::string name = "icon " + std::to_string(size);

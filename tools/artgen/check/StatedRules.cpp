@@ -78,7 +78,8 @@ std::vector<PictureRule> images() {
         spanning("brick", 64, 64, PixelBox{12, 1, 51, 62}),
         spanning("bullet", 32, 32, PixelBox{0, 8, 30, 25}),
         sized("shotbang", 64, 64),
-        limited(within("alertcircle", 64, 64, PixelBox{8, 8, 55, 55}), 112),
+        // Translucent enough that a ring lit over a crowd hides nobody.
+        limited(within("alertcircle", 64, 64, PixelBox{8, 8, 55, 55}), 224),
         stretched(limited(sized("centralmound", 256, 256), 95)),
         stretched(limited(within("sidemounds", 128, 128, PixelBox{24, 0, 103, 127}), 95)),
         limited(sized("smokepff", 64, 64), 203),
@@ -93,6 +94,9 @@ std::vector<PictureRule> images() {
         spanning("startbuttonup", 512, 128, startBar),
         spanning("startbuttondown", 512, 128, startBar),
         spanning("startbuttonover", 512, 128, startBar),
+        // Clear of its edges, so that the filtering of its texture brings
+        // nothing in from the opposite side.
+        within("playermarker", 128, 128, PixelBox{2, 2, 125, 125}),
         opaque(sized("settings", 1024, 1024)),
         spanning("settingsbuttonup", 256, 64, settingsButton),
         spanning("settingsbuttondown", 256, 64, settingsButton),

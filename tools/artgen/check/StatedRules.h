@@ -10,7 +10,7 @@
 // the generator happens to draw them.
 namespace stated_rules {
 
-// The images, in catalogue order.
+// The game's images, in catalogue order.
 std::vector<PictureRule> images();
 // The 40 glyphs, in font order.
 std::vector<PictureRule> glyphs();

@@ -31,6 +31,11 @@ constexpr Colour kFireRed = Colour::bytes(224, 34, 18);
 
 constexpr Colour kEyeRed = Colour::bytes(255, 36, 24);
 
+// The player's own marker: a bright aqua that no other picture and no alert
+// tint uses, and that stands apart from the grass, the bricks and the
+// black figures alike.
+constexpr Colour kPlayerMarker = Colour::bytes(40, 236, 255);
+
 // Button fills: normal, pressed and under the pointer.
 constexpr Colour kButtonUp = Colour::bytes(242, 150, 138);
 constexpr Colour kButtonDown = Colour::bytes(255, 214, 52);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "art/GlyphArt.h"
+#include "art/GlyphSpacing.h"
+
 namespace {
 
 std::uint8_t scaled(std::uint8_t channel, double factor) {
@@ -46,12 +49,18 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
 }
 
 void GameScreen::drawText(const std::string& text, double x, double y, double size) {
-    double pen = x;
+    // Spaced as the game spaces them, by the glyphs' ink.
+    const double scale = size / glyph_art::kCellSize;
+    int pen = 0;
     for (char c : text) {
-        if (const RgbaImage* glyph = glyphFor(c)) {
-            canvas.drawImage(*glyph, pen, kHeight - y - size, size / glyph->width(),
-                             size / glyph->height());
+        const RgbaImage* glyph = glyphFor(c);
+        if (glyph == nullptr) {
+            pen += glyph_spacing::kBlankAdvance;
+            continue;
         }
-        pen += size;
+        const glyph_spacing::Spacing spacing = glyph_spacing::measure(*glyph);
+        canvas.drawImage(*glyph, x + (pen - spacing.left) * scale, kHeight - y - size,
+                         size / glyph->width(), size / glyph->height());
+        pen += spacing.advance;
     }
 }

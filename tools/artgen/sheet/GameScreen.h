@@ -11,7 +11,7 @@
 // together as the game will show them. It places images the way the game's
 // image drawer does (lower-left corner at logical (x, y), y upwards, scale
 // about the natural centre, colour multiplied in) and text the way its
-// bitmap text does (fixed cells of size x size, lower-left corner first).
+// bitmap text does (cells of size x size, spaced by the glyphs' ink).
 class GameScreen {
   public:
     static constexpr int kWidth = 1024;

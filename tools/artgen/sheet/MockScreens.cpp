@@ -75,7 +75,8 @@ void people(GameScreen& screen, const Loader& image) {
     screen.drawImage(image("alertcircle"), 160, 156, 1, 1, 0.5, 0.8, 1, 1);
     screen.drawImage(image("guy"), 440, 600);
     screen.drawImage(image("alertcircle"), 440, 616, 0.8, 0.8, 1, 1, 0, 1);
-    // The player's person with a brick in each hand.
+    // The player's person with a brick in each hand, marked as its own.
+    screen.drawImage(image("playermarker"), 480 - 32, 352 - 16);
     screen.drawImage(image("guy"), 480, 352);
     screen.drawImage(image("brick"), 466, 373, 0.625, 0.625);
     screen.drawImage(image("brick"), 494, 373, 0.625, 0.625);
@@ -104,7 +105,7 @@ RgbaImage battle(const Loader& image, const Loader& glyph) {
     constexpr double kScoreSize = 21.0;
     screen.drawText("score 12", 10, GameScreen::kHeight - 10 - kScoreSize, kScoreSize);
     screen.drawText("the war is over", 25, GameScreen::kHeight * 0.5, 64);
-    screen.drawText("-space to quit-", GameScreen::kWidth * 0.5 - 180, GameScreen::kHeight * 0.3,
+    screen.drawText("-space to quit-", GameScreen::kWidth * 0.5 - 160, GameScreen::kHeight * 0.3,
                     24);
     return screen.snapshot();
 }
@@ -124,11 +125,12 @@ RgbaImage title(const Loader& image, const Loader& glyph) {
     screen.drawImage(image("rightbuttonover"), 844, 386);
     screen.drawImage(image("leftbuttondown"), 325, 316);
     screen.drawImage(image("startbuttonup"), 256, 80);
+    // Centred in their slots, about x 411 and 822.
     constexpr double kCell = 21.0;
-    screen.drawText("32", 390, 408, kCell);
-    screen.drawText("2", 390, 339, kCell);
-    screen.drawText("32", 801, 408, kCell);
-    screen.drawText("2", 801, 339, kCell);
+    screen.drawText("32", 396, 408, kCell);
+    screen.drawText("2", 403, 339, kCell);
+    screen.drawText("32", 807, 408, kCell);
+    screen.drawText("2", 814, 339, kCell);
     screen.drawText("14995", 608, 226, 34);
     screen.drawImage(image("mouse"), 870 - 13, 420 - 53);
     return screen.snapshot();

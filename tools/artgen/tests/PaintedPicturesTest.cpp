@@ -7,9 +7,11 @@
 #include "art/AlertCircleArt.h"
 #include "art/ArtCatalogue.h"
 #include "art/BulletArt.h"
+#include "art/PlayerMarkerArt.h"
 #include "art/PointerArt.h"
 #include "art/TitleArt.h"
 #include "check/ContentCheck.h"
+#include "check/FamilyCheck.h"
 #include "check/TitleCheck.h"
 
 // The checks run on real paintings, and on the same paintings with a fault
@@ -27,7 +29,7 @@ TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
                                                "leftbuttonover",  "rightbuttonup",
                                                "rightbuttondown", "rightbuttonover",
                                                "startbuttonup",   "startbuttondown",
-                                               "startbuttonover"};
+                                               "startbuttonover", "playermarker"};
     std::vector<std::string> names;
     for (const art_catalogue::Piece& piece : art_catalogue::images()) {
         names.push_back(piece.name);
@@ -106,6 +108,27 @@ TEST(ContentCheck, AlertCircleMustBeWhiteToTakeItsTint) {
     CheckReport tinted;
     content_check::alertCircle(ring, tinted);
     EXPECT_FALSE(tinted.passed());
+}
+
+TEST(ContentCheck, OnlyThePlayerMarkerIsAqua) {
+    RgbaImage marker = player_marker_art::paint();
+    CheckReport asPainted;
+    content_check::playerMarker(marker, asPainted);
+    family_check::colourIsOwn("playermarker", {{"playermarker", marker}}, asPainted);
+    EXPECT_TRUE(asPainted.passed());
+
+    // A reddish pixel in the halo is not the marker's colour; the marker's
+    // aqua in any other picture is not its own any more.
+    const Rgba aqua = marker.at(64, 82);
+    marker.set(64, 82, Rgba{200, aqua.g, aqua.b, aqua.a});
+    CheckReport stained;
+    content_check::playerMarker(marker, stained);
+    EXPECT_FALSE(stained.passed());
+    RgbaImage other(4, 4);
+    other.set(1, 1, aqua);
+    CheckReport shared;
+    family_check::colourIsOwn("playermarker", {{"playermarker", marker}, {"brick", other}}, shared);
+    EXPECT_FALSE(shared.passed());
 }
 
 class TitleLayoutCheck : public ::testing::Test {
