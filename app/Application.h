@@ -55,6 +55,16 @@ class Application : public PortAudioCallback {
 
     void getAudio(float* input, float* output, int frames) override;
 
+    // Volume levels, 0 (silent) to kLoudestVolume (as recorded), clamped:
+    // each step below the loudest is kDecibelsPerVolumeStep quieter. Main
+    // thread, at any time, the music playing or not; heard within a block.
+    static constexpr int kLoudestVolume = 10;
+    static constexpr float kDecibelsPerVolumeStep = 3.0f;
+    void setEffectsVolume(int level);
+    void setMusicVolume(int level);
+    // The gain a volume level stands for: 1 at the loudest, 0 at 0.
+    static float volumeGain(int level);
+
     PortAudioDevice audioDevice;
     BackgroundMusic backgroundMusic;
     // Audio thread only: keeps the finished blocks within full scale.
@@ -66,6 +76,9 @@ class Application : public PortAudioCallback {
     int height = 0;
     bool noSound = false;
     bool noMusic = false;
+    // The volume levels last set (see setEffectsVolume).
+    int effectsVolume = kLoudestVolume;
+    int musicVolume = kLoudestVolume;
     SDL_Joystick* joystick = nullptr;
     FrameLimiter frameLimiter;
     bool joyUpHeld = false;
