@@ -1,6 +1,7 @@
 #include "app/FrameLimiter.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 #include <utility>
 
@@ -27,21 +28,29 @@ std::int64_t FrameLimiter::dueTime(std::int64_t frame) const {
     return scheduleStart + frame * kNanosecondsPerSecond / kFramesPerSecond;
 }
 
+void FrameLimiter::startSchedule(std::int64_t now) {
+    started = true;
+    scheduleStart = now;
+    framesShown = 0;
+}
+
 void FrameLimiter::frameShown() {
     const std::int64_t now = clock();
     if (!started) {
-        // The first frame is shown now: the schedule starts with it.
-        started = true;
-        scheduleStart = now;
-        framesShown = 0;
+        startSchedule(now);
+        return;
     }
     ++framesShown;
     const std::int64_t due = dueTime(framesShown);
     if (now - due > dueTime(kMostFramesBehind) - scheduleStart) {
         // Far behind (a stall, a slow machine): no burst of catch-up frames,
         // the next frame starts now and the schedule with it.
-        scheduleStart = now;
-        framesShown = 0;
+        startSchedule(now);
+        return;
+    }
+    if (std::abs(now - due) <= (dueTime(1) - scheduleStart) / kPacedShare) {
+        // On time without our help: the display keeps the pace.
+        startSchedule(now);
         return;
     }
     if (due > now) {

@@ -9,6 +9,14 @@
 // vertical sync (or a 144 Hz display) would run the whole game too fast.
 // Frames are due every 1/60 s from the first; a loop that has fallen more than
 // three frames behind starts the schedule again rather than rushing to catch up.
+//
+// A display that syncs at nearly 60 Hz paces the loop itself, and a deadline
+// of our own would fight it: at 60.05 Hz, sleeping to our schedule would
+// drift past a refresh every 20 s and show a frame twice. So a frame shown
+// within 1/kPacedShare of a frame of its due time counts as paced by the
+// display, and the schedule starts again from it, without a wait. All the
+// limiter sees is when a frame has been shown (after the buffer swap
+// returned); for the same reason the first frame has nothing to wait for.
 class FrameLimiter {
   public:
     // Nanoseconds on a clock that never goes back, and a way to wait some.
@@ -17,6 +25,8 @@ class FrameLimiter {
 
     static constexpr int kFramesPerSecond = 60;
     static constexpr int kMostFramesBehind = 3;
+    // A frame shown within a hundredth of a frame of its time was on time.
+    static constexpr int kPacedShare = 100;
 
     // The steady clock and the thread's own sleep.
     FrameLimiter();
@@ -28,6 +38,8 @@ class FrameLimiter {
   private:
     // When frame `frame` of the current schedule is due.
     std::int64_t dueTime(std::int64_t frame) const;
+    // A new schedule, whose frame 0 is shown at `now`.
+    void startSchedule(std::int64_t now);
 
     Clock clock;
     Sleep sleep;
