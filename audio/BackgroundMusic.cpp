@@ -19,7 +19,8 @@ constexpr float kFullVolume = 1.0f;
 
 }  // namespace
 
-BackgroundMusic::BackgroundMusic() : BackgroundMusic(getSoundsPath() + "music.ogg") {}
+BackgroundMusic::BackgroundMusic()
+    : BackgroundMusic(getSoundsPath().empty() ? "" : getSoundsPath() + "music.ogg") {}
 
 BackgroundMusic::BackgroundMusic(const std::string& songPath, bool startFiller) : path(songPath) {
     for (std::atomic<int>& state : needsFill) {
@@ -48,6 +49,9 @@ BackgroundMusic::~BackgroundMusic() {
 }
 
 void BackgroundMusic::open() {
+    if (path.empty()) {
+        return;
+    }
     file = VorbisFileOpener::open(path, &vorbisFile);
     if (file == nullptr) {
         return;
@@ -82,8 +86,10 @@ void BackgroundMusic::checkStreamRate(double streamRate) const {
 }
 
 std::string BackgroundMusic::getSoundsPath() {
-    return SoundsDirectory::locate(SoundsDirectory::executableDirectory(),
-                                   TRUCEWARD_INSTALLED_SOUNDS);
+    // Looked up once, so that a missing folder is reported once.
+    static const std::string path = SoundsDirectory::locateOrReport(
+        SoundsDirectory::executableDirectory(), TRUCEWARD_INSTALLED_SOUNDS);
+    return path;
 }
 
 float BackgroundMusic::leftSample(int buffer, int frame) const {

@@ -49,9 +49,10 @@ class BackgroundMusic : public Thread {
     static constexpr int kNeedsFill = 1;
     static constexpr int kFilling = 2;
 
-    // The game's music: getSoundsPath() + "music.ogg", with its thread.
+    // The game's music: getSoundsPath() + "music.ogg", with its thread;
+    // silent when there is no sounds folder.
     BackgroundMusic();
-    // Opens the song at `path` and primes the ring. With `startFiller` false no
+    // Opens the song at `path` ("" for none) and primes the ring. With `startFiller` false no
     // thread is started, and the owner refills the ring with fillBuffer.
     // A file that cannot be played is reported and leaves the music silent;
     // so is a song of more than kMaxSongChannels channels, which would need a
@@ -91,7 +92,7 @@ class BackgroundMusic : public Thread {
     void refill();
 
     // The folder of the sound files, ending in a slash, or "" when none is
-    // found (see SoundsDirectory).
+    // found (see SoundsDirectory), which is then reported once.
     static std::string getSoundsPath();
 
     // Sample `frame` of `buffer` in the left or right plane.

@@ -89,6 +89,10 @@ const char* Sounds::fileName(SoundType type) {
 }
 
 void Sounds::loadFiles(const std::string& directory) {
+    // Never the bare names: they would be read from the current folder.
+    if (directory.empty()) {
+        return;
+    }
     for (int type = 0; type < kSoundCount; ++type) {
         loadFile(directory + fileName(static_cast<SoundType>(type)), &sounds[type]);
     }

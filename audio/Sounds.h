@@ -32,7 +32,7 @@ class Sounds {
     static Sounds* getInstance();
 
     // A player of its own that loads the three files from `directory` (which
-    // ends in a slash, or is "" for the current directory). Each file that
+    // ends in a slash; "" when there is none, and nothing loads). Each file that
     // fails is reported on standard output and stays silent. A file longer
     // than kMaxSoundFrames is cut there, and samples beyond -1..1 are clamped
     // there; each with one line on standard output naming the file.
