@@ -377,16 +377,6 @@ void Application::quit() {
     quitRequested = true;
 }
 
-void Application::getAudio(float* /*input*/, float* output, int frames) {
-    std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));
-    // The stream's rate was settled before its first block and stays.
-    if (!noMusic && backgroundMusic.playsAt(audioDevice.sampleRate)) {
-        backgroundMusic.audioBlock(output, frames);
-    }
-    Sounds::getInstance()->audioBlock(output, frames);
-    limiter.process(output, frames);
-}
-
 float Application::volumeGain(int level) {
     if (level <= 0) {
         return 0.0f;
@@ -406,4 +396,14 @@ void Application::setEffectsVolume(int level) {
 void Application::setMusicVolume(int level) {
     musicVolume = std::clamp(level, 0, kLoudestVolume);
     backgroundMusic.setGain(volumeGain(musicVolume));
+}
+
+void Application::getAudio(float* /*input*/, float* output, int frames) {
+    std::memset(output, 0, sizeof(float) * 2 * static_cast<size_t>(frames));
+    // The stream's rate was settled before its first block and stays.
+    if (!noMusic && backgroundMusic.playsAt(audioDevice.sampleRate)) {
+        backgroundMusic.audioBlock(output, frames);
+    }
+    Sounds::getInstance()->audioBlock(output, frames);
+    limiter.process(output, frames);
 }

@@ -53,8 +53,6 @@ class Application : public PortAudioCallback {
     void setNumbers(const StartNumbers& newNumbers);
     void quit();
 
-    void getAudio(float* input, float* output, int frames) override;
-
     // Volume levels, 0 (silent) to kLoudestVolume (as recorded), clamped:
     // each step below the loudest is kDecibelsPerVolumeStep quieter. Main
     // thread, at any time, the music playing or not; heard within a block.
@@ -64,6 +62,8 @@ class Application : public PortAudioCallback {
     void setMusicVolume(int level);
     // The gain a volume level stands for: 1 at the loudest, 0 at 0.
     static float volumeGain(int level);
+
+    void getAudio(float* input, float* output, int frames) override;
 
     PortAudioDevice audioDevice;
     BackgroundMusic backgroundMusic;
