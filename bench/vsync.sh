@@ -3,10 +3,11 @@
 # swap wait for the next refresh of a pretend display (60.05 Hz unless a rate
 # is given), as a driver with vertical sync does. Over a number of seconds of
 # a battle, prints the frames (= steps) a second and the refreshes that showed
-# no new frame. The game's own frame limiter must leave a display within 1 %
-# of 60 Hz to pace it alone (no refresh repeated), and hold 60 steps a second
-# on faster ones. Refreshes missed because the machine was busy count too:
-# compare builds in the same run.
+# no new frame, and how many of those came after a wait of the game's own
+# (its frame limiter). The limiter must leave a display within 1 % of 60 Hz
+# to pace the game alone (no refresh repeated after a wait of its own), and
+# hold 60 steps a second on faster ones. Refreshes a busy machine misses
+# count among all the repeated ones: compare builds in the same run.
 #
 #   xvfb-run -a -s "-screen 0 1280x1024x24" bench/vsync.sh build/release [SECONDS] [HZ]
 set -u
@@ -20,7 +21,7 @@ e2e_setup "$BUILD/truceward"
 gcc -shared -fPIC -O1 -o "$WORK/vsyncswap.so" "$HERE/vsyncswap.c" -ldl || exit 1
 export VSYNC_COUNT_FILE="$WORK/refreshes"
 
-# "swaps repeats" at a moment the count has just changed.
+# "swaps repeats repeats-after-a-wait" at a moment the count has just changed.
 counts() {
     local before now
     before=$(cat "$VSYNC_COUNT_FILE" 2>/dev/null)
@@ -34,12 +35,14 @@ LD_PRELOAD="$WORK/vsyncswap.so" start_game -w 320 -h 240 -nm
 sleep 1
 start_battle
 sleep 2
-read -r swaps0 repeats0 <<<"$(counts)"
+read -r swaps0 repeats0 waits0 <<<"$(counts)"
 start=$(date +%s.%N)
 sleep "$SECONDS_MEASURED"
-read -r swaps1 repeats1 <<<"$(counts)"
+read -r swaps1 repeats1 waits1 <<<"$(counts)"
 end=$(date +%s.%N)
-awk -v f=$((swaps1 - swaps0)) -v r=$((repeats1 - repeats0)) -v s="$start" -v e="$end" \
-    -v hz="$VSYNC_HZ" 'BEGIN { printf "%s Hz display: %.2f frames/s, %d refreshes repeated in %.0f s\n", hz, f / (e - s), r, e - s }'
+awk -v f=$((swaps1 - swaps0)) -v r=$((repeats1 - repeats0)) -v w=$((waits1 - waits0)) \
+    -v s="$start" -v e="$end" -v hz="$VSYNC_HZ" 'BEGIN {
+        printf "%s Hz display: %.2f frames/s; in %.0f s %d refreshes repeated, %d after a wait of the game\n",
+            hz, f / (e - s), e - s, r, w }'
 kill -TERM "$GAME_PID"
 wait_for_exit 15
