@@ -29,22 +29,24 @@ void PeopleByHeight::rebuild(const std::vector<Person*>& people) {
 
 void PeopleByHeight::erase(int index) {
     std::size_t kept = 0;
-    int c = 0;
+    std::size_t leftAt = entries.size();
     for (std::size_t at = 0; at < entries.size(); ++at) {
-        while (cellStart[c + 1] <= static_cast<int>(at)) {
-            cellStart[++c] -= static_cast<int>(at - kept);
-        }
         Entry entry = entries[at];
-        if (entry.index != index) {
-            // Those after the one that left move up one.
-            if (entry.index > index) {
-                --entry.index;
-            }
-            entries[kept++] = entry;
+        if (entry.index == index) {
+            leftAt = at;
+            continue;
         }
-    }
-    while (c < kCellCount) {
-        cellStart[++c] = static_cast<int>(kept);
+        // Those after the one that left move up one.
+        if (entry.index > index) {
+            --entry.index;
+        }
+        entries[kept++] = entry;
     }
     entries.resize(kept);
+    // Every cell that began after the entry that left begins one earlier.
+    for (int& start : cellStart) {
+        if (start > static_cast<int>(leftAt)) {
+            --start;
+        }
+    }
 }
