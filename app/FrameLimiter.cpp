@@ -1,5 +1,6 @@
 #include "app/FrameLimiter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -48,12 +49,28 @@ void FrameLimiter::frameShown() {
         startSchedule(now);
         return;
     }
-    if (std::abs(now - due) <= (dueTime(1) - scheduleStart) / kPacedShare) {
+    const std::int64_t frame = dueTime(1) - scheduleStart;
+    const std::int64_t early = due - now;
+    if (displayPaces) {
+        // The display keeps the pace while frames come no earlier than a
+        // swap's delay allows, and no faster than 1 % over 60 a second.
+        if (early <= frame / kSwapDelayShare + framesShown * frame / kPacedShare) {
+            // A second at a time, so that a display a little faster than
+            // 60 Hz never gets far ahead of the schedule; never later than
+            // the schedule, whatever delayed this frame.
+            if (framesShown >= kFramesPerSecond) {
+                startSchedule(std::min(now, due));
+            }
+            return;
+        }
+        displayPaces = false;
+    } else if (std::abs(early) <= frame / kPacedShare) {
         // On time without our help: the display keeps the pace.
-        startSchedule(now);
+        displayPaces = true;
+        startSchedule(std::min(now, due));
         return;
     }
-    if (due > now) {
-        sleep(due - now);
+    if (early > 0) {
+        sleep(early);
     }
 }

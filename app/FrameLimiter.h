@@ -12,11 +12,14 @@
 //
 // A display that syncs at nearly 60 Hz paces the loop itself, and a deadline
 // of our own would fight it: at 60.05 Hz, sleeping to our schedule would
-// drift past a refresh every 20 s and show a frame twice. So a frame shown
-// within 1/kPacedShare of a frame of its due time counts as paced by the
-// display, and the schedule starts again from it, without a wait. All the
-// limiter sees is when a frame has been shown (after the buffer swap
-// returned); for the same reason the first frame has nothing to wait for.
+// drift past a refresh every 20 s and show a frame twice. All the limiter
+// sees is when a frame has been shown (after the buffer swap returned). A
+// frame shown within 1/kPacedShare of a frame of its due time, without a
+// wait of ours, tells of a display that keeps the pace: from then on the
+// limiter waits for nothing while frames come no faster than 1 % over 60 a
+// second, give or take a swap's delay. Frames that come faster (a display
+// without sync, or at 120 Hz) are paced by the schedule again. The first
+// frame has nothing to wait for: a wait there alone would miss a refresh.
 class FrameLimiter {
   public:
     // Nanoseconds on a clock that never goes back, and a way to wait some.
@@ -27,6 +30,9 @@ class FrameLimiter {
     static constexpr int kMostFramesBehind = 3;
     // A frame shown within a hundredth of a frame of its time was on time.
     static constexpr int kPacedShare = 100;
+    // A swap may return up to an eighth of a frame (2 ms) after the refresh:
+    // the desktop's compositor or the scheduler can hold it up.
+    static constexpr int kSwapDelayShare = 8;
 
     // The steady clock and the thread's own sleep.
     FrameLimiter();
@@ -44,6 +50,8 @@ class FrameLimiter {
     Clock clock;
     Sleep sleep;
     bool started = false;
+    // Whether the display's refreshes set the pace (see the class).
+    bool displayPaces = false;
     std::int64_t scheduleStart = 0;
     // Frames shown since the schedule started.
     std::int64_t framesShown = 0;
