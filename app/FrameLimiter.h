@@ -38,7 +38,8 @@ class FrameLimiter {
     FrameLimiter();
     FrameLimiter(Clock clock, Sleep sleep);
 
-    // Called once a frame has been shown: sleeps until the next one is due.
+    // Called once a frame has been shown: sleeps until the next one is due,
+    // unless the display keeps the pace.
     void frameShown();
 
   private:
