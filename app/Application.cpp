@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -315,12 +317,25 @@ void Application::quit() {
     quitRequested = true;
 }
 
+float Application::volumeGain(int level) {
+    if (level <= 0) {
+        return 0.0f;
+    }
+    const int stepsDown = kLoudestVolume - std::min(level, kLoudestVolume);
+    constexpr float kDecibelsPerTenfold = 20.0f;
+    return std::pow(10.0f,
+                    -kDecibelsPerVolumeStep * static_cast<float>(stepsDown) / kDecibelsPerTenfold);
+}
+
 void Application::setEffectsVolume(int level) {
-    effectsVolume = level;
+    effectsVolume = std::clamp(level, 0, kLoudestVolume);
+    // Handed to the audio thread through an atomic: the mixer takes no lock.
+    Sounds::getInstance()->setGain(volumeGain(effectsVolume));
 }
 
 void Application::setMusicVolume(int level) {
-    musicVolume = level;
+    musicVolume = std::clamp(level, 0, kLoudestVolume);
+    backgroundMusic.setGain(volumeGain(musicVolume));
 }
 
 void Application::toggleFullScreen() {

@@ -56,9 +56,15 @@ class Application : public PortAudioCallback {
     void setNumbers(const StartNumbers& newNumbers);
     void quit();
 
-    // Volume levels, 0 (silent) to 10.
+    // Volume levels, 0 (silent) to kLoudestVolume (as recorded), clamped:
+    // each step below the loudest is kDecibelsPerVolumeStep quieter. Main
+    // thread, at any time, the music playing or not; heard within a block.
+    static constexpr int kLoudestVolume = 10;
+    static constexpr float kDecibelsPerVolumeStep = 3.0f;
     void setEffectsVolume(int level);
     void setMusicVolume(int level);
+    // The gain a volume level stands for: 1 at the loudest, 0 at 0.
+    static float volumeGain(int level);
     // Into full screen, or back to the window.
     void toggleFullScreen();
     // Writes the settings the player changed back to the configuration file,
@@ -78,8 +84,9 @@ class Application : public PortAudioCallback {
     int height = 0;
     bool noSound = false;
     bool noMusic = false;
-    int effectsVolume = 10;
-    int musicVolume = 10;
+    // The volume levels last set (see setEffectsVolume).
+    int effectsVolume = kLoudestVolume;
+    int musicVolume = kLoudestVolume;
     bool fullScreen = false;
     // Whether the player's changes go back to the configuration file: only
     // when the game was started without arguments.

@@ -19,7 +19,8 @@ constexpr float kFullVolume = 1.0f;
 
 }  // namespace
 
-BackgroundMusic::BackgroundMusic() : BackgroundMusic(getSoundsPath() + "music.ogg") {}
+BackgroundMusic::BackgroundMusic()
+    : BackgroundMusic(getSoundsPath().empty() ? "" : getSoundsPath() + "music.ogg") {}
 
 BackgroundMusic::BackgroundMusic(const std::string& songPath, bool startFiller) : path(songPath) {
     for (std::atomic<int>& state : needsFill) {
@@ -48,6 +49,9 @@ BackgroundMusic::~BackgroundMusic() {
 }
 
 void BackgroundMusic::open() {
+    if (path.empty()) {
+        return;
+    }
     file = VorbisFileOpener::open(path, &vorbisFile);
     if (file == nullptr) {
         return;
@@ -82,8 +86,10 @@ void BackgroundMusic::checkStreamRate(double streamRate) const {
 }
 
 std::string BackgroundMusic::getSoundsPath() {
-    return SoundsDirectory::locate(SoundsDirectory::executableDirectory(),
-                                   TRUCEWARD_INSTALLED_SOUNDS);
+    // Looked up once, so that a missing folder is reported once.
+    static const std::string path = SoundsDirectory::locateOrReport(
+        SoundsDirectory::executableDirectory(), TRUCEWARD_INSTALLED_SOUNDS);
+    return path;
 }
 
 float BackgroundMusic::leftSample(int buffer, int frame) const {
@@ -144,41 +150,53 @@ void BackgroundMusic::decode(float* left, float* right) {
 
 bool BackgroundMusic::run() {
     while (!stopRequested.load(std::memory_order_acquire)) {
-        for (int buffer = 0; buffer < kBufferCount; ++buffer) {
-            if (needsFill[buffer].load(std::memory_order_relaxed) != kNeedsFill) {
-                continue;
-            }
-            float* const aheadRight = ahead + kFramesPerBuffer;
-            decode(ahead, aheadRight);
-            // Acquire: the audio thread is done reading the buffer. When it
-            // has come back to the buffer meanwhile, it plays the old contents
-            // and this quarter second of the song is dropped.
-            int expected = kNeedsFill;
-            if (needsFill[buffer].compare_exchange_strong(expected, kFilling,
-                                                          std::memory_order_acquire)) {
-                float* left = buffers + buffer * kFramesPerBuffer;
-                std::copy(ahead, aheadRight, left);
-                std::copy(aheadRight, aheadRight + kFramesPerBuffer, left + kPlaneSize);
-                needsFill[buffer].store(kFilled, std::memory_order_release);
-            }
-        }
+        refill();
         SDL_Delay(kPollPeriodMs);
     }
     return true;
+}
+
+void BackgroundMusic::refill() {
+    // The song is decoded in order, so the buffers are filled in the order
+    // they play: after a stall with two buffers waiting, the next quarter
+    // second goes to the one heard first. The one playing now is left to the
+    // audio thread, which takes it back.
+    const int playing = playBuffer.load(std::memory_order_relaxed);
+    for (int step = 1; step < kBufferCount; ++step) {
+        const int buffer = (playing + step) % kBufferCount;
+        if (needsFill[buffer].load(std::memory_order_relaxed) != kNeedsFill) {
+            continue;
+        }
+        float* const aheadRight = ahead + kFramesPerBuffer;
+        decode(ahead, aheadRight);
+        // Acquire: the audio thread is done reading the buffer. When it
+        // has come back to the buffer meanwhile, it plays the old contents
+        // and this quarter second of the song is dropped.
+        int expected = kNeedsFill;
+        if (needsFill[buffer].compare_exchange_strong(expected, kFilling,
+                                                      std::memory_order_acquire)) {
+            float* left = buffers + buffer * kFramesPerBuffer;
+            std::copy(ahead, aheadRight, left);
+            std::copy(aheadRight, aheadRight + kFramesPerBuffer, left + kPlaneSize);
+            needsFill[buffer].store(kFilled, std::memory_order_release);
+        }
+    }
 }
 
 void BackgroundMusic::audioBlock(float* output, int frames) {
     if (!loaded) {
         return;
     }
+    const float target = gainWanted.load(std::memory_order_relaxed);
+    const float gainStep = frames > 0 ? (target - gain) / static_cast<float>(frames) : 0.0f;
     // One pass for a block within the current buffer, two for a block that
     // crosses its end; any longer block simply takes more passes.
     while (frames > 0) {
         const int part = std::min(frames, kFramesPerBuffer - playPosition);
         if (playable()) {
-            mixFrames(output, part);
+            mixFrames(output, part, gainStep);
         } else {
-            skipFrames(part);
+            skipFrames(part, gainStep);
         }
         if (playPosition == kFramesPerBuffer) {
             changeBuffers();
@@ -186,51 +204,78 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
         output += kChannels * part;
         frames -= part;
     }
+    // Exactly, whatever the rounding of the glide.
+    gain = target;
+}
+
+// The gains reach the audio thread through atomics, which must not hide a lock.
+static_assert(std::atomic<float>::is_always_lock_free, "a float gain needs a lock-free atomic");
+
+void BackgroundMusic::setGain(float newGain) {
+    gainWanted.store(newGain, std::memory_order_relaxed);
 }
 
 bool BackgroundMusic::playable() {
     // Acquire: a refill that is done is seen whole. A refill not begun is
     // called off, so that none begins while the buffer plays.
-    int state = needsFill[playBuffer].load(std::memory_order_acquire);
+    std::atomic<int>& playing = needsFill[playBuffer.load(std::memory_order_relaxed)];
+    int state = playing.load(std::memory_order_acquire);
     if (state == kNeedsFill &&
-        needsFill[playBuffer].compare_exchange_strong(state, kFilled, std::memory_order_acquire)) {
+        playing.compare_exchange_strong(state, kFilled, std::memory_order_acquire)) {
         return true;
     }
     return state == kFilled;
 }
 
-void BackgroundMusic::skipFrames(int frames) {
+void BackgroundMusic::skipFrames(int frames, float gainStep) {
     float level = volume;
     for (int frame = 0; frame < frames && level < kFullVolume; ++frame) {
         level += kFadeStep;
     }
     volume = level;
+    gain += gainStep * static_cast<float>(frames);
     playPosition += frames;
 }
 
-void BackgroundMusic::mixFrames(float* output, int frames) {
-    const float* left = buffers + playBuffer * kFramesPerBuffer + playPosition;
+void BackgroundMusic::mixFrames(float* output, int frames, float gainStep) {
+    const int playing = playBuffer.load(std::memory_order_relaxed);
+    const float* left = buffers + playing * kFramesPerBuffer + playPosition;
     const float* right = left + kPlaneSize;
     float level = volume;
+    float glide = gain;
+    const bool gliding = gainStep != 0.0f;
     int frame = 0;
-    // The fade-in: the volume changes every frame.
-    for (; frame < frames && level < kFullVolume; ++frame) {
-        output[kChannels * frame + kLeft] += left[frame] * level * kGain;
-        output[kChannels * frame + kRight] += right[frame] * level * kGain;
-        level += kFadeStep;
+    // The fade-in, or a block in which the gain changes: the factor changes
+    // every frame.
+    for (; frame < frames && (level < kFullVolume || gliding); ++frame) {
+        const float factor = level * kGain * glide;
+        output[kChannels * frame + kLeft] += left[frame] * factor;
+        output[kChannels * frame + kRight] += right[frame] * factor;
+        if (level < kFullVolume) {
+            level += kFadeStep;
+        }
+        glide += gainStep;
     }
-    // Then, all the rest of the game, a constant volume: a loop the compiler
+    // Then, all the rest of the game, a constant factor: a loop the compiler
     // vectorises.
+    const float factor = level * kGain * glide;
     for (; frame < frames; ++frame) {
-        output[kChannels * frame + kLeft] += left[frame] * level * kGain;
-        output[kChannels * frame + kRight] += right[frame] * level * kGain;
+        output[kChannels * frame + kLeft] += left[frame] * factor;
+        output[kChannels * frame + kRight] += right[frame] * factor;
     }
     volume = level;
+    gain = glide;
     playPosition += frames;
 }
 
 void BackgroundMusic::changeBuffers() {
-    needsFill[playBuffer].store(kNeedsFill, std::memory_order_release);
+    const int left = playBuffer.load(std::memory_order_relaxed);
+    // Release: done reading it. Only a filled buffer is handed over: one the
+    // music thread is still copying into stays its own until the copy is done,
+    // or coming back to it we would read a half-written quarter second.
+    int filled = kFilled;
+    needsFill[left].compare_exchange_strong(filled, kNeedsFill, std::memory_order_release,
+                                            std::memory_order_relaxed);
     playPosition = 0;
-    playBuffer = (playBuffer + 1) % kBufferCount;
+    playBuffer.store((left + 1) % kBufferCount, std::memory_order_relaxed);
 }

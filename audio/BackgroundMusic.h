@@ -24,7 +24,9 @@
 // buffer back and plays its old contents again. The music thread decodes
 // ahead into a buffer of its own and only then claims the shared one
 // (kFilling) for the copy, so the two threads never touch the same buffer:
-// the few frames that meet a copy under way are left silent.
+// the few frames that meet a copy under way are left silent, and leaving such
+// a buffer leaves the claim as it is. The music thread refills in the order
+// the buffers will play, so that the song goes on in order after a stall.
 class BackgroundMusic : public Thread {
   public:
     static constexpr int kFramesPerBuffer = 11025;  // a quarter second at 44100 Hz
@@ -47,9 +49,10 @@ class BackgroundMusic : public Thread {
     static constexpr int kNeedsFill = 1;
     static constexpr int kFilling = 2;
 
-    // The game's music: getSoundsPath() + "music.ogg", with its thread.
+    // The game's music: getSoundsPath() + "music.ogg", with its thread;
+    // silent when there is no sounds folder.
     BackgroundMusic();
-    // Opens the song at `path` and primes the ring. With `startFiller` false no
+    // Opens the song at `path` ("" for none) and primes the ring. With `startFiller` false no
     // thread is started, and the owner refills the ring with fillBuffer.
     // A file that cannot be played is reported and leaves the music silent;
     // so is a song of more than kMaxSongChannels channels, which would need a
@@ -58,10 +61,14 @@ class BackgroundMusic : public Thread {
     ~BackgroundMusic() override;
 
     // Audio thread: adds the next `frames` frames of music into `output`
-    // (interleaved stereo) at kGain times the fade-in volume. Never allocates,
-    // decodes, locks or waits; adds nothing when the music is not loaded.
-    // Plays one song frame per output frame: see playsAt.
+    // (interleaved stereo) at kGain times the fade-in volume times the gain
+    // of setGain. Never allocates, decodes, locks or waits; adds nothing when
+    // the music is not loaded. Plays one song frame per output frame: see
+    // playsAt.
     void audioBlock(float* output, int frames);
+    // Any thread: the music's own gain (1 leaves it as it is, 0 silences it),
+    // reached over the next block mixed, without a click.
+    void setGain(float gain);
 
     // Whether the song is loaded and made for a stream of `streamRate` frames
     // a second. Nothing resamples: at another rate it would play at the wrong
@@ -78,12 +85,14 @@ class BackgroundMusic : public Thread {
     // fill is silence.
     void fillBuffer(int buffer);
 
-    // The music thread: refills every buffer marked kNeedsFill, every 62 ms,
-    // until stopRequested.
+    // The music thread: refill() every 62 ms until stopRequested.
     bool run() override;
+    // One sweep of the music thread: refills every buffer marked kNeedsFill,
+    // in the order they will play, beginning after the one playing now.
+    void refill();
 
     // The folder of the sound files, ending in a slash, or "" when none is
-    // found (see SoundsDirectory).
+    // found (see SoundsDirectory), which is then reported once.
     static std::string getSoundsPath();
 
     // Sample `frame` of `buffer` in the left or right plane.
@@ -99,7 +108,9 @@ class BackgroundMusic : public Thread {
     int streamPosition = 0;
     float volume = 0.0f;
     float buffers[kChannels * kPlaneSize] = {};
-    int playBuffer = 0;
+    // Written by the audio thread alone; the music thread reads it to know the
+    // order in which the buffers will play.
+    std::atomic<int> playBuffer{0};
     // kFilled, kNeedsFill or kFilling.
     std::atomic<int> needsFill[kBufferCount];
     // Frames already played from playBuffer, 0 to kFramesPerBuffer.
@@ -112,10 +123,18 @@ class BackgroundMusic : public Thread {
     void decode(float* left, float* right);
     // Audio thread: whether playBuffer may be read now (see the class).
     bool playable();
-    void mixFrames(float* output, int frames);
-    // Moves through `frames` frames without sound, the fade-in going on.
-    void skipFrames(int frames);
+    // Mixes `frames` frames of playBuffer, the gain moving by `gainStep` a
+    // frame.
+    void mixFrames(float* output, int frames, float gainStep);
+    // Moves through `frames` frames without sound, the fade-in and the gain
+    // going on.
+    void skipFrames(int frames, float gainStep);
     void changeBuffers();
+
+    // The gain asked for, and the one the audio thread mixes with (which
+    // glides to it over a block).
+    std::atomic<float> gainWanted{1.0f};
+    float gain = 1.0f;
 
     // The music thread's own buffer, decoded before a refill is claimed.
     float ahead[kChannels * kFramesPerBuffer] = {};

@@ -1,6 +1,7 @@
 #ifndef TRUCEWARD_AUDIO_SOUNDS_H
 #define TRUCEWARD_AUDIO_SOUNDS_H
 
+#include <atomic>
 #include <string>
 
 #include "audio/LoadedSound.h"
@@ -31,7 +32,7 @@ class Sounds {
     static Sounds* getInstance();
 
     // A player of its own that loads the three files from `directory` (which
-    // ends in a slash, or is "" for the current directory). Each file that
+    // ends in a slash; "" when there is none, and nothing loads). Each file that
     // fails is reported on standard output and stays silent. A file longer
     // than kMaxSoundFrames is cut there, and samples beyond -1..1 are clamped
     // there; each with one line on standard output naming the file.
@@ -45,10 +46,13 @@ class Sounds {
     // drops the effect when all voices are playing. Prints nothing.
     void playSound(SoundType type, float x);
     // Audio thread: adds every playing effect into `output`, `frames`
-    // interleaved stereo frames. An effect starts with the first block mixed
-    // after playSound and contributes exactly its length in frames. Never
-    // allocates, locks, waits or prints.
+    // interleaved stereo frames, at the gain of setGain. An effect starts
+    // with the first block mixed after playSound and contributes exactly its
+    // length in frames. Never allocates, locks, waits or prints.
     void audioBlock(float* output, int frames);
+    // Any thread: the effects' own gain (1 leaves them as they are, 0
+    // silences them), reached over the next block mixed, without a click.
+    void setGain(float gain);
 
     // "shot.ogg", "personDying.ogg" or "brickPuff.ogg".
     static const char* fileName(SoundType type);
@@ -59,7 +63,14 @@ class Sounds {
   private:
     void loadFiles(const std::string& directory);
     static void loadFile(const std::string& path, LoadedSound* sound);
-    static void mixVoice(Voice* voice, float* output, int frames);
+    // Adds the voice at a gain that starts at `gain` and moves by `gainStep`
+    // a frame.
+    static void mixVoice(Voice* voice, float* output, int frames, float gain, float gainStep);
+
+    // The gain asked for, and the one the audio thread mixes with (which
+    // glides to it over a block).
+    std::atomic<float> gainWanted{1.0f};
+    float gain = 1.0f;
 };
 
 #endif

@@ -1,8 +1,8 @@
 #include "audio/SoundsDirectory.h"
 
 #include <filesystem>
+#include <iostream>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -20,23 +20,42 @@ bool isDirectory(const std::string& path) {
 
 }  // namespace
 
-std::string SoundsDirectory::locate(const std::string& executableDirectory,
-                                    const std::string& installedDirectory) {
-    std::vector<std::string> candidates;
+std::vector<std::string> SoundsDirectory::candidates(const std::string& executableDirectory,
+                                                     const std::string& installedDirectory) {
+    std::vector<std::string> found;
     if (!executableDirectory.empty()) {
         const std::filesystem::path base(executableDirectory);
-        candidates.push_back((base / "sounds/").lexically_normal().string());
-        candidates.push_back((base / "../share/truceward/sounds/").lexically_normal().string());
+        found.push_back((base / "sounds/").lexically_normal().string());
+        found.push_back((base / "../share/truceward/sounds/").lexically_normal().string());
     }
     if (!installedDirectory.empty()) {
-        candidates.push_back(installedDirectory);
+        found.push_back(withTrailingSlash(installedDirectory));
     }
-    for (const std::string& candidate : candidates) {
+    return found;
+}
+
+std::string SoundsDirectory::locate(const std::string& executableDirectory,
+                                    const std::string& installedDirectory) {
+    for (const std::string& candidate : candidates(executableDirectory, installedDirectory)) {
         if (isDirectory(candidate)) {
-            return withTrailingSlash(candidate);
+            return candidate;
         }
     }
     return "";
+}
+
+std::string SoundsDirectory::locateOrReport(const std::string& executableDirectory,
+                                            const std::string& installedDirectory) {
+    const std::string found = locate(executableDirectory, installedDirectory);
+    if (found.empty()) {
+        std::cout << "No sounds folder: none of";
+        const std::vector<std::string> looked = candidates(executableDirectory, installedDirectory);
+        for (std::size_t i = 0; i < looked.size(); ++i) {
+            std::cout << (i == 0 ? " " : i + 1 == looked.size() ? " or " : ", ") << looked[i];
+        }
+        std::cout << " is there; the game plays without sound." << std::endl;
+    }
+    return found;
 }
 
 std::string SoundsDirectory::executableDirectory() {

@@ -6,10 +6,6 @@ namespace {
 
 constexpr float kSpeed = 4.0f;
 
-// The glowing slug inside the 32 x 32 image.
-constexpr float kHitLeft = 1.0f;
-constexpr float kHitRight = 21.0f;
-
 }  // namespace
 
 Bullet::Bullet(bool side, float y) : side(side), x(side ? kRightMuzzleX : kLeftMuzzleX), y(y) {}

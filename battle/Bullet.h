@@ -7,9 +7,12 @@
 // fired at. Left bullets fly to the right, right bullets to the left.
 class Bullet {
   public:
-    // The hit box's lower and upper edge above y.
+    // The hit box's lower and upper edge above y, and its left and right
+    // edge (the glowing slug inside the 32 x 32 image) beyond x.
     static constexpr float kHitBottom = 11.0f;
     static constexpr float kHitTop = 22.0f;
+    static constexpr float kHitLeft = 1.0f;
+    static constexpr float kHitRight = 21.0f;
     // Where bullets start: in front of a left fighter's sprite, and at the
     // right firing line (the right fighter's own left edge).
     static constexpr float kLeftMuzzleX = 210.0f;

@@ -57,6 +57,10 @@ constexpr float kLineOfFireHighest = kLineOfFireDrop - kLineOfFireReach - kSearc
 constexpr float kHitLowest =
     Field::kBodyInsetY + Field::kBodyHeight - Bullet::kHitBottom + kSearchMargin;
 constexpr float kHitHighest = Bullet::kHitTop - Field::kBodyInsetY + kSearchMargin;
+// The same across: how far left and right of a bullet's x a person's x can be.
+constexpr float kHitLeftmost =
+    Field::kBodyInsetX + Field::kBodyWidth - Bullet::kHitLeft + kSearchMargin;
+constexpr float kHitRightmost = Bullet::kHitRight - Field::kBodyInsetX + kSearchMargin;
 constexpr int kThreatAlert = 1;
 
 // What a rescue by a brick and a death add to the score.
@@ -203,25 +207,31 @@ void GamePlay::update() {
     for (Bullet* bullet : bullets) {
         bullet->tick();
     }
-    markThreatened();
-    collisionDetection();
-}
-
-void GamePlay::markThreatened() {
     if (bullets.empty()) {
         return;
     }
+    // Everybody stands where this frame leaves them: one index of the people
+    // serves the alerts and the collisions.
     peopleByHeight.rebuild(people);
+    markThreatened();
+    detectCollisions();
+}
+
+void GamePlay::markThreatened() {
     for (const Bullet* bullet : bullets) {
         // Lighting an alert twice is lighting it once, so the order of the
         // people does not matter here.
-        peopleByHeight.each(bullet->y - kLineOfFireLowest, bullet->y - kLineOfFireHighest,
-                            [this, bullet](int index) {
-                                Person* person = people[static_cast<std::size_t>(index)];
-                                if (inLineOfFire(*bullet, *person)) {
-                                    person->raiseAlert(AlertColour::kThreat, kThreatAlert);
-                                }
-                            });
+        const auto threaten = [this, bullet](int index) {
+            Person* person = people[static_cast<std::size_t>(index)];
+            if (inLineOfFire(*bullet, *person)) {
+                person->raiseAlert(AlertColour::kThreat, kThreatAlert);
+            }
+        };
+        // Only those ahead of the bullet are in its line of fire.
+        const float left = bullet->side ? -PeopleByHeight::kAnyX : bullet->x;
+        const float right = bullet->side ? bullet->x : PeopleByHeight::kAnyX;
+        peopleByHeight.each(bullet->y - kLineOfFireLowest, bullet->y - kLineOfFireHighest, threaten,
+                            left, right);
     }
 }
 
@@ -350,6 +360,11 @@ Person* GamePlay::savedByBrick(int bulletIndex) {
 }
 
 void GamePlay::collisionDetection() {
+    peopleByHeight.rebuild(people);
+    detectCollisions();
+}
+
+void GamePlay::detectCollisions() {
     for (std::size_t i = bullets.size(); i-- > 0;) {
         const Bullet& bullet = *bullets[i];
         if (bullet.x + kBulletWidth <= 0.0f || bullet.x >= kRightExit) {
@@ -361,10 +376,6 @@ void GamePlay::collisionDetection() {
             stopAtWall(i, true);
         }
     }
-    if (bullets.empty()) {
-        return;
-    }
-    peopleByHeight.rebuild(people);
     for (int k = static_cast<int>(bullets.size()) - 1; k >= 0; --k) {
         killWith(k);
     }
@@ -397,12 +408,13 @@ bool GamePlay::stopAtWall(int bulletIndex, bool side) {
 
 bool GamePlay::killWith(int bulletIndex) {
     const Bullet& bullet = *bullets[static_cast<std::size_t>(bulletIndex)];
-    const int victimIndex = peopleByHeight.first(
-        bullet.y - kHitLowest, bullet.y + kHitHighest, [this, &bullet](int index) {
-            const Person* person = people[static_cast<std::size_t>(index)];
-            return bullet.collides(person->x + Field::kBodyInsetX, person->y + Field::kBodyInsetY,
-                                   Field::kBodyWidth, Field::kBodyHeight);
-        });
+    const auto hit = [this, &bullet](int index) {
+        const Person* person = people[static_cast<std::size_t>(index)];
+        return bullet.collides(person->x + Field::kBodyInsetX, person->y + Field::kBodyInsetY,
+                               Field::kBodyWidth, Field::kBodyHeight);
+    };
+    const int victimIndex = peopleByHeight.first(bullet.y - kHitLowest, bullet.y + kHitHighest, hit,
+                                                 bullet.x - kHitLeftmost, bullet.x + kHitRightmost);
     if (victimIndex < 0) {
         return false;
     }

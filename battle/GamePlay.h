@@ -142,8 +142,11 @@ class GamePlay : public GameState, public CounterNotification {
     bool stopAtWall(int bulletIndex, bool side);
     // Whether bullet k killed somebody (the bullet is then gone).
     bool killWith(int bulletIndex);
-    // Lights the alert of everybody in a bullet's line of fire.
+    // Lights the alert of everybody in a bullet's line of fire; the people's
+    // index must be current.
     void markThreatened();
+    // collisionDetection() on a current index of the people.
+    void detectCollisions();
     void removeBullet(int bulletIndex);
     void drawTexts();
     // The frame's picture; with `step` false every part shows as it stands.
@@ -160,7 +163,8 @@ class GamePlay : public GameState, public CounterNotification {
 
     // The field up to the walls, drawn once.
     BackdropCache backdrop;
-    // `people` by height, for the bullets' tests; rebuilt before each use.
+    // `people` by height, for the bullets' tests; rebuilt before each frame's
+    // tests.
     PeopleByHeight peopleByHeight;
 };
 

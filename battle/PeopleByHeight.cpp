@@ -4,54 +4,49 @@
 
 #include "people/Person.h"
 
-int PeopleByHeight::band(float y) {
-    const float scaled = y / kBandHeight;
-    // Also catches a height that is not a number.
-    if (!(scaled >= 0.0f)) {
-        return 0;
-    }
-    if (scaled >= static_cast<float>(kBandCount - 1)) {
-        return kBandCount - 1;
-    }
-    return static_cast<int>(scaled);
-}
-
 void PeopleByHeight::rebuild(const std::vector<Person*>& people) {
-    // A counting sort: sizes of the bands, where each begins, then everybody
-    // in list order, which keeps every band ascending.
-    int sizes[kBandCount] = {};
-    for (const Person* person : people) {
-        ++sizes[band(person->y)];
+    // A counting sort: sizes of the cells, where each begins, then everybody
+    // in list order, which keeps every cell ascending.
+    int sizes[kCellCount] = {};
+    cellOf.resize(people.size());
+    for (std::size_t i = 0; i < people.size(); ++i) {
+        cellOf[i] = cell(band(people[i]->y), column(people[i]->x));
+        ++sizes[cellOf[i]];
     }
-    bandStart[0] = 0;
-    for (int b = 0; b < kBandCount; ++b) {
-        bandStart[b + 1] = bandStart[b] + sizes[b];
+    cellStart[0] = 0;
+    for (int c = 0; c < kCellCount; ++c) {
+        cellStart[c + 1] = cellStart[c] + sizes[c];
     }
-    indices.resize(people.size());
-    int next[kBandCount];
-    for (int b = 0; b < kBandCount; ++b) {
-        next[b] = bandStart[b];
+    entries.resize(people.size());
+    // From here on, sizes[c] is where the next entry of cell c goes.
+    for (int c = 0; c < kCellCount; ++c) {
+        sizes[c] = cellStart[c];
     }
     for (std::size_t i = 0; i < people.size(); ++i) {
-        indices[static_cast<std::size_t>(next[band(people[i]->y)]++)] = static_cast<int>(i);
+        entries[static_cast<std::size_t>(sizes[cellOf[i]]++)] = {static_cast<int>(i), people[i]->x};
     }
 }
 
 void PeopleByHeight::erase(int index) {
     std::size_t kept = 0;
-    int b = 0;
-    for (std::size_t at = 0; at < indices.size(); ++at) {
-        while (bandStart[b + 1] <= static_cast<int>(at)) {
-            bandStart[++b] -= static_cast<int>(at - kept);
+    std::size_t leftAt = entries.size();
+    for (std::size_t at = 0; at < entries.size(); ++at) {
+        Entry entry = entries[at];
+        if (entry.index == index) {
+            leftAt = at;
+            continue;
         }
-        const int entry = indices[at];
-        if (entry != index) {
-            // Those after the one that left move up one.
-            indices[kept++] = entry > index ? entry - 1 : entry;
+        // Those after the one that left move up one.
+        if (entry.index > index) {
+            --entry.index;
+        }
+        entries[kept++] = entry;
+    }
+    entries.resize(kept);
+    // Every cell that began after the entry that left begins one earlier.
+    for (int& start : cellStart) {
+        if (start > static_cast<int>(leftAt)) {
+            --start;
         }
     }
-    while (b < kBandCount) {
-        bandStart[++b] = static_cast<int>(kept);
-    }
-    indices.resize(kept);
 }

@@ -1,6 +1,5 @@
 #include "title/SettingsScreen.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -44,8 +43,6 @@ constexpr float kRunOnlySize = 15.0f;
 constexpr float kArtworkX = 0.0f;
 constexpr float kArtworkY = -128.0f;
 
-constexpr int kLowestVolume = 0;
-constexpr int kHighestVolume = 10;
 // The effect played when the effects' volume changes, from the middle.
 constexpr float kSampleEffectX = Sounds::kFieldWidth / 2.0f;
 
@@ -88,13 +85,12 @@ SettingsScreen::~SettingsScreen() {
 void SettingsScreen::stepLine(int line, int step) {
     switch (line) {
         case LineEffects:
-            application->setEffectsVolume(
-                std::clamp(application->effectsVolume + step, kLowestVolume, kHighestVolume));
+            // The application keeps a volume within its range.
+            application->setEffectsVolume(application->effectsVolume + step);
             Sounds::getInstance()->playSound(Sounds::SoundBrickPuff, kSampleEffectX);
             break;
         case LineMusic:
-            application->setMusicVolume(
-                std::clamp(application->musicVolume + step, kLowestVolume, kHighestVolume));
+            application->setMusicVolume(application->musicVolume + step);
             break;
         case LineFullScreen:
             if (application->fullScreen != (step > 0)) {

@@ -2,6 +2,7 @@
 // music unless music is switched off, then the effects.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <new>
@@ -10,6 +11,7 @@
 
 #include "app/Application.h"
 #include "audio/BackgroundMusic.h"
+#include "audio/Sounds.h"
 #include "tests/support/CaptureStdout.h"
 #include "tests/support/OggReader.h"
 #include "tests/support/OggWriter.h"
@@ -100,6 +102,49 @@ TEST_F(AudioMixTest, MusicAtAnotherRateIsLeftOut) {
     for (float sample : block) {
         ASSERT_EQ(sample, 0.0f);
     }
+}
+
+// Each source has a volume of its own, applied as it is mixed: each level
+// below 10 is 3 dB quieter, 0 is silence and 10 leaves the sound as it was.
+TEST_F(AudioMixTest, EffectsAndMusicEachHaveTheirOwnVolume) {
+    Application application(arguments(false));
+    replaceMusic(application);
+    const BackgroundMusic& music = application.backgroundMusic;
+    Sounds* sounds = Sounds::getInstance();
+    const LoadedSound& shot = sounds->sounds[Sounds::SoundShot];
+    ASSERT_GE(shot.length, kBlock);
+    const auto sounding = [sounds] {
+        return std::any_of(std::begin(sounds->voices), std::end(sounds->voices),
+                           [](const Voice& voice) { return voice.active.load(); });
+    };
+    const auto gain = [](int level) {
+        return level == 0 ? 0.0 : std::pow(10.0, -0.15 * (10 - level));
+    };
+    std::vector<float> block(2 * kBlock);
+    const int levels[][2] = {{10, 10}, {7, 10}, {10, 0}, {0, 4}, {1, 9}};  // music, effects
+    for (const auto& level : levels) {
+        SCOPED_TRACE(testing::Message() << "music " << level[0] << ", effects " << level[1]);
+        application.setMusicVolume(level[0]);
+        application.setEffectsVolume(level[1]);
+        // The gains glide to the new levels over a block; older effects end.
+        do {
+            application.getAudio(nullptr, block.data(), kBlock);
+        } while (sounding() || music.playPosition + kBlock > BackgroundMusic::kFramesPerBuffer);
+        const int buffer = music.playBuffer;
+        const int from = music.playPosition;
+        sounds->playSound(Sounds::SoundShot, Sounds::kFieldWidth / 2);
+        application.getAudio(nullptr, block.data(), kBlock);
+        for (int j = 0; j < kBlock; ++j) {
+            const double effect = gain(level[1]) * 0.5 * shot.samples[j];
+            ASSERT_NEAR(block[2 * j],
+                        gain(level[0]) * 0.5 * music.leftSample(buffer, from + j) + effect, 1e-6)
+                << j;
+            ASSERT_NEAR(block[2 * j + 1],
+                        gain(level[0]) * 0.5 * music.rightSample(buffer, from + j) + effect, 1e-6)
+                << j;
+        }
+    }
+    application.setEffectsVolume(Application::kLoudestVolume);
 }
 
 }  // namespace

@@ -76,6 +76,17 @@ assert_output_has "BackgroundMusic: $COPY/sounds/music.ogg is made for 22050 Hz 
 sox "$SOUNDS/music.ogg" -c 6 "$COPY/sounds/music.ogg" trim 0 2
 run_briefly -w 320 -h 240
 assert_output_has "BackgroundMusic: $COPY/sounds/music.ogg has 6 channels, more than the 2 the game plays; the music stays silent."
+# No sounds folder of its own: the game says which folders it missed and
+# decodes nothing, not even good sounds waiting in the current folder.
+rm -r "$COPY/sounds"
+mkdir -p "$WORK/planted"
+cp "$SOUNDS"/*.ogg "$WORK/planted/"
+cd "$WORK/planted"
+run_briefly -w 320 -h 240
+cd - >/dev/null
+grep -q "^No sounds folder: none of $COPY/sounds/, $WORK/share/truceward/sounds/ or .* is there; the game plays without sound.$" \
+    "$WORK/stdout" || fail "no word of the missing sounds folder"
+! grep -q "vorbisfile" "$WORK/stdout" || fail "sounds were decoded from outside the game's folders"
 GAME=$ORIGINAL_GAME
 
 # --- No audio device: the one device ALSA knows cannot be opened. The game

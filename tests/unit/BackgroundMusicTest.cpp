@@ -218,6 +218,45 @@ TEST_F(BackgroundMusicTest, RingGoesRoundAndMarksEachBufferItLeaves) {
     EXPECT_NE(after, silentBlock());
 }
 
+// A stall of the music thread leaves buffers 2 and 0 waiting while 1 plays:
+// the song goes on in the order they play, 1, 2, 0, whatever their numbers.
+TEST_F(BackgroundMusicTest, RefillAfterAStallGoesInTheOrderTheBuffersPlay) {
+    const std::vector<std::vector<float>> reference = writeSong("music.ogg", song(90000));
+    std::unique_ptr<BackgroundMusic> music = open("music.ogg");
+    play(*music, kBuffer);
+    music->refill();
+    play(*music, kBuffer);
+    music->refill();
+    play(*music, 2L * kBuffer);
+    ASSERT_EQ(music->playBuffer, 1);
+    ASSERT_EQ(music->needsFill[2].load(), BackgroundMusic::kNeedsFill);
+    ASSERT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
+
+    music->refill();
+    expectBuffer(*music, 1, reference, 4 * kBuffer);
+    expectBuffer(*music, 2, reference, 5 * kBuffer);
+    expectBuffer(*music, 0, reference, 6 * kBuffer);
+}
+
+// The music thread claimed the buffer playing now and was held up in the
+// copy: playback skips it, and leaving it must not hand it back, or coming
+// round again it would read the copy half-written.
+TEST_F(BackgroundMusicTest, LeavingABufferWhoseCopyIsUnderWayKeepsTheClaim) {
+    writeSong("music.ogg", song(30000));
+    std::unique_ptr<BackgroundMusic> music = open("music.ogg");
+    music->volume = 1.0f;
+    music->needsFill[0].store(BackgroundMusic::kFilling);
+    play(*music, kBuffer);
+    EXPECT_EQ(music->playBuffer, 1);
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilling);
+
+    play(*music, 2L * kBuffer);
+    std::vector<float> block = silentBlock();
+    music->audioBlock(block.data(), kBlock);
+    EXPECT_EQ(block, silentBlock()) << "the buffer still being copied was read";
+    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilling);
+}
+
 TEST_F(BackgroundMusicTest, FadesInOverTheFirst990522Frames) {
     writeSong("music.ogg", song(30000));
     std::unique_ptr<BackgroundMusic> music = open("music.ogg");

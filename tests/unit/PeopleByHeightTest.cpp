@@ -45,6 +45,17 @@ TEST(PeopleByHeight, FindsTheFirstInListOrderAcrossBandsAndOffersEveryoneInRange
     EXPECT_EQ(index.first(290.0f, 350.0f, below(339.0f)), 1) << "the one at 333";
     EXPECT_EQ(index.first(290.0f, 350.0f, below(332.0f)), 4) << "the other at 301";
     EXPECT_EQ(index.first(890.0f, 910.0f, [](int) { return true; }), 3);
+
+    // Across the field: an x range leaves out those beside it at any height.
+    list[1]->x = 700.0f;
+    index.rebuild(list);
+    const auto anyone = [](int) { return true; };
+    EXPECT_EQ(index.first(290.0f, 350.0f, anyone, 650.0f, 700.0f), 1);
+    EXPECT_EQ(index.first(290.0f, 350.0f, anyone, -2000.0f, 699.0f), 0);
+    offered.clear();
+    index.each(
+        300.0f, 334.0f, [&offered](int i) { offered.insert(i); }, 700.0f, 3000.0f);
+    EXPECT_EQ(offered, std::multiset<int>{1});
 }
 
 }  // namespace
