@@ -1,0 +1,80 @@
+#!/bin/bash
+# The settings as the player meets them in the real game: what the volumes
+# in the configuration file do to the sound that leaves it. ALSA's file
+# plugin stands in as the default device and writes every block played into
+# a file (interleaved float stereo); the game plays sounds of its own made
+# here, the music a steady tone. Level N plays 3 dB per step below 10:
+#   - the title's music at mv 5 is 15 dB below mv 10, and silent at mv 0;
+#   - the battle's effects, with no music, are silent at sv 0 and heard at 10.
+# The null device plays faster than real time: levels are compared at the same
+# place in the output, past the music's fade-in (seconds 25 to 30).
+. "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+
+GAME_DIR="$WORK/game"
+mkdir -p "$GAME_DIR/sounds"
+cp "$1" "$GAME_DIR/truceward"
+GAME="$GAME_DIR/truceward"
+sox -n -r 44100 -c 2 "$GAME_DIR/sounds/music.ogg" synth 30 sine 196 gain -6 ||
+    fail "sox could not make the music"
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/shot.ogg" synth 0.12 whitenoise gain -4 fade 0 0.12 0.1
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/personDying.ogg" synth 0.5 square 900 gain -10
+sox -n -r 44100 -c 1 "$GAME_DIR/sounds/brickPuff.ogg" synth 0.2 pinknoise gain -6
+
+# "seconds": how much was played; "level": the music's root mean square over
+# seconds 25 to 30; "peak": the largest sample.
+cat >"$WORK/measure.py" <<'PYTHON'
+import array, math, sys
+RATE = 44100
+data = array.array("f")
+with open(sys.argv[2], "rb") as f:
+    data.frombytes(f.read())
+if sys.argv[1] == "seconds":
+    print(len(data) // 2 // RATE)
+elif sys.argv[1] == "level":
+    part = data[2 * 25 * RATE:2 * 30 * RATE]
+    print(math.sqrt(sum(x * x for x in part) / max(len(part), 1)))
+else:
+    print(max(map(abs, data), default=0.0))
+PYTHON
+measure() {
+    python3 "$WORK/measure.py" "$1" "$WORK/capture-$2.raw"
+}
+
+# Plays the game, started without arguments on a configuration file of the
+# given lines, until the capture holds $2 seconds (into a battle when $3 is
+# "battle"), then quits it.
+play() {
+    local name=$1 seconds=$2 where=$3
+    shift 3
+    mkdir -p "$USER_DIR"
+    printf 'w 320\nh 240\na 0\nf 0\nns 0\n' >"$USER_DIR/Truceward.conf"
+    printf '%s\n' "$@" >>"$USER_DIR/Truceward.conf"
+    cat >"$WORK/alsa.conf" <<ALSA
+pcm.!default { type file; slave.pcm "null"; file "$WORK/capture-$name.raw"; format "raw" }
+ALSA
+    ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$WORK/alsa.conf" start_game
+    [ "$where" = battle ] && press_keys Return
+    for _ in $(seq 1 60); do
+        sleep 1
+        [ "$(measure seconds "$name")" -ge "$seconds" ] && break
+    done
+    kill -TERM "$GAME_PID"
+    wait_for_exit 20
+    [ "$(measure seconds "$name")" -ge "$seconds" ] || fail "only $(measure seconds "$name") s played"
+}
+
+play full 31 title "nm 0" "mv 10"
+play half 31 title "nm 0" "mv 5"
+play none 31 title "nm 0" "mv 0"
+drop=$(python3 -c "import math; print(20 * math.log10($(measure level half) / $(measure level full)))")
+echo "mv 5 plays ${drop} dB against mv 10"
+python3 -c "import sys; sys.exit(abs($drop + 15) > 0.3)" || fail "mv 5 is $drop dB from mv 10, not -15"
+[ "$(measure peak none)" = 0.0 ] || fail "music at mv 0 is not silent: peak $(measure peak none)"
+
+play muted 20 battle "nm 1" "sv 0"
+play loud 20 battle "nm 1" "sv 10"
+[ "$(measure peak muted)" = 0.0 ] || fail "effects at sv 0 are heard: peak $(measure peak muted)"
+python3 -c "import sys; sys.exit($(measure peak loud) < 0.05)" ||
+    fail "effects at sv 10 are not heard: peak $(measure peak loud)"
+echo "PASS"
