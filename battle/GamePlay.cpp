@@ -355,8 +355,9 @@ void GamePlay::cleanUp() {
 
 void GamePlay::drawScenery() {
     ImageDrawer* drawer = ImageDrawer::getInstance();
-    // Everything up to the walls is the same in every frame.
-    backdrop.draw([drawer] {
+    // Everything up to the walls is the same in every frame. Once it is kept
+    // as a copy, the grass's own texture (as large as the screen) is let go.
+    const bool copied = backdrop.draw([drawer] {
         drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
         drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
                   kCentralMoundStretch);
@@ -369,6 +370,9 @@ void GamePlay::drawScenery() {
             drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
         }
     });
+    if (copied) {
+        drawer->release(ImageDrawer::ImageBackground);
+    }
     for (float height : leftBricks) {
         drawPlain(drawer, ImageDrawer::ImageBrick, Field::kLeftWallX, height);
     }

@@ -2,23 +2,26 @@
 
 #include <GL/gl.h>
 
+#include "graphics/GlContext.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
 
+constexpr int kViewportX = 0;
+constexpr int kViewportY = 1;
 constexpr int kViewportWidth = 2;
 constexpr int kViewportHeight = 3;
 
 }  // namespace
 
 BackdropCache::~BackdropCache() {
-    if (texture != 0) {
+    if (texture != 0 && generation == GlContext::generation()) {
         glDeleteTextures(1, &texture);
     }
 }
 
-void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
+bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     GLint mode = 0;
     glGetIntegerv(GL_RENDER_MODE, &mode);
     GLint viewport[4] = {};
@@ -27,7 +30,12 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     // Feedback and selection draw no pixels: there is nothing to copy then.
     if (mode != GL_RENDER) {
         drawBackdrop();
-        return;
+        return false;
+    }
+    if (generation != GlContext::generation()) {
+        // Gone with the context that held it.
+        texture = 0;
+        generation = GlContext::generation();
     }
     if (texture != 0 && viewport[kViewportWidth] == width && viewport[kViewportHeight] == height &&
         images->screenWidth == screenWidth && images->screenHeight == screenHeight) {
@@ -51,7 +59,7 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
         glEnd();
         glBindTexture(GL_TEXTURE_2D, 0);
         glEnable(GL_BLEND);
-        return;
+        return true;
     }
 
     drawBackdrop();
@@ -62,14 +70,17 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     if (texture == 0) {
         glGenTextures(1, &texture);
     }
-    textureWidth = powerOfTwoAtLeast(width);
-    textureHeight = powerOfTwoAtLeast(height);
+    textureWidth = textureSide(width);
+    textureHeight = textureSide(height);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, nullptr);
+    // The filters first, so that no room for mipmaps is reserved.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    // The frame's bottom row becomes the texture's first.
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, nullptr);
+    // The picture's bottom row becomes the texture's first.
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[kViewportX], viewport[kViewportY], width,
+                        height);
     glBindTexture(GL_TEXTURE_2D, 0);
+    return true;
 }

@@ -6,6 +6,7 @@
 
 #include "assets/Fonts.h"
 #include "graphics/EmbeddedFile.h"
+#include "graphics/GlContext.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
@@ -63,7 +64,13 @@ constexpr int kMinusGlyph = 39;
 }  // namespace
 
 TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
+    uploadGlyphs();
+}
+
+void TextDrawer::uploadGlyphs() {
+    glyphGeneration = GlContext::generation();
     for (int index = 0; index < kGlyphCount; ++index) {
+        glyphTextures[index] = 0;
         int width = 0;
         int height = 0;
         if (!uploadTexture(getRW(index), glyphTextures[index], width, height)) {
@@ -74,8 +81,11 @@ TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
 
 TextDrawer::~TextDrawer() {
     // Every screen builds its own drawer, so a long evening of play would pile
-    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored.
-    glDeleteTextures(kGlyphCount, glyphTextures);
+    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored;
+    // names of a context that is gone are no longer ours.
+    if (glyphGeneration == GlContext::generation()) {
+        glDeleteTextures(kGlyphCount, glyphTextures);
+    }
 }
 
 SDL_RWops* TextDrawer::getRW(int index) {
@@ -106,6 +116,9 @@ int TextDrawer::glyphIndex(char character) {
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
+    if (glyphGeneration != GlContext::generation()) {
+        uploadGlyphs();
+    }
     float pen = x;
     for (const char character : text) {
         const int glyph = glyphIndex(character);

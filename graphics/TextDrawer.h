@@ -11,6 +11,7 @@
 // bottom-left, y up). Only digits, lower-case letters (shown as capitals) and
 // . , ! - have glyphs; every other character is a blank cell. Each screen owns
 // one; it needs the OpenGL context, and frees its glyph textures when it goes.
+// Once the context has been made anew (GlContext), it uploads them again.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = 40;
@@ -33,6 +34,12 @@ class TextDrawer {
 
     unsigned int glyphTextures[kGlyphCount] = {};
     ThreeFloats colour;
+
+  private:
+    void uploadGlyphs();
+
+    // The context the glyph textures were made in.
+    unsigned int glyphGeneration = 0;
 };
 
 #endif

@@ -83,6 +83,8 @@ TitleScreen::~TitleScreen() {
     for (Widget* widget : widgets) {
         delete widget;
     }
+    // The artwork is as large as the screen, and the battle has no use for it.
+    ImageDrawer::getInstance()->release(ImageDrawer::ImageTitle);
 }
 
 void TitleScreen::addArrow(float x, float y, bool more, int* number) {
