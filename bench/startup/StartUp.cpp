@@ -2,9 +2,10 @@
 // uploaded once per process, so a second start in the same process would not
 // count them): the application's construction (music decoded ahead and its
 // thread, configuration, SDL, the window, the sound effects decoded, the
-// first title screen, every image uploaded) and the first frame drawn and
-// shown. Prints the milliseconds. The shut-down, with its deliberate pause
-// for the music thread, is not timed. Run it with a throw-away HOME.
+// first title screen, the small images uploaded) and the first frame (the
+// title's artwork decoded and uploaded) drawn and shown. Prints the
+// milliseconds. The shut-down, with its deliberate pause for the music
+// thread, is not timed. Run it with a throw-away HOME.
 #include <GL/gl.h>
 
 #include <chrono>
