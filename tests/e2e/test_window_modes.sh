@@ -10,8 +10,9 @@ e2e_setup "$1"
 command -v openbox >/dev/null || fail "openbox is not installed"
 openbox >"$WORK/openbox.log" 2>&1 &
 WM_PID=$!
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+# Ready once it has said what it supports (it names itself a moment before).
+for _ in $(seq 1 200); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
     sleep 0.05
 done
 
