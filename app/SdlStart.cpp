@@ -55,12 +55,14 @@ void initialiseSdl() {
 }
 
 // sdl12-compat draws an OpenGL window into a framebuffer of its own and
-// copies that to the window every frame, so that it can scale a video mode
-// smaller than the window. The game always sets the window's real size, so
-// the copy and its two window-sized buffers are saved, unless multisampling
-// is wanted: that framebuffer is what gives it where the display has no
-// multisampled visuals. It must be said before SDL starts; a setting of the
-// player's own stands.
+// copies that into the window every frame, so that it can show a video mode
+// smaller than the window, scaled up and blurred. The game always sets the
+// window's real size: without that framebuffer, the copy and two buffers of
+// the window's size are saved. Not when multisampling is asked for: that
+// framebuffer then carries the samples (or goes quietly without them), where
+// a display without visuals for them would refuse the window, and after such
+// a refusal sdl12-compat refuses the plain one too. It must be said before
+// SDL starts; a setting of the player's own stands.
 void drawStraightToTheWindow(bool multisample) {
     if (!multisample) {
         setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
