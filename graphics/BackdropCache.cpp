@@ -73,11 +73,10 @@ bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     textureWidth = textureSide(width);
     textureHeight = textureSide(height);
     glBindTexture(GL_TEXTURE_2D, texture);
-    // The filters first, so that no room for mipmaps is reserved.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     // The picture's bottom row becomes the texture's first.
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[kViewportX], viewport[kViewportY], width,
                         height);

@@ -11,15 +11,11 @@ void GlContext::videoModeSet() {
         return;
     }
     if (witness != 0) {
-        replaced();
+        ++current;
     }
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glBindTexture(GL_TEXTURE_2D, 0);
     witness = name;
-}
-
-void GlContext::replaced() {
-    ++current;
 }

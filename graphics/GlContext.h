@@ -18,10 +18,6 @@ class GlContext {
     // still the one it was made in; if not, a new generation begins.
     static void videoModeSet();
 
-    // Counts the context as new, whether or not it is (for a test that has
-    // thrown every texture away behind the owners' backs).
-    static void replaced();
-
   private:
     static unsigned int current;
     static unsigned int witness;

@@ -26,6 +26,15 @@ unsigned long bigEndian(const unsigned char* bytes) {
     }
     return value;
 }
+
+bool takesAnySize() {
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    constexpr char kAnySize[] = "GL_ARB_texture_non_power_of_two";
+    // The version string starts with the major number.
+    return (version != nullptr && version[0] >= '2' && version[0] <= '9') ||
+           (extensions != nullptr && std::strstr(extensions, kAnySize) != nullptr);
+}
 }  // namespace
 
 bool readPngSize(SDL_RWops* stream, int& width, int& height) {
@@ -71,26 +80,11 @@ int powerOfTwoAtLeast(int value) {
 }
 
 void specifyPixels(const void* pixels, int width, int height) {
-    // The filters first: with the default, mipmapped one still set, a driver
-    // may reserve room for a whole chain of mipmaps that never comes.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
-
-namespace {
-
-bool takesAnySize() {
-    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    constexpr char kAnySize[] = "GL_ARB_texture_non_power_of_two";
-    // The version string starts with the major number.
-    return (version != nullptr && version[0] >= '2' && version[0] <= '9') ||
-           (extensions != nullptr && std::strstr(extensions, kAnySize) != nullptr);
-}
-
-}  // namespace
 
 int textureSide(int value) {
     // Asked once: every context the game makes comes from the same driver.
