@@ -12,6 +12,7 @@ constexpr int kViewportX = 0;
 constexpr int kViewportY = 1;
 constexpr int kViewportWidth = 2;
 constexpr int kViewportHeight = 3;
+constexpr int kQuadCorners = 4;
 
 }  // namespace
 
@@ -21,7 +22,8 @@ BackdropCache::~BackdropCache() {
     }
 }
 
-bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
+void BackdropCache::draw(const std::function<void()>& drawBackdrop,
+                         const std::function<void()>& letGo) {
     GLint mode = 0;
     glGetIntegerv(GL_RENDER_MODE, &mode);
     GLint viewport[4] = {};
@@ -30,7 +32,7 @@ bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     // Feedback and selection draw no pixels: there is nothing to copy then.
     if (mode != GL_RENDER) {
         drawBackdrop();
-        return false;
+        return;
     }
     if (generation != GlContext::generation()) {
         // Gone with the context that held it.
@@ -59,10 +61,21 @@ bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
         glEnd();
         glBindTexture(GL_TEXTURE_2D, 0);
         glEnable(GL_BLEND);
-        return true;
+        return;
     }
 
     drawBackdrop();
+    // The renderer holds the textures of its last batch of drawing until the
+    // next batch begins: the frame so far is finished and an empty draw
+    // begins the next, so that what was let go is freed before the copy
+    // takes its memory.
+    letGo();
+    glFinish();
+    glBegin(GL_QUADS);
+    for (int corner = 0; corner < kQuadCorners; ++corner) {
+        glVertex2f(0.0f, 0.0f);
+    }
+    glEnd();
     width = viewport[kViewportWidth];
     height = viewport[kViewportHeight];
     screenWidth = images->screenWidth;
@@ -81,5 +94,4 @@ bool BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[kViewportX], viewport[kViewportY], width,
                         height);
     glBindTexture(GL_TEXTURE_2D, 0);
-    return true;
 }

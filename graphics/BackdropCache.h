@@ -17,10 +17,11 @@ class BackdropCache {
     BackdropCache& operator=(const BackdropCache&) = delete;
     ~BackdropCache();
 
-    // Puts the backdrop that `drawBackdrop` draws into the frame. Returns
-    // whether it is kept as a copy now, so that what `drawBackdrop` drew
-    // from may be let go until the backdrop has to be drawn afresh.
-    bool draw(const std::function<void()>& drawBackdrop);
+    // Puts the backdrop that `drawBackdrop` draws into the frame. When it is
+    // drawn afresh to be copied, `letGo` is called as soon as it is in the
+    // frame, before the copy takes its memory: what it was drawn from is not
+    // needed until the backdrop has to be drawn afresh again.
+    void draw(const std::function<void()>& drawBackdrop, const std::function<void()>& letGo);
 
   private:
     unsigned int texture = 0;

@@ -42,10 +42,12 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
 constexpr int kBytesPerPixel = 4;
 constexpr int kAlphaByte = 3;
 constexpr unsigned char kFullyOpaque = 255;
-// Images up to this size share one texture, in rows of this width; the two
-// full-screen pictures keep their own.
-constexpr int kLargestSprite = 512;
-constexpr int kAtlasWidth = 2048;
+// The sprites, drawn by the hundred every frame, share one texture (in rows
+// of this width), so that runs of them need no change of texture. Larger
+// images are drawn a few times a frame, or once into a copy, and keep
+// textures of their own, which their screens give back when done.
+constexpr int kLargestSprite = 64;
+constexpr int kAtlasWidth = 1024;
 // Around each image in the atlas, a frame of one texel repeats the opposite
 // edge, as the wrapping of a texture of its own would: linear filtering at
 // the image's edges then reads exactly what it read before.

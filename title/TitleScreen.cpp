@@ -83,8 +83,13 @@ TitleScreen::~TitleScreen() {
     for (Widget* widget : widgets) {
         delete widget;
     }
-    // The artwork is as large as the screen, and the battle has no use for it.
-    ImageDrawer::getInstance()->release(ImageDrawer::ImageTitle);
+    // The battle has no use for the artwork or the start button.
+    ImageDrawer* images = ImageDrawer::getInstance();
+    for (ImageDrawer::ImageType image :
+         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
+          ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver}) {
+        images->release(image);
+    }
 }
 
 void TitleScreen::addArrow(float x, float y, bool more, int* number) {
