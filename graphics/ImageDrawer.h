@@ -7,10 +7,10 @@
 
 // Draws the embedded images as textured quads on the 1024 x 768 logical screen
 // (origin bottom-left, y up). The first getInstance(), which must come after
-// the OpenGL context exists, uploads the small images into one texture (the
-// atlas); a picture as large as the screen gets a texture of its own when it
-// is first drawn, and gives it back on release(). Every texture is uploaded
-// again when the OpenGL context has been made anew (GlContext).
+// the OpenGL context exists, uploads the sprites into one texture (the
+// atlas); every larger image gets a texture of its own when it is first
+// drawn, and gives it back on release(). Every texture is uploaded again when
+// the OpenGL context has been made anew (GlContext).
 class ImageDrawer {
   public:
     enum ImageType {
@@ -64,8 +64,8 @@ class ImageDrawer {
     void endBatch();
 
     // Frees the pixels of an image that has a texture of its own, until it
-    // is drawn again: a screen that is done with its full-screen picture
-    // need not keep it. The images in the atlas stay.
+    // is drawn again: a screen that is done with its larger images need not
+    // keep them. The sprites in the atlas stay.
     void release(ImageType type);
     // Whether the image's pixels are in a texture now.
     bool resident(ImageType type) const;

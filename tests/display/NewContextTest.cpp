@@ -37,9 +37,13 @@ TEST(NewContext, EveryTextureIsUploadedAgainAndThePictureStaysBetweenItsBars) {
 
     application.nextState();
     frame(window);
-    // The battle needs neither the title's artwork nor, once it is copied, the grass.
-    EXPECT_FALSE(ImageDrawer::getInstance()->resident(ImageDrawer::ImageTitle));
-    EXPECT_FALSE(ImageDrawer::getInstance()->resident(ImageDrawer::ImageBackground));
+    // The battle needs none of the title's larger images, nor, once the field
+    // is copied, the images it was drawn from.
+    for (ImageDrawer::ImageType image :
+         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageBackground,
+          ImageDrawer::ImageCentralMound}) {
+        EXPECT_FALSE(ImageDrawer::getInstance()->resident(image)) << "image " << image;
+    }
     // Paused, the battle shows the same scene in every frame.
     application.currentState->focusLost();
     const std::vector<unsigned char> battle = frame(window);
