@@ -6,16 +6,17 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "app/ConfigLoader.h"
 #include "app/FatalError.h"
 #include "app/GameState.h"
+#include "app/SdlStart.h"
 #include "app/Settings.h"
 #include "audio/Sounds.h"
 #include "battle/GamePlay.h"
+#include "graphics/GlContext.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
 #include "graphics/WindowIcon.h"
@@ -44,57 +45,24 @@ const Attribute kMultisampleBuffers = {SDL_GL_MULTISAMPLEBUFFERS,
 const Attribute kMultisampleSamples = {SDL_GL_MULTISAMPLESAMPLES,
                                        "Could not set multi sample samples..."};
 
-// Without a display, SDL on top of SDL 2 quietly falls back to a driver that
-// draws nowhere, and the game would run unseen with no way to quit it. Unless
-// such a driver was asked for by name, that counts as no video device, as it
-// does with the classic SDL 1.2.
-bool onlyInvisibleVideo() {
-    char name[32] = {};
-    if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
-        return false;
-    }
-    const std::string driver = name;
-    if (driver != "offscreen" && driver != "dummy") {
-        return false;
-    }
-    const char* requested = std::getenv("SDL_VIDEODRIVER");
-    return requested == nullptr || driver != requested;
-}
-
-bool displayNamed() {
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
-}
-
-// SDL with timer, video and joystick, on a video driver that shows something.
-// A display that is named but does not answer in time makes SDL fall back as
-// if there were none; one more try after a moment tells a busy display from
-// a missing one.
-void initialiseSdl() {
-    constexpr Uint32 kSystems = SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK;
-    constexpr Uint32 kDisplayRetryDelayMs = 250;
-    for (int attempt = 1;; ++attempt) {
-        if (SDL_Init(kSystems) < 0) {
-            throw FatalError(std::string("Could not initialise SDL: ") + SDL_GetError());
-        }
-        if (!onlyInvisibleVideo()) {
-            return;
-        }
-        SDL_Quit();
-        if (attempt > 1 || !displayNamed()) {
-            throw FatalError("Could not initialise SDL: No available video device");
-        }
-        SDL_Delay(kDisplayRetryDelayMs);
-    }
-}
-
 // SDL turns SIGINT and SIGTERM into a quit event; a hang-up (the terminal
 // closed) must end the game in the same orderly way, not kill it on the spot.
 volatile std::sig_atomic_t hangUpReceived = 0;
 
 extern "C" void onHangUp(int /*signal*/) {
     hangUpReceived = 1;
+}
+
+// No window is made smaller than this, whatever size it is dragged to.
+constexpr int kSmallestSide = 32;
+
+bool isEnter(SDLKey sym) {
+    return sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+}
+
+// F11, or Alt with either Enter key.
+bool togglesFullScreen(const SDL_keysym& key) {
+    return key.sym == SDLK_F11 || (isEnter(key.sym) && (key.mod & KMOD_ALT) != 0);
 }
 
 bool isWheel(const SDL_MouseButtonEvent& button) {
@@ -104,7 +72,7 @@ bool isWheel(const SDL_MouseButtonEvent& button) {
 }  // namespace
 
 Application::Application(const std::vector<std::string>& args) : settingsRemembered(args.empty()) {
-    initialiseSdl();
+    startSdl(Settings::multisampleRequested(args, config));
     std::signal(SIGHUP, onHangUp);
     try {
         SDL_WM_SetCaption(kCaption, nullptr);
@@ -118,9 +86,9 @@ Application::Application(const std::vector<std::string>& args) : settingsRemembe
 
 void Application::setUp(const Settings& settings) {
     started = settings;
+    windowedWidth = settings.width;
+    windowedHeight = settings.height;
     fullScreen = settings.fullscreen;
-    width = settings.width;
-    height = settings.height;
     noSound = settings.noSound;
     noMusic = settings.noMusic;
     requestAttributes(settings);
@@ -140,14 +108,9 @@ void Application::setUp(const Settings& settings) {
     // Only now is the stream's rate settled (the device may have fallen back).
     backgroundMusic.checkStreamRate(audioDevice.sampleRate);
 
-    // The title screen draws a pointer of its own.
-    SDL_ShowCursor(SDL_DISABLE);
-    Widget::screenWidth = static_cast<float>(width);
-    Widget::screenHeight = static_cast<float>(height);
+    hideSystemPointer();
 
     currentState = new TitleScreen(this, kFirstNumbers);
-    ImageDrawer::getInstance()->setScreenDimensions(static_cast<float>(width),
-                                                    static_cast<float>(height));
 }
 
 void Application::requestAttributes(const Settings& settings) {
@@ -166,8 +129,14 @@ void Application::requestAttributes(const Settings& settings) {
 
 void Application::openWindow(const Settings& settings) {
     WindowIcon::install();
-    const Uint32 flags = SDL_OPENGL | (settings.fullscreen ? SDL_FULLSCREEN : 0);
-    if (SDL_SetVideoMode(width, height, 0, flags) != nullptr) {
+    // Before the first mode is set: the classic SDL 1.2 reports the mode
+    // set since, sdl12-compat always the desktop.
+    const SDL_VideoInfo* video = SDL_GetVideoInfo();
+    if (video != nullptr) {
+        desktopWidth = video->current_w;
+        desktopHeight = video->current_h;
+    }
+    if (setVideoMode()) {
         return;
     }
     // Many drivers, and every virtual display, have no multisampled visual:
@@ -176,11 +145,82 @@ void Application::openWindow(const Settings& settings) {
         std::cout << "Could not set video mode with multisampling, trying without..." << std::endl;
         setAttribute(kMultisampleBuffers, 0);
         setAttribute(kMultisampleSamples, 0);
-        if (SDL_SetVideoMode(width, height, 0, flags) != nullptr) {
+        if (setVideoMode()) {
             return;
         }
     }
     throw FatalError(std::string("Could not set video mode: ") + SDL_GetError());
+}
+
+void Application::hideSystemPointer() {
+    // The title screen draws a pointer of its own. The system's is not hidden
+    // but made of nothing: SDL reports the motion of a hidden pointer in a
+    // window that holds the input (as a full screen does) only relatively,
+    // and the pointer would no longer land where it points.
+    constexpr int kSide = 8;
+    constexpr int kBitsPerByte = 8;
+    static const Uint8 kNothing[kSide * kSide / kBitsPerByte] = {};
+    invisiblePointer = SDL_CreateCursor(const_cast<Uint8*>(kNothing), const_cast<Uint8*>(kNothing),
+                                        kSide, kSide, 0, 0);
+    if (invisiblePointer != nullptr) {
+        SDL_SetCursor(invisiblePointer);
+    } else {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+}
+
+bool Application::setVideoMode() {
+    const bool desktop = fullScreen && desktopWidth > 0 && desktopHeight > 0;
+    const int wantedWidth = desktop ? desktopWidth : windowedWidth;
+    const int wantedHeight = desktop ? desktopHeight : windowedHeight;
+    const Uint32 flags = SDL_OPENGL | SDL_RESIZABLE | (fullScreen ? SDL_FULLSCREEN : 0);
+    const SDL_Surface* surface = SDL_SetVideoMode(wantedWidth, wantedHeight, 0, flags);
+    if (surface == nullptr) {
+        return false;
+    }
+    GlContext::videoModeSet();
+    // sdl12-compat holds the input in full screen and goes on holding it
+    // after: a window lets the pointer go.
+    if (!fullScreen) {
+        SDL_WM_GrabInput(SDL_GRAB_OFF);
+    }
+    width = surface->w;
+    height = surface->h;
+    picture = Letterbox::fit(width, height);
+    // Every screen draws in the picture's pixels and knows nothing of bars.
+    Widget::screenWidth = static_cast<float>(picture.width);
+    Widget::screenHeight = static_cast<float>(picture.height);
+    ImageDrawer::getInstance()->setScreenDimensions(Widget::screenWidth, Widget::screenHeight);
+    initGraphics();
+    return true;
+}
+
+void Application::toggleFullScreen() {
+    fullScreen = !fullScreen;
+    // sdl12-compat switches the window and keeps the OpenGL context, but
+    // would go on drawing the old size, scaled (blurred) to the new one; the
+    // classic SDL 1.2 may refuse. Either way the mode is then set at the
+    // window's real size, which sdl12-compat does in the same context, and
+    // where the context is new every texture is uploaded again.
+    // Leaving full screen, the toggle would first make a window of the
+    // screen's size (and tell of it as if the player had resized it): the
+    // mode alone goes straight to the window's own size.
+    if (fullScreen) {
+        SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+    }
+    if (!setVideoMode()) {
+        restoreMode(!fullScreen);
+    }
+}
+
+void Application::restoreMode(bool wasFullScreen) {
+    std::cout << "Could not set video mode: " << SDL_GetError() << std::endl;
+    fullScreen = wasFullScreen;
+    if (!setVideoMode()) {
+        // Without a window there is nothing to draw on.
+        std::cout << "Could not set video mode: " << SDL_GetError() << std::endl;
+        quitRequested = true;
+    }
 }
 
 Application::~Application() {
@@ -191,14 +231,19 @@ Application::~Application() {
     gamepad.close();
     delete currentState;
     currentState = nullptr;
+    if (invisiblePointer != nullptr) {
+        SDL_FreeCursor(invisiblePointer);
+    }
     SDL_Quit();
 }
 
 void Application::initGraphics() {
-    glViewport(0, 0, width, height);
+    // The picture's pixels, whatever bars lie beside it.
+    glViewport(picture.x, picture.y, picture.width, picture.height);
+    glScissor(picture.x, picture.y, picture.width, picture.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluOrtho2D(0, width, 0, height);
+    gluOrtho2D(0, picture.width, 0, picture.height);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
@@ -210,6 +255,11 @@ void Application::initGraphics() {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (picture.hasBars(width, height)) {
+        glEnable(GL_SCISSOR_TEST);
+    } else {
+        glDisable(GL_SCISSOR_TEST);
+    }
 }
 
 void Application::eventLoop() {
@@ -223,6 +273,16 @@ bool Application::runOnce() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         handleEvent(event);
+    }
+    // Dragging an edge sends sizes by the dozen: the last one counts.
+    if (resizePending) {
+        resizePending = false;
+        if (!fullScreen && (windowedWidth != width || windowedHeight != height) &&
+            !setVideoMode()) {
+            windowedWidth = width;
+            windowedHeight = height;
+            restoreMode(false);
+        }
     }
     if (hangUpReceived != 0) {
         hangUpReceived = 0;
@@ -238,7 +298,15 @@ bool Application::runOnce() {
 }
 
 void Application::draw() {
-    // Nothing is drawn with depth, so only the colours need clearing.
+    // Nothing is drawn with depth, so only the colours need clearing: the
+    // bars black, the picture white (the scissor keeps it to the picture).
+    if (picture.hasBars(width, height)) {
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        glEnable(GL_SCISSOR_TEST);
+    }
     glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
     ImageDrawer* images = ImageDrawer::getInstance();
@@ -253,27 +321,49 @@ void Application::handleEvent(const SDL_Event& event) {
     }
     switch (event.type) {
         case SDL_KEYDOWN:
-            currentState->keyDown(event.key.keysym);
+            if (togglesFullScreen(event.key.keysym)) {
+                toggleFullScreen();
+            } else {
+                currentState->keyDown(event.key.keysym);
+            }
             break;
         case SDL_KEYUP:
             currentState->keyUp(event.key.keysym);
             break;
         case SDL_MOUSEMOTION:
-            currentState->mouseMove(event.motion.x, event.motion.y);
+            // Also over a bar, so that whatever the pointer left knows it.
+            currentState->mouseMove(picture.pointerX(event.motion.x),
+                                    picture.pointerY(event.motion.y, height));
             break;
-        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONDOWN: {
+            const float x = picture.pointerX(event.button.x);
+            const float y = picture.pointerY(event.button.y, height);
+            if (!picture.holds(x, y)) {
+                break;
+            }
             if (isWheel(event.button)) {
-                currentState->mouseWheel(event.button.button == SDL_BUTTON_WHEELUP ? 1 : -1,
-                                         event.button.x, event.button.y);
+                currentState->mouseWheel(event.button.button == SDL_BUTTON_WHEELUP ? 1 : -1, x, y);
             } else {
-                currentState->mouseButton(true, event.button.x, event.button.y);
+                currentState->mouseButton(true, x, y);
             }
             break;
+        }
         case SDL_MOUSEBUTTONUP:
             // A notch of the wheel comes as a press and a release: the press
-            // alone stands for it.
+            // alone stands for it. A release over a bar still lets go of
+            // whatever was pressed, outside it.
             if (!isWheel(event.button)) {
-                currentState->mouseButton(false, event.button.x, event.button.y);
+                currentState->mouseButton(false, picture.pointerX(event.button.x),
+                                          picture.pointerY(event.button.y, height));
+            }
+            break;
+        case SDL_VIDEORESIZE:
+            // In full screen the window is the screen's; sizes told of then
+            // are the window manager's, not the player's.
+            if (!fullScreen) {
+                windowedWidth = std::max(static_cast<int>(event.resize.w), kSmallestSide);
+                windowedHeight = std::max(static_cast<int>(event.resize.h), kSmallestSide);
+                resizePending = true;
             }
             break;
         case SDL_JOYAXISMOTION:
@@ -338,12 +428,6 @@ void Application::setMusicVolume(int level) {
     backgroundMusic.setGain(volumeGain(musicVolume));
 }
 
-void Application::toggleFullScreen() {
-    if (SDL_WM_ToggleFullScreen(SDL_GetVideoSurface()) != 0) {
-        fullScreen = !fullScreen;
-    }
-}
-
 void Application::rememberSettings() {
     if (!settingsRemembered) {
         return;
@@ -355,8 +439,8 @@ void Application::rememberSettings() {
             field = now;
         }
     };
-    remember(width, started.width, config.width);
-    remember(height, started.height, config.height);
+    remember(windowedWidth, started.width, config.width);
+    remember(windowedHeight, started.height, config.height);
     if (fullScreen != started.fullscreen) {
         config.fullscreen = fullScreen;
     }

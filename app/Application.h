@@ -13,6 +13,7 @@
 #include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
 #include "audio/PortAudioDevice.h"
+#include "graphics/Letterbox.h"
 #include "scores/StartNumbers.h"
 
 #include "app/Settings.h"
@@ -47,7 +48,10 @@ class Application : public PortAudioCallback {
     // Clears the buffers and lets the current state draw (and step) once.
     void draw();
     // Hands one SDL event to the current state, pad and joystick input
-    // translated by the gamepad.
+    // translated by the gamepad. F11 and Alt+Enter toggle full screen on every
+    // screen, unseen by the state; the pointer reaches the state in picture
+    // pixels (a press in a bar reaches it not at all); a window the player
+    // resized is set to its new size before the next frame.
     void handleEvent(const SDL_Event& event);
 
     // Replaces the current state by the other kind, with the start numbers.
@@ -67,6 +71,12 @@ class Application : public PortAudioCallback {
     static float volumeGain(int level);
     // Into full screen, or back to the window.
     void toggleFullScreen();
+    // Sets the video mode the game is in: full screen at the desktop's size,
+    // or the window at windowedWidth x windowedHeight; then the picture's
+    // place, the render state and, when the OpenGL context did not survive,
+    // every texture (their owners upload them again before they next draw).
+    // Returns false, changing nothing of ours, when SDL refuses the mode.
+    bool setVideoMode();
     // Writes the settings the player changed back to the configuration file,
     // when the game was started without arguments.
     void rememberSettings();
@@ -80,14 +90,28 @@ class Application : public PortAudioCallback {
     GameState* currentState = nullptr;
     StateKind stateKind = StateTitle;
     bool quitRequested = false;
+    // The window's size in pixels now.
     int width = 0;
     int height = 0;
+    bool fullScreen = false;
+    // The window's size out of full screen: as started, then as the player
+    // last resized it.
+    int windowedWidth = 0;
+    int windowedHeight = 0;
+    // The desktop's size, which full screen takes; 0 when SDL cannot tell.
+    int desktopWidth = 0;
+    int desktopHeight = 0;
+    // Where the 4:3 picture lies in the window; every screen draws in it.
+    Letterbox picture;
+    // A size the player gave the window, set before the next frame.
+    bool resizePending = false;
+    // What the system's pointer shows: nothing.
+    SDL_Cursor* invisiblePointer = nullptr;
     bool noSound = false;
     bool noMusic = false;
     // The volume levels last set (see setEffectsVolume).
     int effectsVolume = kLoudestVolume;
     int musicVolume = kLoudestVolume;
-    bool fullScreen = false;
     // Whether the player's changes go back to the configuration file: only
     // when the game was started without arguments.
     bool settingsRemembered = false;
@@ -104,6 +128,9 @@ class Application : public PortAudioCallback {
     void setUp(const Settings& settings);
     void requestAttributes(const Settings& settings);
     void openWindow(const Settings& settings);
+    void hideSystemPointer();
+    // After SDL refused a mode: back to the one before, or, failing that, quit.
+    void restoreMode(bool wasFullScreen);
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "app/EntryPoint.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -29,10 +30,25 @@ void fillClosedStandardStreams() {
     }
 }
 
+// Blocks from this size up are mapped on their own and unmapped when freed.
+constexpr int kLargeBlock = 1 << 20;
+
+// Pictures as large as the screen come and go: decoded, uploaded, given back
+// when their screen no longer needs them. After the first such block is freed
+// glibc would raise its threshold for mapping blocks and put the later ones in
+// the heap, where memory freed below the top stays resident. A fixed
+// threshold hands every large block back to the system when it is freed.
+void returnLargeBlocks() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
+#endif
+}
+
 }  // namespace
 
 extern "C" int SDL_main(int argc, char* argv[]) {
     fillClosedStandardStreams();
+    returnLargeBlocks();
     // Output into a pipe whose reader has gone (truceward | head) must not end
     // the game: the write fails and the game plays on.
     std::signal(SIGPIPE, SIG_IGN);

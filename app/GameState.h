@@ -12,12 +12,15 @@
 //   joystick may send repeated presses and releases of keys that are not down;
 //   a pad's D-pad and stick arrive as arrow keys, its other buttons (in the
 //   controller layout only) through padButton();
-// - mouse: window pixels, origin top-left, y growing downwards; a turn of the
-//   wheel is a mouseWheel() of its own, never a button;
-// - draw(): called once per frame after all pending input, with the buffers
-//   cleared to white, model-view at identity and a pixel projection with the
-//   origin at the bottom-left; one call is one step of whatever the state
-//   simulates;
+// - mouse: pixels of the picture (the window without the black bars that keep
+//   it 4:3), origin at its top-left, y growing downwards; motion and releases
+//   over a bar come with positions outside the picture, presses there not at
+//   all; a turn of the wheel is a mouseWheel() of its own, never a button;
+// - draw(): called once per frame after all pending input, with the picture
+//   cleared to white, model-view at identity and a projection in the
+//   picture's pixels with the origin at its bottom-left (Widget::screenWidth
+//   and screenHeight are its size); one call is one step of whatever the
+//   state simulates;
 // - a state may call Application::nextState() from draw() or keyDown(); it is
 //   destroyed inside that call and must return at once.
 class GameState {

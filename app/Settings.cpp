@@ -118,6 +118,11 @@ void Settings::printHelp() {
               << "--help:\t\t\t\tDisplay this help." << std::endl;
 }
 
+bool Settings::multisampleRequested(const std::vector<std::string>& args,
+                                    const ConfigLoader& config) {
+    return args.empty() ? config.antialias > 0 : hasFlag(args, "--antialias", "-a");
+}
+
 bool Settings::versionRequested(const std::vector<std::string>& args) {
     return hasFlag(args, "--version", "--version") && !hasFlag(args, "--help", "--help");
 }

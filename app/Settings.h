@@ -34,6 +34,11 @@ struct Settings {
 
     static void printHelp();
 
+    // Whether the settings will ask for multisampling, known before SDL
+    // starts: from the file when there are no arguments, else from -a.
+    static bool multisampleRequested(const std::vector<std::string>& args,
+                                     const ConfigLoader& config);
+
     // Whether "--version" is among the arguments and "--help" (which wins
     // over everything) is not. The game then prints its name and version
     // and ends before it opens anything, so this works without a display.

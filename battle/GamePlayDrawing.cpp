@@ -189,20 +189,29 @@ void GamePlay::advanceUnseen() {
 
 void GamePlay::drawScenery() {
     ImageDrawer* drawer = ImageDrawer::getInstance();
-    // Everything up to the walls is the same in every frame.
-    backdrop.draw([drawer] {
-        drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
-        drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
-                  kCentralMoundStretch);
-        drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
-        drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
-        for (const Place& brick : kUpperPile) {
-            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-        }
-        for (const Place& brick : kLowerPile) {
-            drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
-        }
-    });
+    // Everything up to the walls is the same in every frame: drawn once and
+    // kept as a copy, without the textures it was drawn from.
+    backdrop.draw(
+        [drawer] {
+            drawPlain(drawer, ImageDrawer::ImageBackground, 0.0f, 0.0f);
+            drawPlain(drawer, ImageDrawer::ImageCentralMound, kCentralMoundX, 0.0f,
+                      kCentralMoundStretch);
+            drawPlain(drawer, ImageDrawer::ImageSideMounds, kLeftMoundX, 0.0f, kSideMoundStretch);
+            drawPlain(drawer, ImageDrawer::ImageSideMounds, kRightMoundX, 0.0f, kSideMoundStretch);
+            for (const Place& brick : kUpperPile) {
+                drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+            }
+            for (const Place& brick : kLowerPile) {
+                drawPlain(drawer, ImageDrawer::ImageBrick, brick.x, brick.y);
+            }
+        },
+        [drawer] {
+            for (ImageDrawer::ImageType image :
+                 {ImageDrawer::ImageBackground, ImageDrawer::ImageCentralMound,
+                  ImageDrawer::ImageSideMounds}) {
+                drawer->release(image);
+            }
+        });
     for (float height : leftBricks) {
         drawPlain(drawer, ImageDrawer::ImageBrick, Field::kLeftWallX, height);
     }

@@ -2,8 +2,9 @@
 # The real game's largest battle (99 civilians and 99 fighters a side) at
 # 1024 x 768 for a number of seconds, measured from outside: frames shown a
 # second (buffer swaps counted by an LD_PRELOAD shim, countswap.c), CPU per
-# frame of the whole process (all threads), peak resident memory, and the
-# heap on the title screen and after the battle. When Debian's chromium-bsu is
+# frame of the whole process (all threads), peak resident memory on the title
+# screen and over the whole run, and the heap on the title screen and after
+# the battle. When Debian's chromium-bsu is
 # installed, the same figures of that game, in its own game on the same
 # display for the same seconds, follow beside them.
 #
@@ -26,6 +27,10 @@ TICKS=$(getconf CLK_TCK)
 cpu_ticks() {
     awk '{ print $14 + $15 }' "/proc/$1/stat"
 }
+# The most resident memory the process has had so far.
+peak_mb() {
+    awk '/VmHWM/ { printf "%.0f", $2 / 1024 }' "/proc/$1/status"
+}
 heap_kib() {
     awk '/\[heap\]/ { heap = 1; next } heap && /^Rss:/ { print $2; exit }' "/proc/$1/smaps"
 }
@@ -40,11 +45,12 @@ measure() {
         -v hz="$TICKS" 'BEGIN { printf "%.1f %.1f\n", f / (e - s), f ? 1000 * c / hz / f : 0 }'
 }
 
-# One game's battle: sets FPS, CPU, PEAK (MB), TITLE_HEAP and BATTLE_HEAP (MB).
+# One game's battle: sets FPS, CPU, TITLE_PEAK, PEAK, TITLE_HEAP and BATTLE_HEAP (MB).
 game_battle() {
     GAME=$1
     LD_PRELOAD="$SWAP_SHIM" start_game -w 1024 -h 768 -nm
     TITLE_HEAP=$(awk -v k="$(heap_kib "$GAME_PID")" 'BEGIN { printf "%.1f", k / 1024 }')
+    TITLE_PEAK=$(peak_mb "$GAME_PID")
     # 99 of each: the arrows that add one, clicked more often than it takes
     # from 32 and 2 (they stop at 99).
     local target
@@ -57,7 +63,7 @@ game_battle() {
     sleep 2
     read -r FPS CPU <<<"$(measure "$GAME_PID")"
     BATTLE_HEAP=$(awk -v k="$(heap_kib "$GAME_PID")" 'BEGIN { printf "%.1f", k / 1024 }')
-    PEAK=$(awk '/VmHWM/ { printf "%.0f", $2 / 1024 }' "/proc/$GAME_PID/status")
+    PEAK=$(peak_mb "$GAME_PID")
     kill -TERM "$GAME_PID"
     wait_for_exit 15
 }
@@ -76,27 +82,28 @@ peer_game() {
     xdotool keydown space
     sleep 1
     read -r FPS CPU <<<"$(measure "$GAME_PID")"
-    PEAK=$(awk '/VmHWM/ { printf "%.0f", $2 / 1024 }' "/proc/$GAME_PID/status")
+    PEAK=$(peak_mb "$GAME_PID")
     xdotool keyup space
     kill -TERM "$GAME_PID"
     wait_for_exit 15
 }
 
 row() {
-    printf "%-28s %12s %14s %10s %18s\n" "$@"
+    printf "%-28s %12s %14s %18s %18s\n" "$@"
 }
-row "" "frames/s" "CPU/frame ms" "peak MB" "heap title/battle"
+row "" "frames/s" "CPU/frame ms" "peak MB title/all" "heap title/battle"
 game_battle "$BUILD/truceward"
-row "Truceward ($(basename "$BUILD"))" "$FPS" "$CPU" "$PEAK" "$TITLE_HEAP / $BATTLE_HEAP"
+row "Truceward ($(basename "$BUILD"))" "$FPS" "$CPU" "$TITLE_PEAK / $PEAK" \
+    "$TITLE_HEAP / $BATTLE_HEAP"
 if [ -n "$OTHER_BUILD" ]; then
     rm -f "$PERF_COUNT_FILE"
     game_battle "$OTHER_BUILD/truceward"
-    row "Truceward ($(basename "$OTHER_BUILD"))" "$FPS" "$CPU" "$PEAK" \
+    row "Truceward ($(basename "$OTHER_BUILD"))" "$FPS" "$CPU" "$TITLE_PEAK / $PEAK" \
         "$TITLE_HEAP / $BATTLE_HEAP"
 fi
 if [ -x "$PEER" ]; then
     peer_game
-    row "chromium-bsu (peer)" "$FPS" "$CPU" "$PEAK" "-"
+    row "chromium-bsu (peer)" "$FPS" "$CPU" "- / $PEAK" "-"
 else
     echo "(chromium-bsu is not installed: apt-get install chromium-bsu to measure beside it)"
 fi

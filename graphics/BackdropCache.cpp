@@ -2,23 +2,28 @@
 
 #include <GL/gl.h>
 
+#include "graphics/GlContext.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
 
+constexpr int kViewportX = 0;
+constexpr int kViewportY = 1;
 constexpr int kViewportWidth = 2;
 constexpr int kViewportHeight = 3;
+constexpr int kQuadCorners = 4;
 
 }  // namespace
 
 BackdropCache::~BackdropCache() {
-    if (texture != 0) {
+    if (texture != 0 && generation == GlContext::generation()) {
         glDeleteTextures(1, &texture);
     }
 }
 
-void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
+void BackdropCache::draw(const std::function<void()>& drawBackdrop,
+                         const std::function<void()>& letGo) {
     GLint mode = 0;
     glGetIntegerv(GL_RENDER_MODE, &mode);
     GLint viewport[4] = {};
@@ -28,6 +33,11 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     if (mode != GL_RENDER) {
         drawBackdrop();
         return;
+    }
+    if (generation != GlContext::generation()) {
+        // Gone with the context that held it.
+        texture = 0;
+        generation = GlContext::generation();
     }
     if (texture != 0 && viewport[kViewportWidth] == width && viewport[kViewportHeight] == height &&
         images->screenWidth == screenWidth && images->screenHeight == screenHeight) {
@@ -55,6 +65,17 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     }
 
     drawBackdrop();
+    // The renderer holds the textures of its last batch of drawing until the
+    // next batch begins: the frame so far is finished and an empty draw
+    // begins the next, so that what was let go is freed before the copy
+    // takes its memory.
+    letGo();
+    glFinish();
+    glBegin(GL_QUADS);
+    for (int corner = 0; corner < kQuadCorners; ++corner) {
+        glVertex2f(0.0f, 0.0f);
+    }
+    glEnd();
     width = viewport[kViewportWidth];
     height = viewport[kViewportHeight];
     screenWidth = images->screenWidth;
@@ -62,14 +83,15 @@ void BackdropCache::draw(const std::function<void()>& drawBackdrop) {
     if (texture == 0) {
         glGenTextures(1, &texture);
     }
-    textureWidth = powerOfTwoAtLeast(width);
-    textureHeight = powerOfTwoAtLeast(height);
+    textureWidth = textureSide(width);
+    textureHeight = textureSide(height);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    // The frame's bottom row becomes the texture's first.
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    // The picture's bottom row becomes the texture's first.
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[kViewportX], viewport[kViewportY], width,
+                        height);
     glBindTexture(GL_TEXTURE_2D, 0);
 }

@@ -8,6 +8,7 @@
 
 #include "assets/Images.h"
 #include "graphics/EmbeddedFile.h"
+#include "graphics/GlContext.h"
 #include "graphics/TextureUpload.h"
 #include "graphics/Widget.h"
 
@@ -53,68 +54,80 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
 constexpr int kBytesPerPixel = 4;
 constexpr int kAlphaByte = 3;
 constexpr unsigned char kFullyOpaque = 255;
-// Images up to this size share one texture, in rows of this width; the two
-// full-screen pictures keep their own.
-constexpr int kLargestSprite = 512;
-constexpr int kAtlasWidth = 2048;
+// The sprites, drawn by the hundred every frame, share one texture (in rows
+// of this width), so that runs of them need no change of texture. Larger
+// images are drawn a few times a frame, or once into a copy, and keep
+// textures of their own, which their screens give back when done.
+constexpr int kLargestSprite = 64;
+constexpr int kAtlasWidth = 1024;
 // Around each image in the atlas, a frame of one texel repeats the opposite
 // edge, as the wrapping of a texture of its own would: linear filtering at
 // the image's edges then reads exactly what it read before.
 constexpr int kFrame = 1;
 
-struct Place {
-    int x = -1;
-    int y = -1;
+struct Size {
+    int width = 0;
+    int height = 0;
 };
 
+bool fitsAtlas(const Size& size) {
+    return size.width > 0 && size.width <= kLargestSprite && size.height <= kLargestSprite;
+}
+
 // Shelves of images, tallest first, left to right; returns the height used.
-int packAtlas(SDL_Surface* const (&surfaces)[ImageDrawer::kImageCount],
-              Place (&places)[ImageDrawer::kImageCount]) {
+// Places outside the atlas stay at -1.
+int packAtlas(const Size (&sizes)[ImageDrawer::kImageCount],
+              int (&places)[ImageDrawer::kImageCount][2]) {
     std::vector<int> order;
     for (int type = 0; type < ImageDrawer::kImageCount; ++type) {
-        const SDL_Surface* surface = surfaces[type];
-        if (surface != nullptr && surface->w <= kLargestSprite && surface->h <= kLargestSprite) {
+        places[type][0] = -1;
+        places[type][1] = -1;
+        if (fitsAtlas(sizes[type])) {
             order.push_back(type);
         }
     }
     std::stable_sort(order.begin(), order.end(),
-                     [&surfaces](int a, int b) { return surfaces[a]->h > surfaces[b]->h; });
+                     [&sizes](int a, int b) { return sizes[a].height > sizes[b].height; });
     int x = 0;
     int y = 0;
     int shelf = 0;
     for (const int type : order) {
-        const int width = surfaces[type]->w + 2 * kFrame;
-        const int height = surfaces[type]->h + 2 * kFrame;
+        const int width = sizes[type].width + 2 * kFrame;
+        const int height = sizes[type].height + 2 * kFrame;
         if (x + width > kAtlasWidth) {
             x = 0;
             y += shelf;
             shelf = 0;
         }
-        places[type].x = x;
-        places[type].y = y;
+        places[type][0] = x;
+        places[type][1] = y;
         x += width;
         shelf = std::max(shelf, height);
     }
     return y + shelf;
 }
 
-// Copies the image, framed by its own opposite edges, to `place` in the atlas.
-void copyFramed(const SDL_Surface* surface, const Place& place, std::vector<unsigned char>& atlas) {
+// The image framed by its own opposite edges, as one block of pixels.
+std::vector<unsigned char> framed(const SDL_Surface* surface) {
     const auto* pixels = static_cast<const unsigned char*>(surface->pixels);
     const int width = surface->w;
     const int height = surface->h;
+    const int framedWidth = width + 2 * kFrame;
+    std::vector<unsigned char> block(static_cast<size_t>(framedWidth) * (height + 2 * kFrame) *
+                                     kBytesPerPixel);
     for (int row = -kFrame; row < height + kFrame; ++row) {
         const int sourceRow = (row + height) % height;
         for (int column = -kFrame; column < width + kFrame; ++column) {
             const int sourceColumn = (column + width) % width;
             const size_t from =
                 (static_cast<size_t>(sourceRow) * width + sourceColumn) * kBytesPerPixel;
-            const size_t to = (static_cast<size_t>(place.y + kFrame + row) * kAtlasWidth +
-                               static_cast<size_t>(place.x + kFrame + column)) *
+            const size_t to = (static_cast<size_t>(row + kFrame) * framedWidth +
+                               static_cast<size_t>(column + kFrame)) *
                               kBytesPerPixel;
-            std::copy(pixels + from, pixels + from + kBytesPerPixel, atlas.begin() + to);
+            std::copy(pixels + from, pixels + from + kBytesPerPixel, block.begin() + to);
         }
     }
+    return block;
 }
 
 // The smallest box, in texel edges from the top-left, that holds every texel
@@ -174,51 +187,111 @@ ImageDrawer* ImageDrawer::getInstance() {
     return &instance;
 }
 
-ImageDrawer::ImageDrawer() {
-    SDL_Surface* surfaces[kImageCount] = {};
+ImageDrawer::ImageDrawer() : generation(GlContext::generation()) {
+    // Only the headers are read here: each image is decoded when its texture
+    // is made, so that no more than one decoded image is held at a time.
+    Size sizes[kImageCount];
     for (int type = 0; type < kImageCount; ++type) {
-        surfaces[type] = decodeRgba(getRW(static_cast<ImageType>(type)));
-        if (surfaces[type] == nullptr) {
+        if (!readPngSize(getRW(static_cast<ImageType>(type)), sizes[type].width,
+                         sizes[type].height)) {
             std::cout << "Could not load image " << type << std::endl;
+            sizes[type] = Size();
             continue;
         }
-        imageSizes[type][0] = static_cast<float>(surfaces[type]->w);
-        imageSizes[type][1] = static_cast<float>(surfaces[type]->h);
-        measureVisible(surfaces[type], visibleBoxes[type], opaque[type]);
+        imageSizes[type][0] = static_cast<float>(sizes[type].width);
+        imageSizes[type][1] = static_cast<float>(sizes[type].height);
+        storage[type] = fitsAtlas(sizes[type]) ? Storage::Atlas : Storage::Released;
     }
-
-    Place places[kImageCount];
-    const int atlasHeight = powerOfTwoAtLeast(packAtlas(surfaces, places));
-    std::vector<unsigned char> atlas(static_cast<size_t>(kAtlasWidth) * atlasHeight *
-                                     kBytesPerPixel);
+    atlasHeight = textureSide(packAtlas(sizes, atlasPlaces));
+    uploadAtlas();
     for (int type = 0; type < kImageCount; ++type) {
-        if (places[type].x >= 0) {
-            copyFramed(surfaces[type], places[type], atlas);
-        }
-    }
-    const unsigned int atlasTexture = uploadPixels(atlas.data(), kAtlasWidth, atlasHeight);
-
-    for (int type = 0; type < kImageCount; ++type) {
-        SDL_Surface* surface = surfaces[type];
-        if (surface == nullptr) {
-            continue;
-        }
-        float* box = textureBoxes[type];
-        if (places[type].x >= 0) {
-            textures[type] = atlasTexture;
-            box[0] = static_cast<float>(places[type].x + kFrame) / kAtlasWidth;
-            box[1] = static_cast<float>(places[type].y + kFrame) / static_cast<float>(atlasHeight);
-            box[2] = static_cast<float>(places[type].x + kFrame + surface->w) / kAtlasWidth;
-            box[3] = static_cast<float>(places[type].y + kFrame + surface->h) /
-                     static_cast<float>(atlasHeight);
-        } else {
-            textures[type] = uploadPixels(surface->pixels, surface->w, surface->h);
+        if (storage[type] == Storage::Released) {
+            glGenTextures(1, &textures[type]);
+            float* box = textureBoxes[type];
             box[0] = 0.0f;
             box[1] = 0.0f;
             box[2] = 1.0f;
             box[3] = 1.0f;
         }
+    }
+}
+
+void ImageDrawer::uploadAtlas() {
+    const unsigned int atlas = uploadPixels(nullptr, kAtlasWidth, atlasHeight);
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    for (int type = 0; type < kImageCount; ++type) {
+        if (storage[type] != Storage::Atlas) {
+            continue;
+        }
+        SDL_Surface* surface = decodeRgba(getRW(static_cast<ImageType>(type)));
+        if (surface == nullptr || surface->w != static_cast<int>(imageSizes[type][0]) ||
+            surface->h != static_cast<int>(imageSizes[type][1])) {
+            std::cout << "Could not load image " << type << std::endl;
+            SDL_FreeSurface(surface);
+            storage[type] = Storage::Missing;
+            std::fill(imageSizes[type], imageSizes[type] + 2, 0.0f);
+            continue;
+        }
+        measureVisible(surface, visibleBoxes[type], opaque[type]);
+        const int x = atlasPlaces[type][0];
+        const int y = atlasPlaces[type][1];
+        glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, surface->w + 2 * kFrame, surface->h + 2 * kFrame,
+                        GL_RGBA, GL_UNSIGNED_BYTE, framed(surface).data());
+        textures[type] = atlas;
+        float* box = textureBoxes[type];
+        const auto height = static_cast<float>(atlasHeight);
+        box[0] = static_cast<float>(x + kFrame) / kAtlasWidth;
+        box[1] = static_cast<float>(y + kFrame) / height;
+        box[2] = static_cast<float>(x + kFrame + surface->w) / kAtlasWidth;
+        box[3] = static_cast<float>(y + kFrame + surface->h) / height;
         SDL_FreeSurface(surface);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void ImageDrawer::uploadOwn(int type) {
+    SDL_Surface* surface = decodeRgba(getRW(static_cast<ImageType>(type)));
+    if (surface == nullptr) {
+        std::cout << "Could not load image " << type << std::endl;
+        storage[type] = Storage::Missing;
+        std::fill(imageSizes[type], imageSizes[type] + 2, 0.0f);
+        return;
+    }
+    imageSizes[type][0] = static_cast<float>(surface->w);
+    imageSizes[type][1] = static_cast<float>(surface->h);
+    measureVisible(surface, visibleBoxes[type], opaque[type]);
+    glBindTexture(GL_TEXTURE_2D, textures[type]);
+    specifyPixels(surface->pixels, surface->w, surface->h);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    SDL_FreeSurface(surface);
+    storage[type] = Storage::Own;
+}
+
+void ImageDrawer::release(ImageType type) {
+    if (storage[type] != Storage::Own) {
+        return;
+    }
+    // Deleting the texture is what frees its pixels; the image keeps a fresh
+    // name. A stale name is left alone: followContext() renames them all.
+    if (generation == GlContext::generation()) {
+        glDeleteTextures(1, &textures[type]);
+        glGenTextures(1, &textures[type]);
+    }
+    storage[type] = Storage::Released;
+}
+
+bool ImageDrawer::resident(ImageType type) const {
+    return storage[type] == Storage::Atlas || storage[type] == Storage::Own;
+}
+
+void ImageDrawer::followContext() {
+    generation = GlContext::generation();
+    uploadAtlas();
+    for (int type = 0; type < kImageCount; ++type) {
+        if (storage[type] == Storage::Own || storage[type] == Storage::Released) {
+            glGenTextures(1, &textures[type]);
+            storage[type] = Storage::Released;
+        }
     }
 }
 
@@ -245,6 +318,12 @@ void ImageDrawer::endBatch() {
 
 void ImageDrawer::drawImage(ImageType type, float x, float y, float scaleX, float scaleY, float red,
                             float green, float blue, float alpha) {
+    if (generation != GlContext::generation()) {
+        followContext();
+    }
+    if (storage[type] == Storage::Released) {
+        uploadOwn(type);
+    }
     const float s = screenWidth * (1.0f / Widget::kLogicalWidth);
     const float sy = screenHeight / Widget::kLogicalHeight;
     const float scaledWidth = imageSizes[type][0] * s;

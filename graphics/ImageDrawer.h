@@ -6,8 +6,11 @@
 #include "graphics/Widget.h"
 
 // Draws the embedded images as textured quads on the 1024 x 768 logical screen
-// (origin bottom-left, y up). Every image is decoded and uploaded once, on the
-// first getInstance(), which must come after the OpenGL context exists.
+// (origin bottom-left, y up). The first getInstance(), which must come after
+// the OpenGL context exists, uploads the sprites into one texture (the
+// atlas); every larger image gets a texture of its own when it is first
+// drawn, and gives it back on release(). Every texture is uploaded again when
+// the OpenGL context has been made anew (GlContext).
 class ImageDrawer {
   public:
     enum ImageType {
@@ -54,7 +57,7 @@ class ImageDrawer {
     ImageDrawer(const ImageDrawer&) = delete;
     ImageDrawer& operator=(const ImageDrawer&) = delete;
 
-    // The window size in pixels; 1024 x 768 until set.
+    // The picture's size in pixels; 1024 x 768 until set.
     void setScreenDimensions(float width, float height);
 
     // Draws one image with its lower-left corner at logical (x, y) at natural
@@ -74,12 +77,21 @@ class ImageDrawer {
     void beginBatch();
     void endBatch();
 
+    // Frees the pixels of an image that has a texture of its own, until it
+    // is drawn again: a screen that is done with its larger images need not
+    // keep them. The sprites in the atlas stay.
+    void release(ImageType type);
+    // Whether the image's pixels are in a texture now.
+    bool resident(ImageType type) const;
+
     // A read-only stream over the embedded PNG of `type`; any value outside
     // the enumeration gives the figure's stream.
     static SDL_RWops* getRW(ImageType type);
 
-    // The texture of each image: the small ones share one (the atlas).
+    // The texture of each image: the small ones share one (the atlas). An
+    // image with a texture of its own keeps its name while released.
     unsigned int textures[kImageCount] = {};
+    // Known from the start for every image that can be read, resident or not.
     float imageSizes[kImageCount][2] = {};
     // Where the whole image lies in its texture: s and t of its top-left and
     // bottom-right corners (the top row of the PNG at the smaller t).
@@ -93,9 +105,22 @@ class ImageDrawer {
     float screenHeight = Widget::kLogicalHeight;
 
   private:
+    enum class Storage : unsigned char { Missing, Atlas, Released, Own };
+
     ImageDrawer();
     ~ImageDrawer() = default;
 
+    // Decodes the small images one at a time into their places of a new atlas.
+    void uploadAtlas();
+    void uploadOwn(int type);
+    // The context was made anew: every name held is stale.
+    void followContext();
+
+    Storage storage[kImageCount] = {};
+    // Top-left corner of each image's frame in the atlas; -1 outside it.
+    int atlasPlaces[kImageCount][2] = {};
+    int atlasHeight = 0;
+    unsigned int generation = 0;
     bool batching = false;
 };
 

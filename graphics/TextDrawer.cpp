@@ -8,6 +8,7 @@
 #include "assets/Fonts.h"
 #include "assets/GlyphSpacing.h"
 #include "graphics/EmbeddedFile.h"
+#include "graphics/GlContext.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
@@ -74,7 +75,13 @@ int advanceOf(char character) {
 }  // namespace
 
 TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
+    uploadGlyphs();
+}
+
+void TextDrawer::uploadGlyphs() {
+    glyphGeneration = GlContext::generation();
     for (int index = 0; index < kGlyphCount; ++index) {
+        glyphTextures[index] = 0;
         int width = 0;
         int height = 0;
         if (!uploadTexture(getRW(index), glyphTextures[index], width, height)) {
@@ -85,8 +92,11 @@ TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
 
 TextDrawer::~TextDrawer() {
     // Every screen builds its own drawer, so a long evening of play would pile
-    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored.
-    glDeleteTextures(kGlyphCount, glyphTextures);
+    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored;
+    // names of a context that is gone are no longer ours.
+    if (glyphGeneration == GlContext::generation()) {
+        glDeleteTextures(kGlyphCount, glyphTextures);
+    }
 }
 
 SDL_RWops* TextDrawer::getRW(int index) {
@@ -117,6 +127,9 @@ int TextDrawer::glyphIndex(char character) {
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
+    if (glyphGeneration != GlContext::generation()) {
+        uploadGlyphs();
+    }
     const float scale = size / static_cast<float>(Fonts::kGlyphCell);
     // Counted in whole cell pixels, so that the line ends where textWidth says.
     int pen = 0;

@@ -13,6 +13,7 @@
 // (assets/GlyphSpacing.h, measured from its ink), so that any two neighbours
 // stand evenly apart. Each screen owns one; it needs the OpenGL context, and
 // frees its glyph textures when it goes.
+// Once the context has been made anew (GlContext), it uploads them again.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = 40;
@@ -39,6 +40,12 @@ class TextDrawer {
 
     unsigned int glyphTextures[kGlyphCount] = {};
     ThreeFloats colour;
+
+  private:
+    void uploadGlyphs();
+
+    // The context the glyph textures were made in.
+    unsigned int glyphGeneration = 0;
 };
 
 #endif

@@ -9,8 +9,9 @@ class Widget {
     static constexpr float kLogicalWidth = 1024.0f;
     static constexpr float kLogicalHeight = 768.0f;
 
-    // The window size in pixels, for every conversion between pixels and
-    // logical units; set once by the application after the window opens.
+    // The picture's size in pixels (the window's, less the bars that keep it
+    // 4:3), for every conversion between pixels and logical units; set by the
+    // application whenever the video mode is set.
     static float screenWidth;
     static float screenHeight;
 
@@ -30,7 +31,7 @@ class Widget {
     void setPosition(float newX, float newY);
     void setSize(float newWidth, float newHeight);
 
-    // (px, py) in window pixels from the bottom-left corner. Inside (edges
+    // (px, py) in picture pixels from the bottom-left corner. Inside (edges
     // included) calls mouseMove, outside mouseLeave.
     void mouseMoveTest(float px, float py);
     // Inside calls mouseButton; outside, a release calls mouseLeave and a

@@ -11,7 +11,7 @@ BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
        libgl1-mesa-dri libvorbis-dev portaudio19-dev"
 TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox libsox-fmt-base
        python3 clang libclang-rt-14-dev desktop-file-utils libx11-dev x11-utils appstream groff-base
-       libpng-dev libsdl2-dev"
+       libpng-dev libsdl2-dev openbox"
 TOOLS="libcairo2-dev libpng-dev libfreetype-dev fonts-comic-neue"
 PACKAGE="dpkg-dev lintian debootstrap xvfb xauth xdotool x11-utils appstream groff-base"
 STYLE="clang-format clang-tidy"

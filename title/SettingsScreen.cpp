@@ -80,6 +80,14 @@ SettingsScreen::~SettingsScreen() {
     for (Widget* widget : widgets) {
         delete widget;
     }
+    // Seldom opened: its pictures need not outlive it.
+    ImageDrawer* images = ImageDrawer::getInstance();
+    for (ImageDrawer::ImageType image :
+         {ImageDrawer::ImageSettings, ImageDrawer::ImageBackButtonUp,
+          ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver,
+          ImageDrawer::ImageFocusSetting}) {
+        images->release(image);
+    }
 }
 
 void SettingsScreen::stepLine(int line, int step) {

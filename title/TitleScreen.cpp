@@ -128,6 +128,16 @@ TitleScreen::~TitleScreen() {
     for (Widget* widget : widgets) {
         delete widget;
     }
+    // The battle has no use for the artwork, the buttons or the glows.
+    ImageDrawer* images = ImageDrawer::getInstance();
+    for (ImageDrawer::ImageType image :
+         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
+          ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver,
+          ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
+          ImageDrawer::ImageSettingsButtonOver, ImageDrawer::ImageFocusNumber,
+          ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton}) {
+        images->release(image);
+    }
 }
 
 void TitleScreen::addArrow(float x, float y, int item, int direction) {

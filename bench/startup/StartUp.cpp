@@ -2,10 +2,11 @@
 // uploaded once per process, so a second start in the same process would not
 // count them): the application's construction (music decoded ahead and its
 // thread, configuration, SDL, the window, the sound effects decoded, the
-// first title screen, every image uploaded) and the first frame drawn and
-// shown. Prints the milliseconds. The shut-down, with its deliberate pause
-// for the music thread, is not timed. The game starts as on a first start, in
-// a temporary HOME of its own.
+// first title screen, the small images uploaded) and the first frame (the
+// title's artwork decoded and uploaded) drawn and shown. Prints the
+// milliseconds. The shut-down, with its deliberate pause for the music
+// thread, is not timed. The game starts as on a first start, in a temporary
+// HOME of its own.
 #include <GL/gl.h>
 
 #include <chrono>

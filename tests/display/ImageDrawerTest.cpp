@@ -110,6 +110,14 @@ TEST(ImageDrawer, AnImageTakesItsDecodedSizeAndAWindowOf800By600ScalesItByTheWid
 
 TEST(ImageDrawer, AWideWindowKeepsTheAspectAndPlacesYByTheHeight) {
     GlWindow window(1280, 720);
+    // The game puts a 4:3 picture between bars; the drawer serves a screen of
+    // any shape, here the whole window.
+    ImageDrawer::getInstance()->setScreenDimensions(1280, 720);
+    glViewport(0, 0, 1280, 720);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1280, 0, 720, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
     // s = 1.25, sy = 0.9375: a 64 x 64 image becomes 80 x 80 pixels.
     expectBox(drawnBox(ImageDrawer::ImageBrick, 100, 200, 1, 1), 125.0f, 205.0f, 187.5f, 267.5f);
     // Heights follow the height ratio, so logical 768 is the top edge, 720:
