@@ -4,7 +4,10 @@
 # (with either Enter key) fill the screen and give the 640 x 480 window back;
 # the picture fills the screen's width between black bars; a window resized
 # to 1000 x 480 shows it between black bars at both sides, and a click on
-# ENTER WAR there starts the battle.
+# ENTER WAR there starts the battle. Started without arguments, the game
+# writes what the player changed (the window's size, a volume) back into its
+# configuration file, leaving every other line as it was; started with
+# options, it leaves the file as it is, byte for byte.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 command -v openbox >/dev/null || fail "openbox is not installed"
@@ -16,7 +19,10 @@ for _ in $(seq 1 200); do
     sleep 0.05
 done
 
-start_game -w 640 -h 480 -ns -nm
+CONF="$USER_DIR/Truceward.conf"
+mkdir -p "$USER_DIR"
+printf 'w 640\nh 480\na 0\nf 0\nns 1\nnm 1\n# written by hand  \n' >"$CONF"
+start_game
 xdotool windowactivate --sync "$WIN"
 
 # The window's inside, where it lies on the screen (xdotool's geometry counts
@@ -80,8 +86,27 @@ sleep 0.5
 press_keys Escape
 sleep 0.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the click on ENTER WAR did not start the battle"
-press_keys Escape
+# From ENTER WAR to SETTINGS, open it, down to MUSIC, five steps down, back to
+# the title, and quit.
+press_keys Down Return Down Left Left Left Left Left Escape Escape
 wait_for_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
+for line in "w 1000" "h 480" "mv 5" "f 0" "# written by hand  " "nm 1"; do
+    grep -qxF "$line" "$CONF" || fail "no line '$line' in the configuration file: $(cat "$CONF")"
+done
+
+# Started with options, the same changes leave the file as it was.
+cp "$CONF" "$WORK/remembered.conf"
+start_game -w 640 -h 480 -ns -nm
+xdotool windowactivate --sync "$WIN"
+xdotool key F11
+expect_window 1280x1024 yes "F11 with options"
+xdotool key F11
+expect_window 640x480 no "F11 again with options"
+xdotool windowsize "$WIN" 800 480
+expect_window 800x480 no "resizing with options"
+press_keys Down Return Down Left Left Escape Escape
+wait_for_exit 10
+cmp -s "$CONF" "$WORK/remembered.conf" || fail "started with options, the game changed its file"
 kill "$WM_PID"
 echo "PASS"
