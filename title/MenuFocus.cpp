@@ -1,5 +1,7 @@
 #include "title/MenuFocus.h"
 
+#include <utility>
+
 namespace {
 
 // ArrowRepeat tells its held arrows apart by index.
@@ -53,7 +55,8 @@ void MenuFocus::drawGlow(ImageDrawer::ImageType image, float inkLeft, float inkB
                                           1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-MenuFocus::MenuFocus(int count, int first) : count(count), item(first) {}
+MenuFocus::MenuFocus(int count, int first, Step step)
+    : count(count), item(first), step(std::move(step)) {}
 
 void MenuFocus::set(int newItem) {
     repeat.release();
@@ -68,24 +71,45 @@ void MenuFocus::back() {
     set((item + count - 1) % count);
 }
 
-int MenuFocus::pressStep(int direction, std::uint32_t now) {
-    repeat.press(indexOf(direction), now);
-    return direction < 0 ? -1 : 1;
+bool MenuFocus::take(Action action, std::uint32_t now) {
+    switch (action) {
+        case ActionForward:
+            forward();
+            return true;
+        case ActionBack:
+            back();
+            return true;
+        case ActionLess:
+        case ActionMore: {
+            const int direction = action == ActionLess ? -1 : 1;
+            repeat.press(indexOf(direction), now);
+            step(item, direction);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
-void MenuFocus::releaseStep(int direction) {
+void MenuFocus::keyUp(const SDL_keysym& key) {
+    const Action action = actionOfKey(key);
+    if (action != ActionLess && action != ActionMore) {
+        return;
+    }
     // Of two directions held at once, the later one repeats; letting go of
     // the earlier one does not stop it.
-    if (repeat.held() == indexOf(direction)) {
+    if (repeat.held() == indexOf(action == ActionLess ? -1 : 1)) {
         repeat.release();
     }
 }
 
-int MenuFocus::stepsDue(std::uint32_t now) {
+void MenuFocus::follow(std::uint32_t now) {
     const int held = repeat.held();
     if (held == ArrowRepeat::kNone) {
-        return 0;
+        return;
     }
-    const int due = repeat.stepsDue(now);
-    return held == kLessIndex ? -due : due;
+    const int direction = held == kLessIndex ? -1 : 1;
+    for (int due = repeat.stepsDue(now); due > 0; --due) {
+        step(item, direction);
+    }
 }

@@ -4,14 +4,15 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "app/PadButton.h"
 #include "graphics/ImageDrawer.h"
 #include "title/ArrowRepeat.h"
 
 // Where the keyboard and the pad are on a menu: one of `count` items, in
-// reading order. Forward and back wrap around at the ends. Left or Right held
-// on an item steps it at once and then repeats as a held arrow button does
+// reading order. Forward and back wrap around at the ends. Less or more on an
+// item steps it at once and, held, repeats as a held arrow button does
 // (ArrowRepeat). The pointer has no part in it: pointing never moves it.
 class MenuFocus {
   public:
@@ -38,24 +39,28 @@ class MenuFocus {
     // logical (inkLeft, inkBottom).
     static void drawGlow(ImageDrawer::ImageType image, float inkLeft, float inkBottom);
 
-    MenuFocus(int count, int first);
+    // Steps `item` by -1 or +1; an item that has no value to step ignores it.
+    using Step = std::function<void(int item, int step)>;
+
+    MenuFocus(int count, int first, Step step);
 
     int current() const { return item; }
     void set(int newItem);
     void forward();
     void back();
 
-    // Less (-1) or more (+1) went down at `now`: the step to take at once.
-    int pressStep(int direction, std::uint32_t now);
-    // A key of that direction came up.
-    void releaseStep(int direction);
-    // The repeated steps due up to `now` while a direction is held, signed
-    // with its direction.
-    int stepsDue(std::uint32_t now);
+    // Takes what is the focus's own: forward and back move it, less and more
+    // step the item at `now` and start the repeat. Whether it took the action.
+    bool take(Action action, std::uint32_t now);
+    // A key came up: the end of a held less or more.
+    void keyUp(const SDL_keysym& key);
+    // Takes the repeated steps due up to `now` while less or more is held.
+    void follow(std::uint32_t now);
 
   private:
     int count;
     int item;
+    Step step;
     // The direction held (ArrowRepeat's "arrow": 0 less, 1 more), or none.
     ArrowRepeat repeat;
 };

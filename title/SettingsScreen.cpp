@@ -1,6 +1,6 @@
 #include "title/SettingsScreen.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <string>
 
 #include "app/Application.h"
@@ -52,7 +52,7 @@ SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
     : application(application),
       textDrawer(textDrawer),
       arrows([this](int line, int step) { stepLine(line, step); }),
-      focus(kLineCount, LineEffects) {
+      focus(kLineCount, LineEffects, [this](int line, int step) { stepLine(line, step); }) {
     for (int line = LineEffects; line <= LineFullScreen; ++line) {
         for (const int direction : {-1, 1}) {
             Button* arrow =
@@ -119,32 +119,14 @@ void SettingsScreen::buttonClicked(Button* button) {
 }
 
 void SettingsScreen::act(MenuFocus::Action action) {
-    switch (action) {
-        case MenuFocus::ActionForward:
-            focus.forward();
-            break;
-        case MenuFocus::ActionBack:
-            focus.back();
-            break;
-        case MenuFocus::ActionLess:
-        case MenuFocus::ActionMore:
-            if (focus.current() != LineBack) {
-                const int direction = action == MenuFocus::ActionLess ? -1 : 1;
-                stepLine(focus.current(), focus.pressStep(direction, SDL_GetTicks()));
-            }
-            break;
-        case MenuFocus::ActionPress:
-            if (focus.current() == LineBack) {
-                finished = true;
-            } else if (focus.current() == LineFullScreen) {
-                application->toggleFullScreen();
-            }
-            break;
-        case MenuFocus::ActionLeave:
-            finished = true;
-            break;
-        case MenuFocus::ActionNone:
-            break;
+    if (focus.take(action, SDL_GetTicks())) {
+        return;
+    }
+    if (action == MenuFocus::ActionLeave ||
+        (action == MenuFocus::ActionPress && focus.current() == LineBack)) {
+        finished = true;
+    } else if (action == MenuFocus::ActionPress && focus.current() == LineFullScreen) {
+        application->toggleFullScreen();
     }
 }
 
@@ -153,10 +135,7 @@ void SettingsScreen::keyDown(const SDL_keysym& key) {
 }
 
 void SettingsScreen::keyUp(const SDL_keysym& key) {
-    const MenuFocus::Action action = MenuFocus::actionOfKey(key);
-    if (action == MenuFocus::ActionLess || action == MenuFocus::ActionMore) {
-        focus.releaseStep(action == MenuFocus::ActionLess ? -1 : 1);
-    }
+    focus.keyUp(key);
 }
 
 void SettingsScreen::padButton(PadButton button, bool down) {
@@ -200,11 +179,9 @@ void SettingsScreen::drawValues() {
 }
 
 void SettingsScreen::draw() {
-    arrows.follow(SDL_GetTicks());
-    const int due = focus.stepsDue(SDL_GetTicks());
-    for (int step = 0; step < std::abs(due); ++step) {
-        stepLine(focus.current(), due);
-    }
+    const std::uint32_t now = SDL_GetTicks();
+    arrows.follow(now);
+    focus.follow(now);
     ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageSettings, kArtworkX, kArtworkY, 1.0f,
                                           1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     for (Widget* widget : widgets) {

@@ -90,7 +90,7 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
     : numbers(numbers),
       application(application),
       arrows([this](int item, int step) { stepNumber(item, step); }),
-      focus(kItemCount, ItemEnterWar) {
+      focus(kItemCount, ItemEnterWar, [this](int item, int step) { stepNumber(item, step); }) {
     // The buttons keep the order they always had: the left side's arrows,
     // civilians before fighters, then the right side's.
     for (const int item :
@@ -175,6 +175,9 @@ void TitleScreen::refreshHighScore() {
 
 void TitleScreen::stepNumber(int item, int step) {
     int* number = numberOf(item);
+    if (number == nullptr) {
+        return;
+    }
     // Only the direction of the step is clamped, so a number given out of
     // range comes back into it one step at a time.
     *number =
@@ -221,10 +224,7 @@ void TitleScreen::keyUp(const SDL_keysym& key) {
         settings->keyUp(key);
         return;
     }
-    const MenuFocus::Action action = MenuFocus::actionOfKey(key);
-    if (action == MenuFocus::ActionLess || action == MenuFocus::ActionMore) {
-        focus.releaseStep(action == MenuFocus::ActionLess ? -1 : 1);
-    }
+    focus.keyUp(key);
 }
 
 void TitleScreen::padButton(PadButton button, bool down) {
@@ -241,28 +241,13 @@ void TitleScreen::padButton(PadButton button, bool down) {
 }
 
 void TitleScreen::act(MenuFocus::Action action) {
-    switch (action) {
-        case MenuFocus::ActionForward:
-            focus.forward();
-            break;
-        case MenuFocus::ActionBack:
-            focus.back();
-            break;
-        case MenuFocus::ActionLess:
-        case MenuFocus::ActionMore:
-            if (numberOf(focus.current()) != nullptr) {
-                const int direction = action == MenuFocus::ActionLess ? -1 : 1;
-                stepNumber(focus.current(), focus.pressStep(direction, SDL_GetTicks()));
-            }
-            break;
-        case MenuFocus::ActionPress:
-            pressFocused();
-            break;
-        case MenuFocus::ActionLeave:
-            application->quit();
-            break;
-        case MenuFocus::ActionNone:
-            break;
+    if (focus.take(action, SDL_GetTicks())) {
+        return;
+    }
+    if (action == MenuFocus::ActionPress) {
+        pressFocused();
+    } else if (action == MenuFocus::ActionLeave) {
+        application->quit();
     }
 }
 
@@ -359,10 +344,7 @@ void TitleScreen::draw() {
     } else {
         const std::uint32_t now = SDL_GetTicks();
         arrows.follow(now);
-        const int due = focus.stepsDue(now);
-        for (int step = 0; step < std::abs(due); ++step) {
-            stepNumber(focus.current(), due);
-        }
+        focus.follow(now);
         images->drawImage(ImageDrawer::ImageTitle, kArtworkX, kArtworkY, 1.0f, 1.0f, 1.0f, 1.0f,
                           1.0f, 1.0f);
         for (Widget* widget : widgets) {
