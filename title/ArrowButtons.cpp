@@ -1,9 +1,21 @@
 #include "title/ArrowButtons.h"
 
 #include "graphics/Button.h"
+#include "graphics/ImageDrawer.h"
 
-void ArrowButtons::add(Button* button, int item, int direction) {
+Button* ArrowButtons::add(float x, float y, float size, int item, int direction,
+                          ButtonListener* listener) {
+    Button* button =
+        direction > 0
+            ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
+                         ImageDrawer::ImageRightButtonOver)
+            : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
+                         ImageDrawer::ImageLeftButtonOver);
+    button->setPosition(x, y);
+    button->setSize(size, size);
+    button->registerListener(listener);
     arrows.push_back({button, item, direction});
+    return button;
 }
 
 bool ArrowButtons::clicked(const Button* button) {

@@ -9,6 +9,7 @@
 #include "title/ArrowRepeat.h"
 
 class Button;
+class ButtonListener;
 
 // Pairs of arrow buttons that step a menu item's value: a click steps once,
 // and a button held down repeats (see ArrowRepeat) until it is let go, whose
@@ -20,8 +21,11 @@ class ArrowButtons {
 
     explicit ArrowButtons(Step step) : step(std::move(step)) {}
 
-    // Adds an arrow (not owned) stepping `item` by `direction`, -1 or +1.
-    void add(Button* button, int item, int direction);
+    // Makes an arrow button, pointing left for `direction` -1 and right for
+    // +1, that steps `item` so; `size` square with its lower-left corner at
+    // logical (x, y), heard by `listener`, which must hand its clicks to
+    // clicked(). The caller owns the button.
+    Button* add(float x, float y, float size, int item, int direction, ButtonListener* listener);
     // Takes the click when it is one of the arrows'.
     bool clicked(const Button* button);
     // Follows the arrow held down and takes the repeated steps due by `now`.

@@ -55,17 +55,8 @@ SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
       focus(kLineCount, LineEffects, [this](int line, int step) { stepLine(line, step); }) {
     for (int line = LineEffects; line <= LineFullScreen; ++line) {
         for (const int direction : {-1, 1}) {
-            Button* arrow =
-                direction > 0
-                    ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
-                                 ImageDrawer::ImageRightButtonOver)
-                    : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
-                                 ImageDrawer::ImageLeftButtonOver);
-            arrow->setPosition(direction > 0 ? kMoreX : kLessX, kLineY[line]);
-            arrow->setSize(kArrowSize, kArrowSize);
-            arrow->registerListener(this);
-            widgets.push_back(arrow);
-            arrows.add(arrow, line, direction);
+            widgets.push_back(arrows.add(direction > 0 ? kMoreX : kLessX, kLineY[line], kArrowSize,
+                                         line, direction, this));
         }
     }
     backButton = new Button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,

@@ -96,8 +96,8 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
     for (const int item :
          {ItemLeftCivilians, ItemLeftFighters, ItemRightCivilians, ItemRightFighters}) {
         const Row& row = kRows[item];
-        addArrow(row.lessX, row.y, item, -1);
-        addArrow(row.moreX, row.y, item, 1);
+        widgets.push_back(arrows.add(row.lessX, row.y, kArrowSize, item, -1, this));
+        widgets.push_back(arrows.add(row.moreX, row.y, kArrowSize, item, 1, this));
     }
 
     startButton = new Button(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
@@ -138,20 +138,6 @@ TitleScreen::~TitleScreen() {
           ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton}) {
         images->release(image);
     }
-}
-
-void TitleScreen::addArrow(float x, float y, int item, int direction) {
-    Button* button =
-        direction > 0
-            ? new Button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
-                         ImageDrawer::ImageRightButtonOver)
-            : new Button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
-                         ImageDrawer::ImageLeftButtonOver);
-    button->setPosition(x, y);
-    button->setSize(kArrowSize, kArrowSize);
-    button->registerListener(this);
-    widgets.push_back(button);
-    arrows.add(button, item, direction);
 }
 
 int* TitleScreen::numberOf(int item) {

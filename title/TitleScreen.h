@@ -99,7 +99,6 @@ class TitleScreen : public GameState, public ButtonListener {
     SettingsScreen* settings = nullptr;
 
   private:
-    void addArrow(float x, float y, int item, int direction);
     void refreshHighScore();
     // Moves the item's number by one in the direction of `step`, within the bounds.
     void stepNumber(int item, int step);
