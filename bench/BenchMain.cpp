@@ -1,10 +1,10 @@
 // The benchmarks' entry: Google Benchmark's own, inside a temporary HOME.
 #include <benchmark/benchmark.h>
 
-#include "bench/BenchHome.h"
+#include "tests/support/TempHome.h"
 
 int main(int argc, char** argv) {
-    const BenchHome home;
+    const TempHome home;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

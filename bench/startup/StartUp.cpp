@@ -14,10 +14,10 @@
 
 #include "app/Application.h"
 #include "app/FatalError.h"
-#include "bench/BenchHome.h"
+#include "tests/support/TempHome.h"
 
 int main() {
-    const BenchHome home;
+    const TempHome home;
     const auto start = std::chrono::steady_clock::now();
     try {
         Application application({"-w", "1024", "-h", "768", "-nm"});
