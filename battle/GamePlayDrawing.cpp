@@ -227,8 +227,7 @@ std::string GamePlay::scoreText() const {
 }
 
 void GamePlay::drawCentred(const std::string& text, float y, float size) {
-    textDrawer.drawText(text, (Widget::screenWidth - textDrawer.textWidth(text, size)) * 0.5f, y,
-                        size);
+    textDrawer.drawCentred(text, Widget::screenWidth * 0.5f, y, size);
 }
 
 void GamePlay::drawTexts() {

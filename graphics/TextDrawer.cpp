@@ -156,6 +156,10 @@ void TextDrawer::drawText(const std::string& text, float x, float y, float size)
     }
 }
 
+void TextDrawer::drawCentred(const std::string& text, float centreX, float y, float size) {
+    drawText(text, centreX - textWidth(text, size) * 0.5f, y, size);
+}
+
 float TextDrawer::textWidth(const std::string& text, float size) const {
     if (text.empty()) {
         return 0.0f;

@@ -30,6 +30,8 @@ class TextDrawer {
     // The width of the whole line at that size, in pixels: its ink with the
     // same margin at either end; the width to centre or right-align it by.
     float textWidth(const std::string& text, float size) const;
+    // drawText with the line centred on x = centreX.
+    void drawCentred(const std::string& text, float centreX, float y, float size);
 
     // A read-only stream over a glyph's PNG; index 0 and every index outside
     // 1..39 give the glyph of the digit 0.

@@ -155,17 +155,12 @@ void SettingsScreen::drawValues() {
                                   application->fullScreen ? "on" : "off"};
     const float size = kValueSize * toPixelsY;
     for (int line = LineEffects; line <= LineFullScreen; ++line) {
-        const std::string& value = values[line];
-        textDrawer.drawText(value,
-                            kValueCentreX * toPixelsX - textDrawer.textWidth(value, size) / 2.0f,
-                            (kLineY[line] + kValueRise) * toPixelsY, size);
+        textDrawer.drawCentred(values[line], kValueCentreX * toPixelsX,
+                               (kLineY[line] + kValueRise) * toPixelsY, size);
     }
     if (!application->settingsRemembered) {
-        const float noteSize = kRunOnlySize * toPixelsY;
-        textDrawer.drawText(
-            kRunOnlyText,
-            kRunOnlyCentreX * toPixelsX - textDrawer.textWidth(kRunOnlyText, noteSize) / 2.0f,
-            kRunOnlyY * toPixelsY, noteSize);
+        textDrawer.drawCentred(kRunOnlyText, kRunOnlyCentreX * toPixelsX, kRunOnlyY * toPixelsY,
+                               kRunOnlySize * toPixelsY);
     }
 }
 

@@ -311,9 +311,7 @@ void TitleScreen::drawNumbers() {
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
     const float numberSize = kNumberSize * toPixelsY;
     const auto centred = [this, numberSize](int number, float centreX, float y) {
-        const std::string text = std::to_string(number);
-        textDrawer.drawText(text, centreX - textDrawer.textWidth(text, numberSize) * 0.5f, y,
-                            numberSize);
+        textDrawer.drawCentred(std::to_string(number), centreX, y, numberSize);
     };
     centred(numbers.leftCivilians, kLeftNumberCentreX * toPixelsX, kCiviliansNumberY * toPixelsY);
     centred(numbers.leftFighters, kLeftNumberCentreX * toPixelsX, kFightersNumberY * toPixelsY);
