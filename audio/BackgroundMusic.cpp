@@ -187,8 +187,7 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
     if (!loaded) {
         return;
     }
-    const float target = gainWanted.load(std::memory_order_relaxed);
-    const float gainStep = frames > 0 ? (target - gain) / static_cast<float>(frames) : 0.0f;
+    const float gainStep = gain.beginBlock(frames);
     // One pass for a block within the current buffer, two for a block that
     // crosses its end; any longer block simply takes more passes.
     while (frames > 0) {
@@ -204,15 +203,11 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
         output += kChannels * part;
         frames -= part;
     }
-    // Exactly, whatever the rounding of the glide.
-    gain = target;
+    gain.endBlock();
 }
 
-// The gains reach the audio thread through atomics, which must not hide a lock.
-static_assert(std::atomic<float>::is_always_lock_free, "a float gain needs a lock-free atomic");
-
 void BackgroundMusic::setGain(float newGain) {
-    gainWanted.store(newGain, std::memory_order_relaxed);
+    gain.set(newGain);
 }
 
 bool BackgroundMusic::playable() {
@@ -233,7 +228,7 @@ void BackgroundMusic::skipFrames(int frames, float gainStep) {
         level += kFadeStep;
     }
     volume = level;
-    gain += gainStep * static_cast<float>(frames);
+    gain.current += gainStep * static_cast<float>(frames);
     playPosition += frames;
 }
 
@@ -242,7 +237,7 @@ void BackgroundMusic::mixFrames(float* output, int frames, float gainStep) {
     const float* left = buffers + playing * kFramesPerBuffer + playPosition;
     const float* right = left + kPlaneSize;
     float level = volume;
-    float glide = gain;
+    float glide = gain.current;
     const bool gliding = gainStep != 0.0f;
     int frame = 0;
     // The fade-in, or a block in which the gain changes: the factor changes
@@ -264,7 +259,7 @@ void BackgroundMusic::mixFrames(float* output, int frames, float gainStep) {
         output[kChannels * frame + kRight] += right[frame] * factor;
     }
     volume = level;
-    gain = glide;
+    gain.current = glide;
     playPosition += frames;
 }
 

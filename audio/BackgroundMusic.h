@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "audio/GainGlide.h"
 #include "audio/Thread.h"
 
 // Streams "music.ogg" in an endless seamless loop behind everything else,
@@ -131,10 +132,7 @@ class BackgroundMusic : public Thread {
     void skipFrames(int frames, float gainStep);
     void changeBuffers();
 
-    // The gain asked for, and the one the audio thread mixes with (which
-    // glides to it over a block).
-    std::atomic<float> gainWanted{1.0f};
-    float gain = 1.0f;
+    GainGlide gain;
 
     // The music thread's own buffer, decoded before a refill is claimed.
     float ahead[kChannels * kFramesPerBuffer] = {};

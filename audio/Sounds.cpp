@@ -146,21 +146,17 @@ void Sounds::playSound(SoundType type, float x) {
 }
 
 void Sounds::audioBlock(float* output, int frames) {
-    const float target = gainWanted.load(std::memory_order_relaxed);
-    const float gainStep = frames > 0 ? (target - gain) / static_cast<float>(frames) : 0.0f;
+    const float gainStep = gain.beginBlock(frames);
     for (Voice& voice : voices) {
         if (voice.active.load(std::memory_order_acquire)) {
-            mixVoice(&voice, output, frames, gain, gainStep);
+            mixVoice(&voice, output, frames, gain.current, gainStep);
         }
     }
-    gain = target;
+    gain.endBlock();
 }
 
-// The gains reach the audio thread through atomics, which must not hide a lock.
-static_assert(std::atomic<float>::is_always_lock_free, "a float gain needs a lock-free atomic");
-
 void Sounds::setGain(float newGain) {
-    gainWanted.store(newGain, std::memory_order_relaxed);
+    gain.set(newGain);
 }
 
 void Sounds::mixVoice(Voice* voice, float* output, int frames, float gain, float gainStep) {

@@ -1,9 +1,9 @@
 #ifndef TRUCEWARD_AUDIO_SOUNDS_H
 #define TRUCEWARD_AUDIO_SOUNDS_H
 
-#include <atomic>
 #include <string>
 
+#include "audio/GainGlide.h"
 #include "audio/LoadedSound.h"
 #include "audio/Voice.h"
 
@@ -67,10 +67,7 @@ class Sounds {
     // a frame.
     static void mixVoice(Voice* voice, float* output, int frames, float gain, float gainStep);
 
-    // The gain asked for, and the one the audio thread mixes with (which
-    // glides to it over a block).
-    std::atomic<float> gainWanted{1.0f};
-    float gain = 1.0f;
+    GainGlide gain;
 };
 
 #endif
