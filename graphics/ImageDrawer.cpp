@@ -223,16 +223,10 @@ void ImageDrawer::uploadAtlas() {
         if (storage[type] != Storage::Atlas) {
             continue;
         }
-        SDL_Surface* surface = decodeRgba(getRW(static_cast<ImageType>(type)));
-        if (surface == nullptr || surface->w != static_cast<int>(imageSizes[type][0]) ||
-            surface->h != static_cast<int>(imageSizes[type][1])) {
-            std::cout << "Could not load image " << type << std::endl;
-            SDL_FreeSurface(surface);
-            storage[type] = Storage::Missing;
-            std::fill(imageSizes[type], imageSizes[type] + 2, 0.0f);
+        SDL_Surface* surface = decode(type);
+        if (surface == nullptr) {
             continue;
         }
-        measureVisible(surface, visibleBoxes[type], opaque[type]);
         const int x = atlasPlaces[type][0];
         const int y = atlasPlaces[type][1];
         glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, surface->w + 2 * kFrame, surface->h + 2 * kFrame,
@@ -249,17 +243,25 @@ void ImageDrawer::uploadAtlas() {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void ImageDrawer::uploadOwn(int type) {
+SDL_Surface* ImageDrawer::decode(int type) {
     SDL_Surface* surface = decodeRgba(getRW(static_cast<ImageType>(type)));
-    if (surface == nullptr) {
+    if (surface == nullptr || surface->w != static_cast<int>(imageSizes[type][0]) ||
+        surface->h != static_cast<int>(imageSizes[type][1])) {
         std::cout << "Could not load image " << type << std::endl;
+        SDL_FreeSurface(surface);
         storage[type] = Storage::Missing;
         std::fill(imageSizes[type], imageSizes[type] + 2, 0.0f);
+        return nullptr;
+    }
+    measureVisible(surface, visibleBoxes[type], opaque[type]);
+    return surface;
+}
+
+void ImageDrawer::uploadOwn(int type) {
+    SDL_Surface* surface = decode(type);
+    if (surface == nullptr) {
         return;
     }
-    imageSizes[type][0] = static_cast<float>(surface->w);
-    imageSizes[type][1] = static_cast<float>(surface->h);
-    measureVisible(surface, visibleBoxes[type], opaque[type]);
     glBindTexture(GL_TEXTURE_2D, textures[type]);
     specifyPixels(surface->pixels, surface->w, surface->h);
     glBindTexture(GL_TEXTURE_2D, 0);

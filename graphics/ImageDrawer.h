@@ -113,6 +113,11 @@ class ImageDrawer {
     // Decodes the small images one at a time into their places of a new atlas.
     void uploadAtlas();
     void uploadOwn(int type);
+    // The image decoded, of the size its header gave, with its visible box
+    // and opaqueness measured; the caller frees it. Null, after a line on
+    // standard output, when it does not decode so: the image is then missing
+    // for good and drawn as nothing.
+    SDL_Surface* decode(int type);
     // The context was made anew: every name held is stale.
     void followContext();
 
