@@ -9,14 +9,13 @@
 #include "app/ConfigLoader.h"
 #include "app/FrameLimiter.h"
 #include "app/Gamepad.h"
+#include "app/Settings.h"
 #include "audio/BackgroundMusic.h"
 #include "audio/Limiter.h"
 #include "audio/PortAudioCallback.h"
 #include "audio/PortAudioDevice.h"
 #include "graphics/Letterbox.h"
 #include "scores/StartNumbers.h"
-
-#include "app/Settings.h"
 
 class GameState;
 
@@ -63,7 +62,7 @@ class Application : public PortAudioCallback {
     // Volume levels, 0 (silent) to kLoudestVolume (as recorded), clamped:
     // each step below the loudest is kDecibelsPerVolumeStep quieter. Main
     // thread, at any time, the music playing or not; heard within a block.
-    static constexpr int kLoudestVolume = 10;
+    static constexpr int kLoudestVolume = ConfigLoader::kMaximumVolume;
     static constexpr float kDecibelsPerVolumeStep = 3.0f;
     void setEffectsVolume(int level);
     void setMusicVolume(int level);

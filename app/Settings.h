@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-class ConfigLoader;
+#include "app/ConfigLoader.h"
 
 // The start-up settings, taken either from the configuration file (when
 // the game gets no arguments at all) or from the command line options alone.
@@ -17,8 +17,8 @@ struct Settings {
     bool noSound = false;
     bool noMusic = false;
     // From 0 (silent) to ConfigLoader::kMaximumVolume (full).
-    int effectsVolume = 10;
-    int musicVolume = 10;
+    int effectsVolume = ConfigLoader::kDefaultVolume;
+    int musicVolume = ConfigLoader::kDefaultVolume;
 
     // The file's values as they stand (the volumes included; the options
     // leave them full), except a width or height no window can
