@@ -184,15 +184,19 @@ bool Application::setVideoMode() {
     if (!fullScreen) {
         SDL_WM_GrabInput(SDL_GRAB_OFF);
     }
-    width = surface->w;
-    height = surface->h;
+    useWindowSize(surface->w, surface->h);
+    return true;
+}
+
+void Application::useWindowSize(int windowWidth, int windowHeight) {
+    width = windowWidth;
+    height = windowHeight;
     picture = Letterbox::fit(width, height);
     // Every screen draws in the picture's pixels and knows nothing of bars.
     Widget::screenWidth = static_cast<float>(picture.width);
     Widget::screenHeight = static_cast<float>(picture.height);
     ImageDrawer::getInstance()->setScreenDimensions(Widget::screenWidth, Widget::screenHeight);
     initGraphics();
-    return true;
 }
 
 void Application::toggleFullScreen() {

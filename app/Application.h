@@ -76,6 +76,9 @@ class Application : public PortAudioCallback {
     // every texture (their owners upload them again before they next draw).
     // Returns false, changing nothing of ours, when SDL refuses the mode.
     bool setVideoMode();
+    // The window is that many pixels: the picture's place in it, the size
+    // every screen draws at, and the render state follow.
+    void useWindowSize(int windowWidth, int windowHeight);
     // Writes the settings the player changed back to the configuration file,
     // when the game was started without arguments.
     void rememberSettings();

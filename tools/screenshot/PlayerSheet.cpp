@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/SyntheticKey.h"
 #include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "battle/Ghost.h"
-#include "graphics/ImageDrawer.h"
 #include "graphics/TextDrawer.h"
 #include "graphics/Widget.h"
 #include "people/PeaceKeeper.h"
@@ -80,12 +80,6 @@ constexpr int kMargin = 16;
 constexpr int kLabelSize = 20;
 constexpr int kLabelGap = 6;
 
-SDL_keysym key(SDLKey sym) {
-    SDL_keysym record{};
-    record.sym = sym;
-    return record;
-}
-
 Box keptInField(Box box) {
     box.x = std::clamp(box.x, 0.0f, Field::kWidth - box.width);
     box.y = std::clamp(box.y, 0.0f, Field::kHeight - box.height);
@@ -103,13 +97,13 @@ Verdict toPile(GamePlay& battle, int frame, Box& box, bool upper) {
     }
     const SDLKey walk = upper ? SDLK_UP : SDLK_DOWN;
     if (frame == 0) {
-        battle.keyDown(key(walk));
+        battle.keyDown(syntheticKey(walk));
     }
     const Person& own = *battle.people.front();
     if (upper ? own.y < kUpperStop : own.y > kLowerStop) {
         return Verdict::Go;
     }
-    battle.keyUp(key(walk));
+    battle.keyUp(syntheticKey(walk));
     box = around(own);
     return Verdict::Keep;
 }
@@ -161,12 +155,7 @@ Verdict afterTheFall(GamePlay& battle, int /*frame*/, Box& box) {
 
 // The window as if it were width x height pixels.
 void useSize(Application& application, const Size& size) {
-    application.width = size.width;
-    application.height = size.height;
-    application.initGraphics();
-    Widget::screenWidth = static_cast<float>(size.width);
-    Widget::screenHeight = static_cast<float>(size.height);
-    ImageDrawer::getInstance()->setScreenDimensions(Widget::screenWidth, Widget::screenHeight);
+    application.useWindowSize(size.width, size.height);
 }
 
 // Plays the scene's battle from `seed` at the current size; the box to crop,

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/SyntheticKey.h"
 #include "battle/Bullet.h"
 #include "battle/Effect.h"
 #include "battle/GamePlay.h"
@@ -38,12 +39,6 @@ constexpr float kPuffAtFullSize = 1.5f;
 
 bool writePng(const std::string& path) {
     return Frame::read(kWidth, kHeight).writePng(path);
-}
-
-SDL_keysym key(SDLKey sym) {
-    SDL_keysym record{};
-    record.sym = sym;
-    return record;
 }
 
 void frame(Application& application) {
@@ -92,13 +87,13 @@ bool takeBattle(Application& application, std::uint32_t seed, const std::string&
         }
         const float goal = bullet->y - kBrickBelowBullet;
         const float height = battle->people.front()->y;
-        battle->keyUp(key(SDLK_UP));
+        battle->keyUp(syntheticKey(SDLK_UP));
         if (std::fabs(height - goal) <= kCloseEnough) {
-            battle->keyDown(key(SDLK_z));
-            battle->keyDown(key(SDLK_x));
+            battle->keyDown(syntheticKey(SDLK_z));
+            battle->keyDown(syntheticKey(SDLK_x));
             framesSinceLaying = 0;
         } else {
-            battle->keyDown(key(height < goal ? SDLK_UP : SDLK_DOWN));
+            battle->keyDown(syntheticKey(height < goal ? SDLK_UP : SDLK_DOWN));
         }
     }
     return false;
