@@ -206,11 +206,8 @@ void GamePlay::drawScenery() {
             }
         },
         [drawer] {
-            for (ImageDrawer::ImageType image :
-                 {ImageDrawer::ImageBackground, ImageDrawer::ImageCentralMound,
-                  ImageDrawer::ImageSideMounds}) {
-                drawer->release(image);
-            }
+            drawer->release({ImageDrawer::ImageBackground, ImageDrawer::ImageCentralMound,
+                             ImageDrawer::ImageSideMounds});
         });
     for (float height : leftBricks) {
         drawPlain(drawer, ImageDrawer::ImageBrick, Field::kLeftWallX, height);

@@ -269,17 +269,20 @@ void ImageDrawer::uploadOwn(int type) {
     storage[type] = Storage::Own;
 }
 
-void ImageDrawer::release(ImageType type) {
-    if (storage[type] != Storage::Own) {
-        return;
+void ImageDrawer::release(std::initializer_list<ImageType> types) {
+    for (const ImageType type : types) {
+        if (storage[type] != Storage::Own) {
+            continue;
+        }
+        // Deleting the texture is what frees its pixels; the image keeps a
+        // fresh name. A stale name is left alone: followContext() renames
+        // them all.
+        if (generation == GlContext::generation()) {
+            glDeleteTextures(1, &textures[type]);
+            glGenTextures(1, &textures[type]);
+        }
+        storage[type] = Storage::Released;
     }
-    // Deleting the texture is what frees its pixels; the image keeps a fresh
-    // name. A stale name is left alone: followContext() renames them all.
-    if (generation == GlContext::generation()) {
-        glDeleteTextures(1, &textures[type]);
-        glGenTextures(1, &textures[type]);
-    }
-    storage[type] = Storage::Released;
 }
 
 bool ImageDrawer::resident(ImageType type) const {

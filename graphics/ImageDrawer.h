@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <initializer_list>
+
 #include "graphics/Widget.h"
 
 // Draws the embedded images as textured quads on the 1024 x 768 logical screen
@@ -77,10 +79,10 @@ class ImageDrawer {
     void beginBatch();
     void endBatch();
 
-    // Frees the pixels of an image that has a texture of its own, until it
+    // Frees the pixels of each image that has a texture of its own, until it
     // is drawn again: a screen that is done with its larger images need not
     // keep them. The sprites in the atlas stay.
-    void release(ImageType type);
+    void release(std::initializer_list<ImageType> types);
     // Whether the image's pixels are in a texture now.
     bool resident(ImageType type) const;
 

@@ -72,13 +72,10 @@ SettingsScreen::~SettingsScreen() {
         delete widget;
     }
     // Seldom opened: its pictures need not outlive it.
-    ImageDrawer* images = ImageDrawer::getInstance();
-    for (ImageDrawer::ImageType image :
-         {ImageDrawer::ImageSettings, ImageDrawer::ImageBackButtonUp,
-          ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver,
-          ImageDrawer::ImageFocusSetting}) {
-        images->release(image);
-    }
+    ImageDrawer::getInstance()->release({ImageDrawer::ImageSettings, ImageDrawer::ImageBackButtonUp,
+                                         ImageDrawer::ImageBackButtonDown,
+                                         ImageDrawer::ImageBackButtonOver,
+                                         ImageDrawer::ImageFocusSetting});
 }
 
 void SettingsScreen::stepLine(int line, int step) {

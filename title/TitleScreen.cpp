@@ -129,15 +129,12 @@ TitleScreen::~TitleScreen() {
         delete widget;
     }
     // The battle has no use for the artwork, the buttons or the glows.
-    ImageDrawer* images = ImageDrawer::getInstance();
-    for (ImageDrawer::ImageType image :
-         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
-          ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver,
-          ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
-          ImageDrawer::ImageSettingsButtonOver, ImageDrawer::ImageFocusNumber,
-          ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton}) {
-        images->release(image);
-    }
+    ImageDrawer::getInstance()->release(
+        {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
+         ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver,
+         ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
+         ImageDrawer::ImageSettingsButtonOver, ImageDrawer::ImageFocusNumber,
+         ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton});
 }
 
 int* TitleScreen::numberOf(int item) {
