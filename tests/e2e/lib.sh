@@ -65,6 +65,26 @@ fail() {
     exit 1
 }
 
+# Points GAME at a copy of the game with a sounds folder of our own beside it:
+# a 30-second tone for the music and short noises for the effects, which the
+# tests can tell apart in what the game plays. 196 Hz repeats every 225
+# frames, which divides both the song and the music's buffers: the tone loops
+# without a click.
+use_test_sounds() {
+    command -v sox >/dev/null || fail "sox is needed to make the test sounds"
+    GAME_DIR="$WORK/game"
+    mkdir -p "$GAME_DIR/sounds"
+    cp "$GAME" "$GAME_DIR/truceward"
+    GAME="$GAME_DIR/truceward"
+    sox -n -r 44100 -c 2 "$GAME_DIR/sounds/music.ogg" synth 30 sine 196 gain -6 ||
+        fail "sox could not make the music"
+    sox -n -r 44100 -c 1 "$GAME_DIR/sounds/shot.ogg" synth 0.12 whitenoise gain -4 fade 0 0.12 0.1
+    sox -n -r 44100 -c 1 "$GAME_DIR/sounds/personDying.ogg" synth 0.5 square 900 gain -10 \
+        fade 0 0.5 0.4
+    sox -n -r 44100 -c 1 "$GAME_DIR/sounds/brickPuff.ogg" synth 0.2 pinknoise gain -6 \
+        fade 0.01 0.2 0.15
+}
+
 # Starts the game in the background with the given arguments and waits for its
 # window. Sets GAME_PID, WIN, WIN_X, WIN_Y, WIN_W, WIN_H. A command in RUN_AS
 # (see as_nobody) runs the game.

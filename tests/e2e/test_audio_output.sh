@@ -15,21 +15,8 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
-command -v sox >/dev/null || fail "sox is needed to make the test sounds"
 command -v python3 >/dev/null || fail "python3 is needed to analyse the captured sound"
-
-# A copy of the game with a sounds folder of our own beside it.
-GAME_DIR="$WORK/game"
-mkdir -p "$GAME_DIR/sounds"
-cp "$1" "$GAME_DIR/truceward"
-GAME="$GAME_DIR/truceward"
-# 196 Hz repeats every 225 frames, which divides both the song and the
-# music's buffers: the tone loops without a click.
-sox -n -r 44100 -c 2 "$GAME_DIR/sounds/music.ogg" synth 30 sine 196 gain -6 ||
-    fail "sox could not make the music"
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/shot.ogg" synth 0.12 whitenoise gain -4 fade 0 0.12 0.1
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/personDying.ogg" synth 0.5 square 900 gain -10 fade 0 0.5 0.4
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/brickPuff.ogg" synth 0.2 pinknoise gain -6 fade 0.01 0.2 0.15
+use_test_sounds
 
 cat >"$WORK/analyse.py" <<'PYTHON'
 """Checks a captured stream of interleaved float32 stereo frames.

@@ -13,15 +13,7 @@
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
-GAME_DIR="$WORK/game"
-mkdir -p "$GAME_DIR/sounds"
-cp "$1" "$GAME_DIR/truceward"
-GAME="$GAME_DIR/truceward"
-sox -n -r 44100 -c 2 "$GAME_DIR/sounds/music.ogg" synth 30 sine 196 gain -6 ||
-    fail "sox could not make the music"
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/shot.ogg" synth 0.12 whitenoise gain -4 fade 0 0.12 0.1
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/personDying.ogg" synth 0.5 square 900 gain -10
-sox -n -r 44100 -c 1 "$GAME_DIR/sounds/brickPuff.ogg" synth 0.2 pinknoise gain -6
+use_test_sounds
 
 # "seconds": how much was played; "level": the music's root mean square over
 # seconds 25 to 30; "peak": the largest sample.
