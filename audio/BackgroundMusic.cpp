@@ -23,8 +23,8 @@ BackgroundMusic::BackgroundMusic()
     : BackgroundMusic(getSoundsPath().empty() ? "" : getSoundsPath() + "music.ogg") {}
 
 BackgroundMusic::BackgroundMusic(const std::string& songPath, bool startFiller) : path(songPath) {
-    for (std::atomic<int>& state : needsFill) {
-        state.store(kFilled, std::memory_order_relaxed);
+    for (int buffer = 0; buffer < kBufferCount; ++buffer) {
+        handOff[buffer].store(handOffWord(buffer, kFilled), std::memory_order_relaxed);
     }
     open();
     if (!loaded) {
@@ -92,17 +92,33 @@ std::string BackgroundMusic::getSoundsPath() {
     return path;
 }
 
+int BackgroundMusic::state(int buffer) const {
+    return stateIn(handOff[buffer].load(std::memory_order_acquire));
+}
+
+int BackgroundMusic::blockOf(int buffer) const {
+    return blockIn(handOff[buffer].load(std::memory_order_acquire));
+}
+
+float* BackgroundMusic::leftPlane(int buffer) {
+    return buffers + blockOf(buffer) * kBlockSize;
+}
+
+const float* BackgroundMusic::leftPlane(int buffer) const {
+    return buffers + blockOf(buffer) * kBlockSize;
+}
+
 float BackgroundMusic::leftSample(int buffer, int frame) const {
-    return buffers[buffer * kFramesPerBuffer + frame];
+    return leftPlane(buffer)[frame];
 }
 
 float BackgroundMusic::rightSample(int buffer, int frame) const {
-    return buffers[kPlaneSize + buffer * kFramesPerBuffer + frame];
+    return leftPlane(buffer)[kFramesPerBuffer + frame];
 }
 
 void BackgroundMusic::fillBuffer(int buffer) {
-    float* left = buffers + buffer * kFramesPerBuffer;
-    decode(left, left + kPlaneSize);
+    float* left = leftPlane(buffer);
+    decode(left, left + kFramesPerBuffer);
 }
 
 void BackgroundMusic::decode(float* left, float* right) {
@@ -164,23 +180,34 @@ void BackgroundMusic::refill() {
     const int playing = playBuffer.load(std::memory_order_relaxed);
     for (int step = 1; step < kBufferCount; ++step) {
         const int buffer = (playing + step) % kBufferCount;
-        if (needsFill[buffer].load(std::memory_order_relaxed) != kNeedsFill) {
-            continue;
-        }
-        float* const aheadRight = ahead + kFramesPerBuffer;
-        decode(ahead, aheadRight);
-        // Acquire: the audio thread is done reading the buffer. When it
-        // has come back to the buffer meanwhile, it plays the old contents
-        // and this quarter second of the song is dropped.
-        int expected = kNeedsFill;
-        if (needsFill[buffer].compare_exchange_strong(expected, kFilling,
-                                                      std::memory_order_acquire)) {
-            float* left = buffers + buffer * kFramesPerBuffer;
-            std::copy(ahead, aheadRight, left);
-            std::copy(aheadRight, aheadRight + kFramesPerBuffer, left + kPlaneSize);
-            needsFill[buffer].store(kFilled, std::memory_order_release);
+        if (state(buffer) == kNeedsFill) {
+            decodeAhead();
+            handOver(buffer);
         }
     }
+}
+
+void BackgroundMusic::decodeAhead() {
+    float* left = buffers + spareBlock * kBlockSize;
+    decode(left, left + kFramesPerBuffer);
+}
+
+bool BackgroundMusic::handOver(int buffer) {
+    int left = handOff[buffer].load(std::memory_order_relaxed);
+    if (stateIn(left) != kNeedsFill) {
+        return false;
+    }
+    // Acquire: the audio thread is done reading the block it left, which
+    // becomes the spare. Release: the decoded block is seen whole. Should the
+    // audio thread take the buffer back and leave it again meanwhile, the word
+    // is as it was and the hand-over is just as sound.
+    if (!handOff[buffer].compare_exchange_strong(left, handOffWord(spareBlock, kFilled),
+                                                 std::memory_order_acq_rel,
+                                                 std::memory_order_relaxed)) {
+        return false;
+    }
+    spareBlock = blockIn(left);
+    return true;
 }
 
 void BackgroundMusic::audioBlock(float* output, int frames) {
@@ -192,11 +219,7 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
     // crosses its end; any longer block simply takes more passes.
     while (frames > 0) {
         const int part = std::min(frames, kFramesPerBuffer - playPosition);
-        if (playable()) {
-            mixFrames(output, part, gainStep);
-        } else {
-            skipFrames(part, gainStep);
-        }
+        mixFrames(buffers + takePlayBuffer() * kBlockSize, output, part, gainStep);
         if (playPosition == kFramesPerBuffer) {
             changeBuffers();
         }
@@ -210,32 +233,23 @@ void BackgroundMusic::setGain(float newGain) {
     gain.set(newGain);
 }
 
-bool BackgroundMusic::playable() {
-    // Acquire: a refill that is done is seen whole. A refill not begun is
-    // called off, so that none begins while the buffer plays.
-    std::atomic<int>& playing = needsFill[playBuffer.load(std::memory_order_relaxed)];
-    int state = playing.load(std::memory_order_acquire);
-    if (state == kNeedsFill &&
-        playing.compare_exchange_strong(state, kFilled, std::memory_order_acquire)) {
-        return true;
+int BackgroundMusic::takePlayBuffer() {
+    // Acquire: a refill handed over is seen whole. A refill not handed over
+    // yet is called off by taking the buffer back, so that none lands while
+    // the buffer plays; when the hand-over wins the race, the word it left is
+    // the one to play.
+    std::atomic<int>& word = handOff[playBuffer.load(std::memory_order_relaxed)];
+    int now = word.load(std::memory_order_acquire);
+    if (stateIn(now) == kNeedsFill) {
+        word.compare_exchange_strong(now, handOffWord(blockIn(now), kFilled),
+                                     std::memory_order_acquire);
     }
-    return state == kFilled;
+    return blockIn(now);
 }
 
-void BackgroundMusic::skipFrames(int frames, float gainStep) {
-    float level = volume;
-    for (int frame = 0; frame < frames && level < kFullVolume; ++frame) {
-        level += kFadeStep;
-    }
-    volume = level;
-    gain.current += gainStep * static_cast<float>(frames);
-    playPosition += frames;
-}
-
-void BackgroundMusic::mixFrames(float* output, int frames, float gainStep) {
-    const int playing = playBuffer.load(std::memory_order_relaxed);
-    const float* left = buffers + playing * kFramesPerBuffer + playPosition;
-    const float* right = left + kPlaneSize;
+void BackgroundMusic::mixFrames(const float* block, float* output, int frames, float gainStep) {
+    const float* left = block + playPosition;
+    const float* right = left + kFramesPerBuffer;
     float level = volume;
     float glide = gain.current;
     const bool gliding = gainStep != 0.0f;
@@ -265,12 +279,11 @@ void BackgroundMusic::mixFrames(float* output, int frames, float gainStep) {
 
 void BackgroundMusic::changeBuffers() {
     const int left = playBuffer.load(std::memory_order_relaxed);
-    // Release: done reading it. Only a filled buffer is handed over: one the
-    // music thread is still copying into stays its own until the copy is done,
-    // or coming back to it we would read a half-written quarter second.
-    int filled = kFilled;
-    needsFill[left].compare_exchange_strong(filled, kNeedsFill, std::memory_order_release,
-                                            std::memory_order_relaxed);
+    // The buffer was taken on arrival, and the music thread changes only a
+    // buffer that waits for a refill: its word is still the one taken.
+    // Release: done reading its block.
+    const int block = blockIn(handOff[left].load(std::memory_order_relaxed));
+    handOff[left].store(handOffWord(block, kNeedsFill), std::memory_order_release);
     playPosition = 0;
     playBuffer.store((left + 1) % kBufferCount, std::memory_order_relaxed);
 }

@@ -18,23 +18,25 @@
 // Threads: the main thread constructs and destroys; the music thread alone
 // fills buffers (after the constructor has primed all three); the audio thread
 // alone reads the buffers during playback and writes volume, playBuffer and
-// playPosition. No lock: a buffer passes to the music thread when the audio
-// thread marks it kNeedsFill (release) on leaving it, and back when the music
-// thread marks it kFilled (release) after the refill. The audio thread never
-// waits for a refill: coming back to a buffer still kNeedsFill, it takes the
-// buffer back and plays its old contents again. The music thread decodes
-// ahead into a buffer of its own and only then claims the shared one
-// (kFilling) for the copy, so the two threads never touch the same buffer:
-// the few frames that meet a copy under way are left silent, and leaving such
-// a buffer leaves the claim as it is. The music thread refills in the order
-// the buffers will play, so that the song goes on in order after a stall.
+// playPosition. No lock. The samples live in kBlockCount blocks, one more than
+// the ring has buffers: each buffer's hand-off word names the block that holds
+// it and whether it waits for a refill. The music thread decodes into the
+// block it keeps to itself, the spare, and hands it over with one
+// compare-and-swap that also takes back the block the audio thread has left,
+// as the new spare. So neither thread ever sees a buffer half refilled, and
+// the audio thread never has to skip one: coming back to a buffer still
+// waiting, it takes the buffer back and plays its old contents again. The
+// music thread refills in the order the buffers will play, so that the song
+// goes on in order after a stall.
 class BackgroundMusic : public Thread {
   public:
     static constexpr int kFramesPerBuffer = 11025;  // a quarter second at 44100 Hz
     static constexpr int kBufferCount = 3;
+    // The ring's buffers and the music thread's spare.
+    static constexpr int kBlockCount = kBufferCount + 1;
     static constexpr int kChannels = 2;
-    // Frames of one channel over all buffers: the left plane, then the right.
-    static constexpr int kPlaneSize = kBufferCount * kFramesPerBuffer;
+    // Floats of one block: its left plane, then its right.
+    static constexpr int kBlockSize = kChannels * kFramesPerBuffer;
     static constexpr Uint32 kPollPeriodMs = 62;
     // Music sits at half level under the effects.
     static constexpr float kGain = 0.5f;
@@ -45,10 +47,9 @@ class BackgroundMusic : public Thread {
     static constexpr Uint32 kShutdownWaitMs = 600;
     static constexpr int kMaxSongChannels = 2;
 
-    // What needsFill holds for each buffer.
+    // A buffer's state in its hand-off word.
     static constexpr int kFilled = 0;
     static constexpr int kNeedsFill = 1;
-    static constexpr int kFilling = 2;
 
     // The game's music: getSoundsPath() + "music.ogg", with its thread;
     // silent when there is no sounds folder.
@@ -91,6 +92,20 @@ class BackgroundMusic : public Thread {
     // One sweep of the music thread: refills every buffer marked kNeedsFill,
     // in the order they will play, beginning after the one playing now.
     void refill();
+    // The two halves of a refill, on the music thread. decodeAhead decodes
+    // the next quarter second into the spare block; handOver then gives that
+    // block to `buffer` if the buffer still waits for a refill, and returns
+    // whether it did. When the audio thread has taken the buffer back
+    // meanwhile, the quarter second is dropped and the spare stays spare.
+    void decodeAhead();
+    bool handOver(int buffer);
+
+    // kFilled or kNeedsFill, and the block that holds `buffer`.
+    int state(int buffer) const;
+    int blockOf(int buffer) const;
+    // The left plane of `buffer`; its right plane follows it.
+    float* leftPlane(int buffer);
+    const float* leftPlane(int buffer) const;
 
     // The folder of the sound files, ending in a slash, or "" when none is
     // found (see SoundsDirectory), which is then reported once.
@@ -108,12 +123,14 @@ class BackgroundMusic : public Thread {
     // The song's frame at which the next fill continues.
     int streamPosition = 0;
     float volume = 0.0f;
-    float buffers[kChannels * kPlaneSize] = {};
+    float buffers[kBlockCount * kBlockSize] = {};
     // Written by the audio thread alone; the music thread reads it to know the
     // order in which the buffers will play.
     std::atomic<int> playBuffer{0};
-    // kFilled, kNeedsFill or kFilling.
-    std::atomic<int> needsFill[kBufferCount];
+    // One per buffer: its block and its state (see handOffWord).
+    std::atomic<int> handOff[kBufferCount];
+    // The block only the music thread touches, decoded into before a hand-over.
+    int spareBlock = kBufferCount;
     // Frames already played from playBuffer, 0 to kFramesPerBuffer.
     int playPosition = 0;
     std::atomic<bool> stopRequested{false};
@@ -122,20 +139,21 @@ class BackgroundMusic : public Thread {
     void open();
     // Decodes the next kFramesPerBuffer frames into the two planes given.
     void decode(float* left, float* right);
-    // Audio thread: whether playBuffer may be read now (see the class).
-    bool playable();
-    // Mixes `frames` frames of playBuffer, the gain moving by `gainStep` a
-    // frame.
-    void mixFrames(float* output, int frames, float gainStep);
-    // Moves through `frames` frames without sound, the fade-in and the gain
-    // going on.
-    void skipFrames(int frames, float gainStep);
+
+    static constexpr int kStateBits = 1;
+    static constexpr int kStateMask = (1 << kStateBits) - 1;
+    static int handOffWord(int block, int state) { return block << kStateBits | state; }
+    static int stateIn(int word) { return word & kStateMask; }
+    static int blockIn(int word) { return word >> kStateBits; }
+
+    // Audio thread: the block of playBuffer, which from now on is the audio
+    // thread's until it leaves it (see the class).
+    int takePlayBuffer();
+    // Mixes `frames` frames of `block`, the gain moving by `gainStep` a frame.
+    void mixFrames(const float* block, float* output, int frames, float gainStep);
     void changeBuffers();
 
     GainGlide gain;
-
-    // The music thread's own buffer, decoded before a refill is claimed.
-    float ahead[kChannels * kFramesPerBuffer] = {};
 
     std::string path;
     bool loaded = false;

@@ -129,7 +129,8 @@ def check_music(frames, rows, problems):
         return
     quiet = [r for r in rows
              if r["tone only"] and not effect(r) and not r["limited"]]
-    plateau = [r["level"] for r in quiet if r["start"] > FADE_FRAMES]
+    after = [r for r in quiet if r["start"] > FADE_FRAMES]
+    plateau = [r["level"] for r in after]
     if not plateau:
         problems.append("no window without effects after the fade-in")
         return
@@ -140,9 +141,10 @@ def check_music(frames, rows, problems):
     if abs(full - expected_full) > 0.15 * expected_full:
         problems.append("music at %.4f after the fade-in, expected about %.4f"
                         % (full, expected_full))
-    for level in plateau:
-        if abs(level - full) > 0.05 * full:
-            problems.append("music level %.4f after the fade-in is not steady" % level)
+    for r in after:
+        if abs(r["level"] - full) > 0.05 * full:
+            problems.append("music level %.4f at frame %d after the fade-in is not steady"
+                            % (r["level"], r["start"]))
             break
     if rows[0]["level"] > 0.01 * full:
         problems.append("the music does not start from silence: %.4f" % rows[0]["level"])

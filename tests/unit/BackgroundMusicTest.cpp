@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -105,8 +107,8 @@ TEST_F(BackgroundMusicTest, PrimingFillsTheRingWithTheLoopingSong) {
     EXPECT_EQ(music->streamPosition, 3075);
     EXPECT_EQ(music->playBuffer, 0);
     EXPECT_EQ(music->playPosition, 0);
-    for (const std::atomic<int>& state : music->needsFill) {
-        EXPECT_EQ(state.load(), BackgroundMusic::kFilled);
+    for (int buffer = 0; buffer < BackgroundMusic::kBufferCount; ++buffer) {
+        EXPECT_EQ(music->state(buffer), BackgroundMusic::kFilled);
     }
 
     music->fillBuffer(0);
@@ -162,9 +164,9 @@ TEST_F(BackgroundMusicTest, BlockCrossingTheEndOfABufferGoesOnInTheNext) {
     }
     EXPECT_EQ(music->playBuffer, 1);
     EXPECT_EQ(music->playPosition, 287);
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
-    EXPECT_EQ(music->needsFill[1].load(), BackgroundMusic::kFilled);
-    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kFilled);
+    EXPECT_EQ(music->state(0), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->state(1), BackgroundMusic::kFilled);
+    EXPECT_EQ(music->state(2), BackgroundMusic::kFilled);
 }
 
 TEST_F(BackgroundMusicTest, BlockEndingWithABufferChangesBuffersAtOnce) {
@@ -178,7 +180,7 @@ TEST_F(BackgroundMusicTest, BlockEndingWithABufferChangesBuffersAtOnce) {
     EXPECT_EQ(block[2 * (kBlock - 1)], 0.5f * music->leftSample(0, kBuffer - 1));
     EXPECT_EQ(music->playBuffer, 1);
     EXPECT_EQ(music->playPosition, 0);
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->state(0), BackgroundMusic::kNeedsFill);
 
     std::vector<float> next = silentBlock();
     music->audioBlock(next.data(), kBlock);
@@ -192,30 +194,17 @@ TEST_F(BackgroundMusicTest, RingGoesRoundAndMarksEachBufferItLeaves) {
     std::unique_ptr<BackgroundMusic> music = open("music.ogg");
     play(*music, 2L * kBuffer + 100);
     EXPECT_EQ(music->playBuffer, 2);
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
-    EXPECT_EQ(music->needsFill[1].load(), BackgroundMusic::kNeedsFill);
-    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kFilled);
+    EXPECT_EQ(music->state(0), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->state(1), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->state(2), BackgroundMusic::kFilled);
 
     play(*music, kBuffer);
     EXPECT_EQ(music->playBuffer, 0);
     EXPECT_EQ(music->playPosition, 100);
-    EXPECT_EQ(music->needsFill[2].load(), BackgroundMusic::kNeedsFill);
+    EXPECT_EQ(music->state(2), BackgroundMusic::kNeedsFill);
     // Back at buffer 0 before its refill began: the refill is called off, so
     // that it cannot begin while the old contents play again.
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilled);
-
-    // A buffer whose refill is being copied in is not read: silence, while
-    // the fade-in goes on. Once the copy is done it plays.
-    music->needsFill[0].store(BackgroundMusic::kFilling);
-    const float volume = music->volume;
-    std::vector<float> during = silentBlock();
-    music->audioBlock(during.data(), kBlock);
-    EXPECT_EQ(during, silentBlock());
-    EXPECT_GT(music->volume, volume);
-    music->needsFill[0].store(BackgroundMusic::kFilled);
-    std::vector<float> after = silentBlock();
-    music->audioBlock(after.data(), kBlock);
-    EXPECT_NE(after, silentBlock());
+    EXPECT_EQ(music->state(0), BackgroundMusic::kFilled);
 }
 
 // A stall of the music thread leaves buffers 2 and 0 waiting while 1 plays:
@@ -229,8 +218,8 @@ TEST_F(BackgroundMusicTest, RefillAfterAStallGoesInTheOrderTheBuffersPlay) {
     music->refill();
     play(*music, 2L * kBuffer);
     ASSERT_EQ(music->playBuffer, 1);
-    ASSERT_EQ(music->needsFill[2].load(), BackgroundMusic::kNeedsFill);
-    ASSERT_EQ(music->needsFill[0].load(), BackgroundMusic::kNeedsFill);
+    ASSERT_EQ(music->state(2), BackgroundMusic::kNeedsFill);
+    ASSERT_EQ(music->state(0), BackgroundMusic::kNeedsFill);
 
     music->refill();
     expectBuffer(*music, 1, reference, 4 * kBuffer);
@@ -238,23 +227,74 @@ TEST_F(BackgroundMusicTest, RefillAfterAStallGoesInTheOrderTheBuffersPlay) {
     expectBuffer(*music, 0, reference, 6 * kBuffer);
 }
 
-// The music thread claimed the buffer playing now and was held up in the
-// copy: playback skips it, and leaving it must not hand it back, or coming
-// round again it would read the copy half-written.
-TEST_F(BackgroundMusicTest, LeavingABufferWhoseCopyIsUnderWayKeepsTheClaim) {
-    writeSong("music.ogg", song(30000));
+// The music thread decoded a quarter second for buffer 0 and was held up
+// before handing it over; playback came round and took buffer 0 back. The
+// hand-over must neither land there nor give away the block being read, and
+// the decoded quarter second goes to the next buffer that waits.
+TEST_F(BackgroundMusicTest, AHandOverLandsOnlyOnABufferPlaybackHasLeft) {
+    const std::vector<std::vector<float>> reference = writeSong("music.ogg", song(60000));
     std::unique_ptr<BackgroundMusic> music = open("music.ogg");
-    music->volume = 1.0f;
-    music->needsFill[0].store(BackgroundMusic::kFilling);
     play(*music, kBuffer);
-    EXPECT_EQ(music->playBuffer, 1);
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilling);
+    music->decodeAhead();
+    play(*music, 2L * kBuffer + kBlock);
+    ASSERT_EQ(music->playBuffer, 0);
+    ASSERT_EQ(music->state(0), BackgroundMusic::kFilled);
 
-    play(*music, 2L * kBuffer);
-    std::vector<float> block = silentBlock();
-    music->audioBlock(block.data(), kBlock);
-    EXPECT_EQ(block, silentBlock()) << "the buffer still being copied was read";
-    EXPECT_EQ(music->needsFill[0].load(), BackgroundMusic::kFilling);
+    EXPECT_FALSE(music->handOver(0));
+    expectBuffer(*music, 0, reference, 0);
+    EXPECT_TRUE(music->handOver(1));
+    expectBuffer(*music, 1, reference, 3 * kBuffer);
+    EXPECT_EQ(music->state(1), BackgroundMusic::kFilled);
+    // Every block has one owner: a buffer, or the music thread as its spare.
+    std::vector<int> blocks = {music->spareBlock};
+    for (int buffer = 0; buffer < BackgroundMusic::kBufferCount; ++buffer) {
+        blocks.push_back(music->blockOf(buffer));
+    }
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<int>{0, 1, 2, 3}));
+}
+
+// Played eleven times faster than real time, the thread refilling as in the
+// game: every quarter second heard is a whole quarter second of the song, new
+// or played again, never silence and never two halves.
+TEST_F(BackgroundMusicTest, PlaybackOutrunningTheThreadHearsOnlyWholeQuarterSeconds) {
+    const std::vector<std::vector<float>> reference = writeSong("music.ogg", song(60000));
+    CaptureStdout quiet;
+    BackgroundMusic music(directory + "music.ogg");
+    music.volume = 1.0f;
+    constexpr int kQuarterSeconds = 100;
+    std::vector<float> heard;
+    for (long played = 0; played < kQuarterSeconds * long{kBuffer}; played += kBlock) {
+        std::vector<float> block = silentBlock();
+        music.audioBlock(block.data(), kBlock);
+        heard.insert(heard.end(), block.begin(), block.end());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const int length = static_cast<int>(reference[0].size());
+    std::set<int> starts;
+    for (int quarter = 0; quarter < kQuarterSeconds; ++quarter) {
+        const float* samples = heard.data() + 2L * quarter * kBuffer;
+        // Where in the song it begins: the first frame whose next few match.
+        const auto beginsAt = [&](int start) {
+            for (int f = 0; f < 4; ++f) {
+                if (std::fabs(samples[2 * f] - 0.5f * reference[0][(start + f) % length]) > 1e-5f) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        int start = 0;
+        while (start < length && !beginsAt(start)) {
+            ++start;
+        }
+        ASSERT_LT(start, length) << "quarter second " << quarter << " is not the song's";
+        for (int f = 0; f < kBuffer; ++f) {
+            ASSERT_NEAR(samples[2 * f], 0.5f * reference[0][(start + f) % length], 1e-5f)
+                << "quarter second " << quarter << " breaks at frame " << f;
+        }
+        starts.insert(start);
+    }
+    EXPECT_GT(starts.size(), 3u) << "the thread refilled nothing";
 }
 
 TEST_F(BackgroundMusicTest, FadesInOverTheFirst990522Frames) {
@@ -277,7 +317,7 @@ TEST_F(BackgroundMusicTest, FadesInOverTheFirst990522Frames) {
     EXPECT_NEAR(music->volume, 0.443f, 0.0005f);
 
     // A full-scale sample then comes out at about 0.22.
-    float* next = &music->buffers[music->playBuffer * kBuffer + music->playPosition];
+    float* next = music->leftPlane(music->playBuffer) + music->playPosition;
     *next = 1.0f;
     std::vector<float> block = silentBlock();
     music->audioBlock(block.data(), kBlock);
@@ -300,11 +340,11 @@ TEST_F(BackgroundMusicTest, ThreadRefillsEachBufferPlaybackHasLeft) {
 
     play(music, kBuffer);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (music.needsFill[0].load() != BackgroundMusic::kFilled &&
+    while (music.state(0) != BackgroundMusic::kFilled &&
            std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    ASSERT_EQ(music.needsFill[0].load(), BackgroundMusic::kFilled) << "buffer 0 was not refilled";
+    ASSERT_EQ(music.state(0), BackgroundMusic::kFilled) << "buffer 0 was not refilled";
     expectBuffer(music, 0, reference, 3075);
     expectBuffer(music, 1, reference, 11025);
 }
