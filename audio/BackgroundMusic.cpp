@@ -117,11 +117,11 @@ float BackgroundMusic::rightSample(int buffer, int frame) const {
 }
 
 void BackgroundMusic::fillBuffer(int buffer) {
-    float* left = leftPlane(buffer);
-    decode(left, left + kFramesPerBuffer);
+    decode(leftPlane(buffer));
 }
 
-void BackgroundMusic::decode(float* left, float* right) {
+void BackgroundMusic::decode(float* left) {
+    float* const right = left + kFramesPerBuffer;
     if (!loaded) {
         return;
     }
@@ -188,8 +188,7 @@ void BackgroundMusic::refill() {
 }
 
 void BackgroundMusic::decodeAhead() {
-    float* left = buffers + spareBlock * kBlockSize;
-    decode(left, left + kFramesPerBuffer);
+    decode(buffers + spareBlock * kBlockSize);
 }
 
 bool BackgroundMusic::handOver(int buffer) {

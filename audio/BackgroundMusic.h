@@ -137,8 +137,9 @@ class BackgroundMusic : public Thread {
 
   private:
     void open();
-    // Decodes the next kFramesPerBuffer frames into the two planes given.
-    void decode(float* left, float* right);
+    // Decodes the next kFramesPerBuffer frames into the block whose left
+    // plane starts at `left`.
+    void decode(float* left);
 
     static constexpr int kStateBits = 1;
     static constexpr int kStateMask = (1 << kStateBits) - 1;

@@ -153,11 +153,6 @@ Verdict afterTheFall(GamePlay& battle, int /*frame*/, Box& box) {
     return Verdict::Keep;
 }
 
-// The window as if it were width x height pixels.
-void useSize(Application& application, const Size& size) {
-    application.useWindowSize(size.width, size.height);
-}
-
 // Plays the scene's battle from `seed` at the current size; the box to crop,
 // or nothing when the scene gave up.
 std::optional<Box> play(Application& application, const Scene& scene, std::uint32_t seed) {
@@ -190,7 +185,7 @@ Frame cropOf(const Box& box, const Size& size) {
 
 // A label in the game's lettering, on the sheet's colour.
 Frame lettered(Application& application, TextDrawer& text, const char* label) {
-    useSize(application, kLargest);
+    application.useWindowSize(kLargest.width, kLargest.height);
     glClearColor(kSheetColour[0] / 255.0f, kSheetColour[1] / 255.0f, kSheetColour[2] / 255.0f,
                  1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -221,7 +216,7 @@ bool takePlayerSheet(Application& application, const std::string& path) {
         std::optional<std::uint32_t> found;
         for (int attempt = 0; attempt < kSeedsTried && !found; ++attempt) {
             const std::uint32_t seed = scene.firstSeed + static_cast<std::uint32_t>(attempt);
-            useSize(application, kLargest);
+            application.useWindowSize(kLargest.width, kLargest.height);
             if (play(application, scene, seed)) {
                 found = seed;
             }
@@ -231,7 +226,7 @@ bool takePlayerSheet(Application& application, const std::string& path) {
             return false;
         }
         for (std::size_t size = 0; size < std::size(kSizes); ++size) {
-            useSize(application, kSizes[size]);
+            application.useWindowSize(kSizes[size].width, kSizes[size].height);
             const std::optional<Box> box = play(application, scene, *found);
             if (!box) {
                 std::fprintf(stderr, "screenshot: the battle of %s did not replay\n", scene.label);
@@ -272,6 +267,6 @@ bool takePlayerSheet(Application& application, const std::string& path) {
         sheet.paste(lettered(application, text, kSizes[size].label), kMargin,
                     rows[size] - kLabelSize - kLabelGap);
     }
-    useSize(application, kLargest);
+    application.useWindowSize(kLargest.width, kLargest.height);
     return sheet.writePng(path);
 }
