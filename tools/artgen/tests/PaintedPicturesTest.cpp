@@ -19,39 +19,20 @@
 namespace {
 
 TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
-    const std::vector<std::string> expected = {"background",
-                                               "guy",
-                                               "fighter",
-                                               "brick",
-                                               "bullet",
-                                               "shotbang",
-                                               "alertcircle",
-                                               "centralmound",
-                                               "sidemounds",
-                                               "smokepff",
-                                               "title",
-                                               "mouse",
-                                               "leftbuttonup",
-                                               "leftbuttondown",
-                                               "leftbuttonover",
-                                               "rightbuttonup",
-                                               "rightbuttondown",
-                                               "rightbuttonover",
-                                               "startbuttonup",
-                                               "startbuttondown",
-                                               "startbuttonover",
-                                               "playermarker",
-                                               "settings",
-                                               "settingsbuttonup",
-                                               "settingsbuttondown",
-                                               "settingsbuttonover",
-                                               "backbuttonup",
-                                               "backbuttondown",
-                                               "backbuttonover",
-                                               "focusnumber",
-                                               "focusbar",
-                                               "focusbutton",
-                                               "focussetting"};
+    // Pictures that belong together share a row.
+    // clang-format off
+    const std::vector<std::string> expected = {
+        "background", "guy", "fighter", "brick", "bullet", "shotbang", "alertcircle",
+        "centralmound", "sidemounds", "smokepff", "title", "mouse",
+        "leftbuttonup", "leftbuttondown", "leftbuttonover",
+        "rightbuttonup", "rightbuttondown", "rightbuttonover",
+        "startbuttonup", "startbuttondown", "startbuttonover",
+        "playermarker", "settings",
+        "settingsbuttonup", "settingsbuttondown", "settingsbuttonover",
+        "backbuttonup", "backbuttondown", "backbuttonover",
+        "focusnumber", "focusbar", "focusbutton", "focussetting",
+    };
+    // clang-format on
     std::vector<std::string> names;
     for (const art_catalogue::Piece& piece : art_catalogue::images()) {
         names.push_back(piece.name);
