@@ -229,8 +229,8 @@ TEST_F(BackgroundMusicTest, RefillAfterAStallGoesInTheOrderTheBuffersPlay) {
 
 // The music thread decoded a quarter second for buffer 0 and was held up
 // before handing it over; playback came round and took buffer 0 back. The
-// hand-over must neither land there nor give away the block being read, and
-// the decoded quarter second goes to the next buffer that waits.
+// hand-over must neither land there nor give away the block being read; the
+// spare stays whole, so that a later hand-over to a buffer that waits is sound.
 TEST_F(BackgroundMusicTest, AHandOverLandsOnlyOnABufferPlaybackHasLeft) {
     const std::vector<std::vector<float>> reference = writeSong("music.ogg", song(60000));
     std::unique_ptr<BackgroundMusic> music = open("music.ogg");
