@@ -415,20 +415,21 @@ float Application::volumeGain(int level) {
     if (level <= 0) {
         return 0.0f;
     }
-    const int stepsDown = kLoudestVolume - std::min(level, kLoudestVolume);
+    const int stepsDown =
+        ConfigLoader::kMaximumVolume - std::min(level, ConfigLoader::kMaximumVolume);
     constexpr float kDecibelsPerTenfold = 20.0f;
     return std::pow(10.0f,
                     -kDecibelsPerVolumeStep * static_cast<float>(stepsDown) / kDecibelsPerTenfold);
 }
 
 void Application::setEffectsVolume(int level) {
-    effectsVolume = std::clamp(level, 0, kLoudestVolume);
+    effectsVolume = std::clamp(level, 0, ConfigLoader::kMaximumVolume);
     // Handed to the audio thread through an atomic: the mixer takes no lock.
     Sounds::getInstance()->setGain(volumeGain(effectsVolume));
 }
 
 void Application::setMusicVolume(int level) {
-    musicVolume = std::clamp(level, 0, kLoudestVolume);
+    musicVolume = std::clamp(level, 0, ConfigLoader::kMaximumVolume);
     backgroundMusic.setGain(volumeGain(musicVolume));
 }
 

@@ -59,10 +59,10 @@ class Application : public PortAudioCallback {
     void setNumbers(const StartNumbers& newNumbers);
     void quit();
 
-    // Volume levels, 0 (silent) to kLoudestVolume (as recorded), clamped:
-    // each step below the loudest is kDecibelsPerVolumeStep quieter. Main
-    // thread, at any time, the music playing or not; heard within a block.
-    static constexpr int kLoudestVolume = ConfigLoader::kMaximumVolume;
+    // Volume levels, 0 (silent) to ConfigLoader::kMaximumVolume (as
+    // recorded), clamped: each step below the loudest is
+    // kDecibelsPerVolumeStep quieter. Main thread, at any time, the music
+    // playing or not; heard within a block.
     static constexpr float kDecibelsPerVolumeStep = 3.0f;
     void setEffectsVolume(int level);
     void setMusicVolume(int level);
@@ -112,8 +112,8 @@ class Application : public PortAudioCallback {
     bool noSound = false;
     bool noMusic = false;
     // The volume levels last set (see setEffectsVolume).
-    int effectsVolume = kLoudestVolume;
-    int musicVolume = kLoudestVolume;
+    int effectsVolume = ConfigLoader::kDefaultVolume;
+    int musicVolume = ConfigLoader::kDefaultVolume;
     // Whether the player's changes go back to the configuration file: only
     // when the game was started without arguments.
     bool settingsRemembered = false;

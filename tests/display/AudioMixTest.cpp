@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/ConfigLoader.h"
 #include "audio/BackgroundMusic.h"
 #include "audio/Sounds.h"
 #include "tests/support/CaptureStdout.h"
@@ -144,7 +145,7 @@ TEST_F(AudioMixTest, EffectsAndMusicEachHaveTheirOwnVolume) {
                 << j;
         }
     }
-    application.setEffectsVolume(Application::kLoudestVolume);
+    application.setEffectsVolume(ConfigLoader::kMaximumVolume);
 }
 
 }  // namespace
