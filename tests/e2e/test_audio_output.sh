@@ -3,9 +3,12 @@
 # interleaved 32-bit float stereo. The game plays sounds made here with sox, of
 # known shape: the music a steady 196 Hz tone, the same on both sides; the
 # effects bursts of noise and a buzz. Two runs:
-#   1. music on, into a battle: the music fades in from silence and levels out
-#      at half its level; the battle's effects come panned, some from the left
-#      of the field, some from the right.
+#   1. music on: on the title screen the music fades in from silence and levels
+#      out at half its level; then, in a battle, the effects come panned, some
+#      from the left of the field, some from the right. The fade-in is heard
+#      whole before the battle, since a device that plays in real time would
+#      otherwise end it where the battle is thick with effects and no window
+#      holds the music alone.
 #   2. music off (-nm), into a battle: the title screen is pure silence and the
 #      battle brings only its effects.
 # In both, no sample leaves full scale, however many effects sound at once.
@@ -21,13 +24,15 @@ use_test_sounds
 cat >"$WORK/analyse.py" <<'PYTHON'
 """Checks a captured stream of interleaved float32 stereo frames.
 
-usage: analyse.py MODE FILE [poll]
+usage: analyse.py MODE FILE [poll|faded]
 MODE music:   the music fades in and levels out; effects are panned.
 MODE nomusic: silence until the effects come; effects are panned.
-With "poll", only says (by its exit status) whether enough has been played.
+With "poll", only says (by its exit status) whether enough has been played;
+with "faded", whether the whole fade-in has.
 """
 import array
 import math
+import os
 import statistics
 import sys
 
@@ -178,6 +183,8 @@ def check_no_music(frames, rows, problems):
 
 def main():
     mode, path = sys.argv[1], sys.argv[2]
+    if sys.argv[3:] == ["faded"]:
+        sys.exit(0 if os.path.getsize(path) // 8 > FADE_FRAMES + 40 * WINDOW else 1)
     frames, peak, rows = windows(path)
     left, right = panned(rows)
     if len(sys.argv) > 3:
@@ -203,8 +210,19 @@ def main():
 main()
 PYTHON
 
-# Runs the game with the given arguments into a battle, until the capture
-# holds what `mode` needs (or a minute has passed), then quits it.
+# Waits up to a minute for the capture to hold what `analyse.py mode FILE poll`
+# (the poll given) asks for.
+wait_for_capture() {
+    for _ in $(seq 1 30); do
+        sleep 2
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before enough was played"
+        python3 "$WORK/analyse.py" "$1" "$CAPTURE" "$2" && return
+    done
+}
+
+# Runs the game with the given arguments into a battle (with the music on, once
+# its fade-in has been heard on the title screen), until the capture holds what
+# `mode` needs (or a minute has passed), then quits it.
 play_battle() {
     local mode=$1
     shift
@@ -215,12 +233,9 @@ EOF
     export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$WORK/alsa-$mode.conf"
     start_game "$@"
     sleep 1
+    [ "$mode" = music ] && wait_for_capture music faded
     start_battle
-    for _ in $(seq 1 30); do
-        sleep 2
-        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended during the battle"
-        python3 "$WORK/analyse.py" "$mode" "$CAPTURE" poll && break
-    done
+    wait_for_capture "$mode" poll
     kill -TERM "$GAME_PID"
     wait_for_exit 20
     [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS"
