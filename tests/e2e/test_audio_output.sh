@@ -40,6 +40,8 @@ RATE = 44100
 WINDOW = 1024
 # Fade-in: the volume rises by 1e-6 per frame and is 1 from frame 990522 on.
 FADE_FRAMES = 990522
+# Enough to judge the music by: the whole fade-in and about a second after it.
+FADED_FRAMES = FADE_FRAMES + 40 * WINDOW
 # Differences of neighbouring samples let broadband effects through and keep
 # a 196 Hz tone out (its difference has a mean square of about 2e-5 here).
 EFFECT_ENERGY = 1e-3
@@ -184,11 +186,11 @@ def check_no_music(frames, rows, problems):
 def main():
     mode, path = sys.argv[1], sys.argv[2]
     if sys.argv[3:] == ["faded"]:
-        sys.exit(0 if os.path.getsize(path) // 8 > FADE_FRAMES + 40 * WINDOW else 1)
+        sys.exit(0 if os.path.getsize(path) // 8 > FADED_FRAMES else 1)
     frames, peak, rows = windows(path)
     left, right = panned(rows)
     if len(sys.argv) > 3:
-        enough = left and right and (mode != "music" or frames > FADE_FRAMES + 40 * WINDOW)
+        enough = left and right and (mode != "music" or frames > FADED_FRAMES)
         sys.exit(0 if enough else 1)
     print("frames played: %d (%.1f s)" % (frames, frames / RATE))
     print("left-heavy effect windows: %d, right-heavy: %d" % (len(left), len(right)))
