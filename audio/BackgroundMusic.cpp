@@ -100,28 +100,21 @@ int BackgroundMusic::blockOf(int buffer) const {
     return blockIn(handOff[buffer].load(std::memory_order_acquire));
 }
 
-float* BackgroundMusic::leftPlane(int buffer) {
-    return buffers + blockOf(buffer) * kBlockSize;
-}
-
-const float* BackgroundMusic::leftPlane(int buffer) const {
-    return buffers + blockOf(buffer) * kBlockSize;
-}
-
 float BackgroundMusic::leftSample(int buffer, int frame) const {
-    return leftPlane(buffer)[frame];
+    return buffers[blockOf(buffer)][frame];
 }
 
 float BackgroundMusic::rightSample(int buffer, int frame) const {
-    return leftPlane(buffer)[kFramesPerBuffer + frame];
+    return buffers[blockOf(buffer)][kFramesPerBuffer + frame];
 }
 
 void BackgroundMusic::fillBuffer(int buffer) {
-    decode(leftPlane(buffer));
+    decode(buffers[blockOf(buffer)]);
 }
 
-void BackgroundMusic::decode(float* left) {
-    float* const right = left + kFramesPerBuffer;
+void BackgroundMusic::decode(float* block) {
+    float* const left = block;
+    float* const right = block + kFramesPerBuffer;
     if (!loaded) {
         return;
     }
@@ -188,7 +181,7 @@ void BackgroundMusic::refill() {
 }
 
 void BackgroundMusic::decodeAhead() {
-    decode(buffers + spareBlock * kBlockSize);
+    decode(buffers[spareBlock]);
 }
 
 bool BackgroundMusic::handOver(int buffer) {
@@ -218,7 +211,7 @@ void BackgroundMusic::audioBlock(float* output, int frames) {
     // crosses its end; any longer block simply takes more passes.
     while (frames > 0) {
         const int part = std::min(frames, kFramesPerBuffer - playPosition);
-        mixFrames(buffers + takePlayBuffer() * kBlockSize, output, part, gainStep);
+        mixFrames(buffers[takePlayBuffer()], output, part, gainStep);
         if (playPosition == kFramesPerBuffer) {
             changeBuffers();
         }

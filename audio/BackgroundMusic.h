@@ -103,9 +103,6 @@ class BackgroundMusic : public Thread {
     // kFilled or kNeedsFill, and the block that holds `buffer`.
     int state(int buffer) const;
     int blockOf(int buffer) const;
-    // The left plane of `buffer`; its right plane follows it.
-    float* leftPlane(int buffer);
-    const float* leftPlane(int buffer) const;
 
     // The folder of the sound files, ending in a slash, or "" when none is
     // found (see SoundsDirectory), which is then reported once.
@@ -123,7 +120,7 @@ class BackgroundMusic : public Thread {
     // The song's frame at which the next fill continues.
     int streamPosition = 0;
     float volume = 0.0f;
-    float buffers[kBlockCount * kBlockSize] = {};
+    float buffers[kBlockCount][kBlockSize] = {};
     // Written by the audio thread alone; the music thread reads it to know the
     // order in which the buffers will play.
     std::atomic<int> playBuffer{0};
@@ -137,9 +134,8 @@ class BackgroundMusic : public Thread {
 
   private:
     void open();
-    // Decodes the next kFramesPerBuffer frames into the block whose left
-    // plane starts at `left`.
-    void decode(float* left);
+    // Decodes the next kFramesPerBuffer frames into `block`.
+    void decode(float* block);
 
     static constexpr int kStateBits = 1;
     static constexpr int kStateMask = (1 << kStateBits) - 1;

@@ -317,7 +317,7 @@ TEST_F(BackgroundMusicTest, FadesInOverTheFirst990522Frames) {
     EXPECT_NEAR(music->volume, 0.443f, 0.0005f);
 
     // A full-scale sample then comes out at about 0.22.
-    float* next = music->leftPlane(music->playBuffer) + music->playPosition;
+    float* next = music->buffers[music->blockOf(music->playBuffer)] + music->playPosition;
     *next = 1.0f;
     std::vector<float> block = silentBlock();
     music->audioBlock(block.data(), kBlock);
@@ -367,8 +367,10 @@ TEST_F(BackgroundMusicTest, SongWithoutFramesPlaysSilenceInsteadOfSeekingForever
     for (float sample : block) {
         ASSERT_EQ(sample, 0.0f);
     }
-    for (float sample : music->buffers) {
-        ASSERT_EQ(sample, 0.0f);
+    for (const float* block : music->buffers) {
+        for (int sample = 0; sample < BackgroundMusic::kBlockSize; ++sample) {
+            ASSERT_EQ(block[sample], 0.0f);
+        }
     }
     // Said once, not at every refill.
     EXPECT_EQ(output.text().find("BackgroundMusic:"), output.text().rfind("BackgroundMusic:"));
