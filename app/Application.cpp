@@ -437,20 +437,20 @@ void Application::rememberSettings() {
     if (!settingsRemembered) {
         return;
     }
-    // Only what the player changed goes back: a value the game put in place
-    // of an unusable one (a width of 0) stays the file's own.
+    // The file gets what the player last chose, measured against what it holds
+    // now: a value changed back after a save is a change too. Only a size the
+    // game put in place of an unusable one (a width of 0) stays the file's
+    // own for as long as the window keeps it.
     const auto remember = [](int now, int startedWith, int& field) {
-        if (now != startedWith) {
+        if (now != startedWith || Settings::showableSide(field)) {
             field = now;
         }
     };
     remember(windowedWidth, started.width, config.width);
     remember(windowedHeight, started.height, config.height);
-    if (fullScreen != started.fullscreen) {
-        config.fullscreen = fullScreen;
-    }
-    remember(effectsVolume, started.effectsVolume, config.effectsVolume);
-    remember(musicVolume, started.musicVolume, config.musicVolume);
+    config.fullscreen = fullScreen;
+    config.effectsVolume = effectsVolume;
+    config.musicVolume = musicVolume;
     config.save();
 }
 

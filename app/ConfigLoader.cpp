@@ -1,9 +1,9 @@
 #include "app/ConfigLoader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "app/NumberText.h"
@@ -18,6 +18,21 @@ namespace {
 constexpr size_t kMaxLineLength = 127;
 // Some editors start a UTF-8 file with this mark; it is no part of the text.
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+// The file holds a few short lines. A larger one is no file of ours (or a
+// mistake, such as a huge sparse file): it counts as unreadable, so that it
+// can neither hold up the start nor be copied into memory to be rewritten.
+constexpr std::size_t kMaxFileKibibytes = 64;
+constexpr std::size_t kMaxFileBytes = kMaxFileKibibytes * 1024;
+
+// Reads the whole of `in` into `text`; false, with `text` cut short, when
+// there is more than kMaxFileBytes.
+bool readBounded(std::istream& in, std::string& text) {
+    text.assign(kMaxFileBytes + 1, '\0');
+    in.read(&text[0], static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text.size() <= kMaxFileBytes;
+}
 
 const char* const kDefaultLines = "w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n";
 
@@ -84,6 +99,29 @@ bool valueIn(const std::string& line, const Key& key, int& value) {
     return true;
 }
 
+// Where the number that readLeadingInt reads from the text of `line` at
+// `textBegin` starts (past the blanks before it) and ends (past its last
+// digit): a rewrite puts the new number there and keeps the rest of the line,
+// a note after the value included.
+size_t numberBeginIn(const std::string& line, size_t textBegin) {
+    size_t i = textBegin;
+    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) {
+        ++i;
+    }
+    return i;
+}
+
+size_t numberEndIn(const std::string& line, size_t textBegin) {
+    size_t i = numberBeginIn(line, textBegin);
+    if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
+        ++i;
+    }
+    while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) {
+        ++i;
+    }
+    return i;
+}
+
 // Calls visit(line, begin, end) for each line of `in` as the reader sees it
 // (see ConfigLoader::readFrom); begin and end are the offsets of the line's
 // bytes in `in`, without a byte-order mark before it and its line end.
@@ -132,18 +170,26 @@ ConfigLoader::ConfigLoader() : path(getFilePath() + "/Truceward.conf"), given(va
 ConfigLoader::ConfigLoader(DefaultsOnly) : given(values()) {}
 
 RegularFileReader::Status ConfigLoader::readFile() {
-    ConfigLoader read{DefaultsOnly{}};
     RegularFileReader file(path);
     std::istream in(&file);
-    read.readFrom(in);
+    std::string text;
+    const bool whole = readBounded(in, text);
     if (file.status() == RegularFileReader::Failed) {
         std::cout << "Could not read " << path << std::endl;
-    } else {
-        for (const Key& key : kKeys) {
-            setValue(*this, key, valueOf(read, key));
-        }
-        given = read.given;
+        return RegularFileReader::Failed;
     }
+    if (!whole) {
+        std::cout << "Could not read " << path << ": larger than " << kMaxFileKibibytes << " KiB"
+                  << std::endl;
+        return RegularFileReader::Failed;
+    }
+    ConfigLoader read{DefaultsOnly{}};
+    std::istringstream lines(text);
+    read.readFrom(lines);
+    for (const Key& key : kKeys) {
+        setValue(*this, key, valueOf(read, key));
+    }
+    given = read.given;
     return file.status();
 }
 
@@ -191,8 +237,12 @@ std::string ConfigLoader::withChanges(const std::string& text) const {
         scanLines(in, [&](const std::string& line, size_t begin, size_t end) {
             int ignored = 0;
             if (keyOf(line) == &key && valueIn(line, key, ignored)) {
-                valueBegin = begin + std::strlen(key.name) + 1;
-                valueEnd = end;
+                const size_t textBegin = std::strlen(key.name) + 1;
+                const size_t numberEnd = numberEndIn(line, textBegin);
+                valueBegin = begin + numberBeginIn(line, textBegin);
+                // A number that runs to the end of what was kept of a long
+                // line may run on beyond it: the whole rest is its.
+                valueEnd = numberEnd < line.size() ? begin + numberEnd : end;
             }
         });
         if (valueBegin != std::string::npos) {
@@ -212,10 +262,13 @@ bool ConfigLoader::save() {
         return true;
     }
     // A file that went missing since the start is written as on a first start.
+    // One grown past the bound meanwhile is left alone, as at start-up.
     const auto change = [this](std::istream& current, bool missing, std::string& bytes) {
-        bytes = withChanges(missing ? std::string(kDefaultLines)
-                                    : std::string(std::istreambuf_iterator<char>(current),
-                                                  std::istreambuf_iterator<char>()));
+        std::string text = kDefaultLines;
+        if (!missing && !readBounded(current, text)) {
+            return false;
+        }
+        bytes = withChanges(text);
         return true;
     };
     if (!unreadable && FileSaver::update(path, change)) {

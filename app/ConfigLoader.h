@@ -11,8 +11,9 @@
 // key, one separating character and a value ("w 800", "ns 0", "sv 7", ...).
 // Reading happens in the constructor, which first writes the file with the six
 // default lines when it does not exist. One that exists but cannot be read (no
-// permission, a folder or a device in its place, a failing disk) prints "Could
-// not read " and the path; the defaults stand, and the file is never written.
+// permission, a folder or a device in its place, a failing disk, more than
+// 64 KiB) prints "Could not read " and the path; the defaults stand, and the
+// file is never written.
 //
 // What the player changes while the game runs (the window's size, full screen
 // and the two volumes) is written back by save(), into the lines of the
@@ -59,9 +60,10 @@ class ConfigLoader {
 
     // `text`, a configuration file's contents, with each changed setting that
     // save() writes put in: the line that gives its key the value (the last
-    // of that key whose value can be read) takes the new value after its key
-    // and separator; a key that no line gives is appended as a line "key
-    // value". Every other byte stays as it was.
+    // of that key whose value can be read) takes the new value in place of
+    // the number it gave, keeping the blanks before it and whatever follows
+    // it ("w 800 # mine" becomes "w 1000 # mine"); a key that no line gives
+    // is appended as a line "key value". Every other byte stays as it was.
     std::string withChanges(const std::string& text) const;
 
     int width = kDefaultWidth;

@@ -20,12 +20,6 @@ void defaultUnless(bool usable, int& side, int fallback, const char* name) {
     }
 }
 
-// The file is written by hand: a side of 0, below it or beyond any display
-// would open a window nobody asked for (SDL takes 0 as the desktop's size).
-bool showable(int side) {
-    return side > 0 && side <= kMaximumWindowSide;
-}
-
 // The version is kept in one place, the project's CMake file, which passes it in.
 const char* const kVersionLine = "Truceward " TRUCEWARD_VERSION;
 
@@ -61,12 +55,17 @@ bool readValuePass(const std::vector<std::string>& args, const char* longName,
 
 }  // namespace
 
+bool Settings::showableSide(int side) {
+    return side > 0 && side <= kMaximumWindowSide;
+}
+
 Settings Settings::fromConfig(const ConfigLoader& config) {
     Settings settings;
     settings.width = config.width;
     settings.height = config.height;
-    defaultUnless(showable(settings.width), settings.width, ConfigLoader::kDefaultWidth, "width");
-    defaultUnless(showable(settings.height), settings.height, ConfigLoader::kDefaultHeight,
+    defaultUnless(showableSide(settings.width), settings.width, ConfigLoader::kDefaultWidth,
+                  "width");
+    defaultUnless(showableSide(settings.height), settings.height, ConfigLoader::kDefaultHeight,
                   "height");
     settings.multisample = config.antialias > 0;
     settings.samples = config.antialias;

@@ -25,6 +25,10 @@ struct Settings {
     // have (0, negative, beyond 16384): that takes its default, with "Using
     // default width = 800" or "Using default height = 600".
     static Settings fromConfig(const ConfigLoader& config);
+    // Whether a window can have a side of that many pixels. The file is
+    // written by hand: a side of 0, below it or beyond any display would open
+    // a window nobody asked for (SDL takes 0 as the desktop's size).
+    static bool showableSide(int side);
 
     // Reads the options, each by a pass of its own over all arguments: help,
     // width, height, full screen, sound, music, anti-aliasing. Prints the

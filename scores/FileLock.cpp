@@ -20,9 +20,11 @@ constexpr mode_t kLockFileMode = 0666;
 
 // The lock file, opened for writing where we may (flock over NFS needs that)
 // and for reading only where not (flock itself does not); created when
-// missing. -1 when it can be neither opened nor created, or is no ordinary
-// file (a FIFO or a device is not opened for long, and never blocks us).
-int openLockFile(const std::string& path) {
+// missing (then `created` is set). -1 when it can be neither opened nor
+// created, or is no ordinary file (a FIFO or a device is not opened for long,
+// and never blocks us).
+int openLockFile(const std::string& path, bool& created) {
+    created = false;
     constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     for (;;) {
         int descriptor = ::open(path.c_str(), O_RDWR | kFlags);
@@ -34,6 +36,7 @@ int openLockFile(const std::string& path) {
             if (descriptor < 0 && errno == EEXIST) {
                 continue;  // another game made it meanwhile: open that one
             }
+            created = descriptor >= 0;
         }
         if (descriptor < 0) {
             return -1;
@@ -89,7 +92,8 @@ FileLock::Outcome FileLock::lockWithin(int descriptor, Deadline deadline) {
 
 FileLock::Outcome FileLock::lockOwnFile(Deadline deadline) {
     for (;;) {
-        const int candidate = openLockFile(lockPath);
+        bool created = false;
+        const int candidate = openLockFile(lockPath, created);
         if (candidate < 0) {
             failure = errno;
             return Unlockable;
@@ -100,6 +104,11 @@ FileLock::Outcome FileLock::lockOwnFile(Deadline deadline) {
             return Locked;
         }
         failure = outcome == Unlockable ? errno : failure;
+        // Where locks do not work, nobody waits on the file we made: it goes,
+        // as a held one would on release.
+        if (outcome == Unlockable && created && sameFile(candidate, lockPath)) {
+            ::unlink(lockPath.c_str());
+        }
         ::close(candidate);
         if (outcome != Locked) {
             return outcome;

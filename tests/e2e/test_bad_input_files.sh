@@ -114,6 +114,7 @@ FAIL_FLOCK=1 LD_PRELOAD=$FAILING_READ \
     ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 file_a_battle
 assert_output_has "Could not lock $SCORES.lock (No locks available): saving without the lock"
 records "$SCORES" | grep -q '^32 32 2 2 ' || fail "no table saved without a lock"
+[ -e "$SCORES.lock" ] && fail "the save without a lock left $SCORES.lock behind"
 
 # --- The configuration: something other than an ordinary file in its place is
 # reported and left alone, and the defaults stand.
@@ -134,6 +135,27 @@ for kind in folder fifo zero; do
     esac || fail "the $kind in the configuration's place was replaced"
 done
 rm -rf "$CONF"
+
+# --- A configuration of 1 GiB (sparse, so nearly free on disk) is no file of
+# ours: the window comes at once, memory stays small, and a volume changed in
+# the settings does not rewrite the file.
+truncate -s 1G "$CONF"
+before=$(stat -c '%s %b %Y' "$CONF")
+launched=$(date +%s%N)
+start_game
+# start_game lets half a second of frames through once the window is there.
+waited=$(( ($(date +%s%N) - launched) / 1000000 - 500 ))
+[ "$waited" -lt 3000 ] || fail "the window came after $waited ms"
+press_keys Down Return Left Escape
+peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$GAME_PID/status")
+press_keys Escape
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS with a huge configuration"
+assert_output_has "Could not read $CONF: larger than 64 KiB"
+[ "$(stat -c '%s %b %Y' "$CONF")" = "$before" ] || fail "the huge configuration was written"
+echo "peak memory with a 1 GiB configuration: $peak kB"
+[ "$peak" -lt $((250 * 1024)) ] || fail "peak memory $peak kB with a huge configuration"
+rm -f "$CONF"
 
 # --- Sizes no window can have fall back to the defaults; a byte-order mark
 # and carriage returns alone as line ends are read as their author meant.

@@ -5,9 +5,10 @@
 # the picture fills the screen's width between black bars; a window resized
 # to 1000 x 480 shows it between black bars at both sides, and a click on
 # ENTER WAR there starts the battle. Started without arguments, the game
-# writes what the player changed (the window's size, a volume) back into its
-# configuration file, leaving every other line as it was; started with
-# options, it leaves the file as it is, byte for byte.
+# writes what the player last chose (the window's size, full screen, a
+# volume, also when changed back after a save) into its configuration file,
+# in place of the numbers alone, leaving every other line and note as it was;
+# started with options, it leaves the file as it is, byte for byte.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 command -v openbox >/dev/null || fail "openbox is not installed"
@@ -21,7 +22,7 @@ done
 
 CONF="$USER_DIR/Truceward.conf"
 mkdir -p "$USER_DIR"
-printf 'w 640\nh 480\na 0\nf 0\nns 1\nnm 1\n# written by hand  \n' >"$CONF"
+printf 'w 640 # keep this\nh 480\na 0\nf 0\nns 1\nnm 1\n# written by hand  \n' >"$CONF"
 start_game
 xdotool windowactivate --sync "$WIN"
 
@@ -86,14 +87,30 @@ sleep 0.5
 press_keys Escape
 sleep 0.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the click on ENTER WAR did not start the battle"
-# From ENTER WAR to SETTINGS, open it, down to MUSIC, five steps down, back to
-# the title, and quit.
-press_keys Down Return Down Left Left Left Left Left Escape Escape
+xdotool windowsize "$WIN" 1000 750
+expect_window 1000x750 no "resizing to 4:3"
+expect_lines() {
+    local line
+    for line in "$@"; do
+        grep -qxF "$line" "$CONF" || fail "no line '$line' in the configuration file: $(cat "$CONF")"
+    done
+}
+# From ENTER WAR to SETTINGS, open it, MUSIC one step down, BACK: saved. Open
+# it again, MUSIC back up, BACK; then full screen, saved by the settings'
+# closing, and out of it again before the quit.
+press_keys Down Return Down Left Down Down Return
+expect_lines "mv 9" "w 1000 # keep this" "h 750"
+press_keys Return Down Right Down Down Return
+xdotool key F11
+expect_window 1280x1024 yes "F11 before the settings"
+press_keys Return Escape
+expect_lines "f 1"
+xdotool key F11
+expect_window 1000x750 no "F11 after the settings"
+press_keys Escape
 wait_for_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
-for line in "w 1000" "h 480" "mv 5" "f 0" "# written by hand  " "nm 1"; do
-    grep -qxF "$line" "$CONF" || fail "no line '$line' in the configuration file: $(cat "$CONF")"
-done
+expect_lines "w 1000 # keep this" "h 750" "mv 10" "f 0" "# written by hand  " "nm 1"
 
 # Started with options, the same changes leave the file as it was.
 cp "$CONF" "$WORK/remembered.conf"

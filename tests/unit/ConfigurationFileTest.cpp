@@ -167,10 +167,11 @@ TEST_F(ConfigurationFileTest, LongBinaryAndOddLinesAreHarmless) {
     EXPECT_TRUE(config.noSound);
 }
 
-// A hand-written file: only the lines of changed keys change, a file saved
+// A hand-written file: only the numbers of changed keys change, a file saved
 // with nothing changed is left alone, and another game's edit meanwhile stays.
 TEST_F(ConfigurationFileTest, SavingRewritesTheChangedKeysAlone) {
-    writeConfig("\xEF\xBB\xBF# mine\r\nw 640\nw 1024\nw big\nh=480\nzoom 3\nsv 4\nf 1");
+    writeConfig(
+        "\xEF\xBB\xBF# mine\r\nw 640\nw 1024 # mine too\nw big\nh= 480px\nzoom 3\nsv 4\nf 1");
     chmod(configPath().c_str(), 0604);
     ConfigLoader config;
     EXPECT_EQ(config.width, 1024);
@@ -189,7 +190,8 @@ TEST_F(ConfigurationFileTest, SavingRewritesTheChangedKeysAlone) {
     config.musicVolume = 3;
     EXPECT_TRUE(config.save());
     EXPECT_EQ(readWhole(configPath()),
-              "\xEF\xBB\xBF# mine\r\nw 640\nw 1280\nw big\nh=720\nzoom 3\nsv 4\nf 0\nnm 1\nmv 3\n");
+              "\xEF\xBB\xBF# mine\r\nw 640\nw 1280 # mine too\nw big\nh= 720px\nzoom "
+              "3\nsv 4\nf 0\nnm 1\nmv 3\n");
     EXPECT_EQ(permissions(configPath()), 0604u);
     const ino_t saved = statOf(configPath()).st_ino;
     EXPECT_TRUE(config.save());
