@@ -102,7 +102,8 @@ void Gamepad::lookWhileQuiet(GameState& state, std::uint32_t now) {
         return;
     }
     const bool due = joystick == nullptr ? now - lastLook >= kLookEveryMs
-                                         : !lookedWhileQuiet && now - quietSince >= kLookEveryMs;
+                                         : !lookedWhileQuiet && now - quietSince >= kLookEveryMs &&
+                                               !holdsAnything();
     if (due) {
         look(state);
         lastLook = now;
@@ -118,11 +119,7 @@ void Gamepad::inputSeen(std::uint32_t now) {
 void Gamepad::handleEvent(const SDL_Event& event, GameState& state, std::uint32_t now) {
     switch (event.type) {
         case SDL_JOYAXISMOTION:
-            if (state.isMenu()) {
-                moveMenuStick(event.jaxis, state);
-            } else {
-                moveStick(event.jaxis, state);
-            }
+            moveStick(event.jaxis, state);
             break;
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP:
@@ -147,36 +144,6 @@ bool Gamepad::axisOf(Uint8 number, Axis& axis) {
 }
 
 void Gamepad::moveStick(const SDL_JoyAxisEvent& motion, GameState& state) {
-    // Each axis holds at most one of its two arrow keys; a reversal releases
-    // the held key before pressing the other, every motion beyond the dead
-    // zone presses again, and each motion within it releases both.
-    Axis axis{};
-    if (!axisOf(motion.axis, axis)) {
-        return;
-    }
-    if (motion.value < -kDeadZone) {
-        if (*axis.highHeld) {
-            state.keyUp(syntheticKey(axis.highKey));
-        }
-        state.keyDown(syntheticKey(axis.lowKey));
-        *axis.highHeld = false;
-        *axis.lowHeld = true;
-    } else if (motion.value > kDeadZone) {
-        if (*axis.lowHeld) {
-            state.keyUp(syntheticKey(axis.lowKey));
-        }
-        state.keyDown(syntheticKey(axis.highKey));
-        *axis.lowHeld = false;
-        *axis.highHeld = true;
-    } else {
-        state.keyUp(syntheticKey(axis.highKey));
-        state.keyUp(syntheticKey(axis.lowKey));
-        *axis.lowHeld = false;
-        *axis.highHeld = false;
-    }
-}
-
-void Gamepad::moveMenuStick(const SDL_JoyAxisEvent& motion, GameState& state) {
     Axis axis{};
     if (!axisOf(motion.axis, axis)) {
         return;
@@ -184,10 +151,46 @@ void Gamepad::moveMenuStick(const SDL_JoyAxisEvent& motion, GameState& state) {
     const int value = motion.value;
     // A half already held stays held until the stick comes back within the
     // release limit; the other half then needs the full push.
-    const bool low = *axis.lowHeld ? value < -kMenuRelease : value < -kMenuPush;
-    const bool high = *axis.highHeld ? value > kMenuRelease : value > kMenuPush;
-    hold(axis.lowHeld, axis.lowKey, low, state);
-    hold(axis.highHeld, axis.highKey, high, state);
+    const bool low = *axis.lowHeld ? value < -kStickRelease : value < -kStickPush;
+    const bool high = *axis.highHeld ? value > kStickRelease : value > kStickPush;
+    // Let go first, so that a reversal never ends the walk it starts.
+    if (!low) {
+        hold(axis.lowHeld, axis.lowKey, false, state);
+    }
+    if (!high) {
+        hold(axis.highHeld, axis.highKey, false, state);
+    }
+    // The battle ignores a press while paused: a stick held through the pause
+    // walks again as soon as it moves.
+    const bool again = !state.isMenu();
+    if (low && (again || !*axis.lowHeld)) {
+        *axis.lowHeld = true;
+        state.keyDown(syntheticKey(axis.lowKey));
+    }
+    if (high && (again || !*axis.highHeld)) {
+        *axis.highHeld = true;
+        state.keyDown(syntheticKey(axis.highKey));
+    }
+}
+
+bool Gamepad::holdsAnything() const {
+    if (upHeld || downHeld || leftHeld || rightHeld) {
+        return true;
+    }
+    if (joystick == nullptr) {
+        return false;
+    }
+    for (int button = 0; button < SDL_JoystickNumButtons(joystick); ++button) {
+        if (SDL_JoystickGetButton(joystick, button) != 0) {
+            return true;
+        }
+    }
+    for (int hat = 0; hat < SDL_JoystickNumHats(joystick); ++hat) {
+        if (SDL_JoystickGetHat(joystick, hat) != SDL_HAT_CENTERED) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Gamepad::hold(bool* held, SDLKey key, bool down, GameState& state) {

@@ -20,22 +20,24 @@ class GameState;
 //
 // In the controller layout the D-pad gives arrow keys, pressed and released,
 // and every other button reaches the screen as itself (padButton). Axes 0 and
-// 1 are the arrow keys in both layouts: in the battle every motion beyond a
-// small dead zone presses again, while a menu gets one press per push of the
-// stick, held until the stick comes back (see GameState::isMenu).
+// 1 are the arrow keys in both layouts, with one dead zone for menus and the
+// battle: a push counts beyond a quarter of the way and ends back within
+// three sixteenths, so that a worn stick resting off centre neither walks nor
+// flickers. A menu gets one press per push, held until the stick comes back
+// (see GameState::isMenu); in the battle every motion of a pushed stick
+// presses again.
 //
 // SDL 1.2 reports no pad plugged in or pulled out; a new pad is only found by
-// restarting the joystick subsystem, which look() does, never during play.
+// restarting the joystick subsystem, which look() does, never during play and
+// never while the pad holds anything down.
 class Gamepad {
   public:
     // Names the variable with which sdl12-compat is asked for its layout.
     static constexpr const char* kLayoutVariable = "SDL12COMPAT_USE_GAME_CONTROLLERS";
-    // A stick position within -128..128 (inclusive) counts as centred in battle.
-    static constexpr Sint16 kDeadZone = 128;
-    // In a menu a push counts beyond half way and ends back within a quarter,
-    // so that a stick resting a little off centre never flickers.
-    static constexpr Sint16 kMenuPush = 16384;
-    static constexpr Sint16 kMenuRelease = 8192;
+    // A push of the stick counts beyond this (a quarter of the way, as
+    // controllers' usual dead zone) and ends back within kStickRelease.
+    static constexpr Sint16 kStickPush = 8192;
+    static constexpr Sint16 kStickRelease = 6144;
     // How long the pad must have been quiet before the subsystem is restarted.
     static constexpr std::uint32_t kLookEveryMs = 2000;
 
@@ -57,7 +59,8 @@ class Gamepad {
     // Once a frame: while `state` allows it (a menu, a paused battle), looks
     // for a pad every 2 s while none is open, and once after 2 s without
     // input while one is: SDL 1.2 keeps a pad that was pulled out open, so a
-    // pad plugged in again is found only so.
+    // pad plugged in again is found only so. A held button or stick sends
+    // nothing, yet is no quiet: the pad is not looked for while it holds one.
     void lookWhileQuiet(GameState& state, std::uint32_t now);
     // Input came, from the pad or anywhere else: the quiet starts again.
     void inputSeen(std::uint32_t now);
@@ -86,7 +89,8 @@ class Gamepad {
     };
     bool axisOf(Uint8 number, Axis& axis);
     void moveStick(const SDL_JoyAxisEvent& motion, GameState& state);
-    void moveMenuStick(const SDL_JoyAxisEvent& motion, GameState& state);
+    // Whether the open pad holds a button, the hat or the stick.
+    bool holdsAnything() const;
     void pressButton(Uint8 button, bool down, GameState& state);
     // Holds or lets go of an arrow key, telling the state of a change only.
     void hold(bool* held, SDLKey key, bool down, GameState& state);

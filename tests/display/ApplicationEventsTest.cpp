@@ -127,23 +127,18 @@ TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
     EXPECT_FALSE(window.application.gamepad.leftHeld);
     EXPECT_TRUE(window.application.gamepad.rightHeld);
 
-    // Further motion outside the dead zone presses again.
+    // In the battle every motion of the pushed stick presses again, down to
+    // the release limit, short of a push.
     push(axis(0, 25000));
-    EXPECT_EQ(deliver(), (Log{"down right"}));
+    push(axis(0, 7000));
+    EXPECT_EQ(deliver(), (Log{"down right", "down right"}));
 
-    push(axis(0, 0));
-    EXPECT_EQ(deliver(), (Log{"up right", "up left"}));
-    EXPECT_FALSE(window.application.gamepad.leftHeld);
+    push(axis(0, 6000));
+    EXPECT_EQ(deliver(), (Log{"up right"}));
     EXPECT_FALSE(window.application.gamepad.rightHeld);
-
-    // A stick at rest still sends both releases for each small motion.
-    push(axis(0, 5));
-    EXPECT_EQ(deliver(), (Log{"up right", "up left"}));
-
-    // From the right held back to the left: right is released first.
-    push(axis(0, 300));
-    push(axis(0, -300));
-    EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
+    push(axis(0, 7000));
+    push(axis(0, 0));
+    EXPECT_EQ(deliver(), Log{});
 }
 
 TEST_F(ApplicationEventsTest, VerticalAxisRows) {
@@ -162,26 +157,28 @@ TEST_F(ApplicationEventsTest, VerticalAxisRows) {
     EXPECT_FALSE(window.application.gamepad.downHeld);
 
     push(axis(1, 128));
-    EXPECT_EQ(deliver(), (Log{"up down", "up up"}));
+    EXPECT_EQ(deliver(), (Log{"up up"}));
     EXPECT_FALSE(window.application.gamepad.upHeld);
     EXPECT_FALSE(window.application.gamepad.downHeld);
 }
 
-TEST_F(ApplicationEventsTest, DeadZoneEndsAreCentredAndOneBeyondIsPushed) {
-    push(axis(0, -128));
-    push(axis(0, 128));
-    push(axis(1, -128));
-    push(axis(1, 128));
-    EXPECT_EQ(deliver(), (Log{"up right", "up left", "up right", "up left", "up down", "up up",
-                              "up down", "up up"}));
-    push(axis(0, -129));
-    push(axis(0, 0));
-    push(axis(0, 129));
-    push(axis(1, -129));
-    push(axis(1, 0));
-    push(axis(1, 129));
-    EXPECT_EQ(deliver(), (Log{"down left", "up right", "up left", "down right", "down up",
-                              "up down", "up up", "down down"}));
+// Worn pads rest well off centre: a quarter of the way is still no push, in
+// the battle and in a menu alike.
+TEST_F(ApplicationEventsTest, ARestingStickIsCentredAndAPushIsNot) {
+    for (const bool menu : {false, true}) {
+        state->menu = menu;
+        for (const int value : {6000, -6000, int{Gamepad::kStickPush}, -Gamepad::kStickPush}) {
+            push(axis(0, static_cast<Sint16>(value)));
+            push(axis(1, static_cast<Sint16>(value)));
+        }
+        EXPECT_EQ(deliver(), Log{}) << (menu ? "menu" : "battle");
+        push(axis(0, 24000));
+        push(axis(1, -24000));
+        push(axis(0, 0));
+        push(axis(1, 0));
+        EXPECT_EQ(deliver(), (Log{"down right", "down up", "up right", "up up"}))
+            << (menu ? "menu" : "battle");
+    }
 }
 
 TEST_F(ApplicationEventsTest, OtherAxesAndButtonReleasesAreDropped) {
@@ -207,14 +204,14 @@ TEST_F(ApplicationEventsTest, ControllerLayoutDpadIsArrowsAndMenusTakeOnePressAP
     push(joyButton(SDL_JOYBUTTONUP, PadA));
     EXPECT_EQ(deliver(), (Log{"down up", "up up", "pad down 6", "pad up 0"}));
 
-    // A menu: a push presses once, held until the stick comes back within a
-    // quarter; a resting stick a little off centre presses nothing.
+    // A menu: a push presses once, held until the stick comes back within
+    // the release limit.
     state->menu = true;
-    push(axis(0, 9000));
     push(axis(0, 20000));
     push(axis(0, 25000));
-    push(axis(0, 12000));
+    push(axis(0, 7000));
     push(axis(0, 5000));
+    push(axis(0, 7000));
     push(axis(0, -20000));
     EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
 }
