@@ -50,3 +50,12 @@ void ArrowButtons::follow(std::uint32_t now) {
         step(arrow.item, arrow.direction);
     }
 }
+
+void ArrowButtons::release() {
+    for (const Arrow& arrow : arrows) {
+        if (arrow.button->buttonState == Button::StateDown) {
+            arrow.button->buttonState = Button::StateUp;
+        }
+    }
+    repeat.release();
+}

@@ -30,6 +30,9 @@ class ArrowButtons {
     bool clicked(const Button* button);
     // Follows the arrow held down and takes the repeated steps due by `now`.
     void follow(std::uint32_t now);
+    // Lets go of an arrow held down, without a click: for a screen that no
+    // longer gets the mouse's release.
+    void release();
     struct Arrow {
         Button* button;
         int item;

@@ -56,6 +56,9 @@ class MenuFocus {
     void keyUp(const SDL_keysym& key);
     // Takes the repeated steps due up to `now` while less or more is held.
     void follow(std::uint32_t now);
+    // Ends a held less or more without its key coming up: for a screen that
+    // no longer gets the release.
+    void release() { repeat.release(); }
 
   private:
     int count;

@@ -144,6 +144,11 @@ void SettingsScreen::mouseButton(bool down, float x, float y) {
     }
 }
 
+void SettingsScreen::focusLost() {
+    focus.release();
+    arrows.release();
+}
+
 void SettingsScreen::drawValues() {
     const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;

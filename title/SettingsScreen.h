@@ -42,6 +42,8 @@ class SettingsScreen : public GameState, public ButtonListener {
     // Window pixels, y from the top.
     void mouseMove(float x, float y) override;
     void mouseButton(bool down, float x, float y) override;
+    // Ends whatever repeats: the releases go elsewhere from now on.
+    void focusLost() override;
 
     void buttonClicked(Button* button) override;
 

@@ -181,7 +181,21 @@ void TitleScreen::buttonClicked(Button* button) {
 
 void TitleScreen::openSettings() {
     if (settings == nullptr) {
+        stopRepeats();
         settings = new SettingsScreen(application, textDrawer);
+    }
+}
+
+void TitleScreen::stopRepeats() {
+    focus.release();
+    arrows.release();
+}
+
+void TitleScreen::focusLost() {
+    if (settings != nullptr) {
+        settings->focusLost();
+    } else {
+        stopRepeats();
     }
 }
 

@@ -30,7 +30,9 @@ class Widget;
 // number start the battle. Pointing never moves the focus.
 //
 // SETTINGS opens the settings screen over the title; until it is closed, all
-// input and drawing go to it, with the title's pointer on top.
+// input and drawing go to it, with the title's pointer on top. What was held
+// down on the title when it opened (a key, the pad, an arrow button) no
+// longer repeats there.
 //
 // Built on the return from a battle, it first files that battle's score under
 // the numbers it was given and saves the high score table at once. Needs the
@@ -70,6 +72,8 @@ class TitleScreen : public GameState, public ButtonListener {
     void mouseMove(float x, float y) override;
     void mouseButton(bool down, float x, float y) override;
     void mouseWheel(int notches, float x, float y) override;
+    // Ends whatever repeats: the keys' releases go elsewhere from now on.
+    void focusLost() override;
     bool isMenu() const override { return true; }
     bool mayRestartPads() const override { return true; }
 
@@ -106,6 +110,9 @@ class TitleScreen : public GameState, public ButtonListener {
     void act(MenuFocus::Action action);
     void pressFocused();
     void openSettings();
+    // Ends every repeat the title started, of keys, pad and arrow buttons:
+    // their releases will not reach it.
+    void stopRepeats();
     // Closes the settings screen once it has asked to be closed.
     void closeFinishedSettings();
     void drawFocus();
