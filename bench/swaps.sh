@@ -10,8 +10,8 @@ swaps() {
     tr -d ' ' <"$PERF_COUNT_FILE" 2>/dev/null || echo 0
 }
 
-# The shim writes every 10th swap: waiting for the count to change gives the
-# moment of a known count, so that a few seconds measure to a tenth of a frame.
+# Waiting for the count to change gives the moment a swap happened, so that
+# a few seconds measure to a fraction of a frame.
 next_swaps() {
     local now before
     before=$(swaps)
