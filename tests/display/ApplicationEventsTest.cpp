@@ -127,18 +127,23 @@ TEST_F(ApplicationEventsTest, HorizontalAxisRows) {
     EXPECT_FALSE(window.application.gamepad.leftHeld);
     EXPECT_TRUE(window.application.gamepad.rightHeld);
 
-    // In the battle every motion of the pushed stick presses again, down to
-    // the release limit, short of a push.
+    // Further motion outside the dead zone presses again.
     push(axis(0, 25000));
-    push(axis(0, 7000));
-    EXPECT_EQ(deliver(), (Log{"down right", "down right"}));
+    EXPECT_EQ(deliver(), (Log{"down right"}));
 
-    push(axis(0, 6000));
-    EXPECT_EQ(deliver(), (Log{"up right"}));
-    EXPECT_FALSE(window.application.gamepad.rightHeld);
-    push(axis(0, 7000));
     push(axis(0, 0));
+    EXPECT_EQ(deliver(), (Log{"up right"}));
+    EXPECT_FALSE(window.application.gamepad.leftHeld);
+    EXPECT_FALSE(window.application.gamepad.rightHeld);
+
+    // A stick resting well off centre sends nothing.
+    push(axis(0, 6000));
     EXPECT_EQ(deliver(), Log{});
+
+    // From the right held back to the left: right is released first.
+    push(axis(0, 9000));
+    push(axis(0, -9000));
+    EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
 }
 
 TEST_F(ApplicationEventsTest, VerticalAxisRows) {
@@ -162,23 +167,21 @@ TEST_F(ApplicationEventsTest, VerticalAxisRows) {
     EXPECT_FALSE(window.application.gamepad.downHeld);
 }
 
-// Worn pads rest well off centre: a quarter of the way is still no push, in
-// the battle and in a menu alike.
-TEST_F(ApplicationEventsTest, ARestingStickIsCentredAndAPushIsNot) {
-    for (const bool menu : {false, true}) {
-        state->menu = menu;
-        for (const int value : {6000, -6000, int{Gamepad::kStickPush}, -Gamepad::kStickPush}) {
-            push(axis(0, static_cast<Sint16>(value)));
-            push(axis(1, static_cast<Sint16>(value)));
-        }
-        EXPECT_EQ(deliver(), Log{}) << (menu ? "menu" : "battle");
-        push(axis(0, 24000));
-        push(axis(1, -24000));
-        push(axis(0, 0));
-        push(axis(1, 0));
-        EXPECT_EQ(deliver(), (Log{"down right", "down up", "up right", "up up"}))
-            << (menu ? "menu" : "battle");
-    }
+TEST_F(ApplicationEventsTest, DeadZoneEndsAreCentredAndOneBeyondIsPushed) {
+    constexpr Sint16 kEnd = Gamepad::kStickPush;
+    push(axis(0, -kEnd));
+    push(axis(0, kEnd));
+    push(axis(1, -kEnd));
+    push(axis(1, kEnd));
+    EXPECT_EQ(deliver(), Log{});
+    push(axis(0, -kEnd - 1));
+    push(axis(0, 0));
+    push(axis(0, kEnd + 1));
+    push(axis(1, -kEnd - 1));
+    push(axis(1, 0));
+    push(axis(1, kEnd + 1));
+    EXPECT_EQ(deliver(), (Log{"down left", "up left", "down right", "down up", "up up",
+                              "down down"}));
 }
 
 TEST_F(ApplicationEventsTest, OtherAxesAndButtonReleasesAreDropped) {
@@ -205,13 +208,13 @@ TEST_F(ApplicationEventsTest, ControllerLayoutDpadIsArrowsAndMenusTakeOnePressAP
     EXPECT_EQ(deliver(), (Log{"down up", "up up", "pad down 6", "pad up 0"}));
 
     // A menu: a push presses once, held until the stick comes back within
-    // the release limit.
+    // the release limit; a resting stick off centre presses nothing.
     state->menu = true;
+    push(axis(0, 7000));
     push(axis(0, 20000));
     push(axis(0, 25000));
-    push(axis(0, 7000));
+    push(axis(0, 12000));
     push(axis(0, 5000));
-    push(axis(0, 7000));
     push(axis(0, -20000));
     EXPECT_EQ(deliver(), (Log{"down right", "up right", "down left"}));
 }

@@ -89,28 +89,24 @@ sleep 0.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the click on ENTER WAR did not start the battle"
 xdotool windowsize "$WIN" 1000 750
 expect_window 1000x750 no "resizing to 4:3"
-expect_lines() {
-    local line
-    for line in "$@"; do
-        grep -qxF "$line" "$CONF" || fail "no line '$line' in the configuration file: $(cat "$CONF")"
-    done
-}
-# From ENTER WAR to SETTINGS, open it, MUSIC one step down, BACK: saved. Open
-# it again, MUSIC back up, BACK; then full screen, saved by the settings'
-# closing, and out of it again before the quit.
+# From ENTER WAR to SETTINGS: MUSIC one down, BACK, saved; again, MUSIC back
+# up, BACK; into full screen, saved as the settings close, and out before the
+# quit.
 press_keys Down Return Down Left Down Down Return
-expect_lines "mv 9" "w 1000 # keep this" "h 750"
+grep -qx "mv 9" "$CONF" || fail "music 9 was not saved: $(cat "$CONF")"
 press_keys Return Down Right Down Down Return
 xdotool key F11
 expect_window 1280x1024 yes "F11 before the settings"
 press_keys Return Escape
-expect_lines "f 1"
+grep -qx "f 1" "$CONF" || fail "full screen was not saved: $(cat "$CONF")"
 xdotool key F11
 expect_window 1000x750 no "F11 after the settings"
 press_keys Escape
 wait_for_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
-expect_lines "w 1000 # keep this" "h 750" "mv 10" "f 0" "# written by hand  " "nm 1"
+for line in "w 1000 # keep this" "h 750" "mv 10" "f 0" "# written by hand  " "nm 1"; do
+    grep -qxF "$line" "$CONF" || fail "no line '$line' in the configuration file: $(cat "$CONF")"
+done
 
 # Started with options, the same changes leave the file as it was.
 cp "$CONF" "$WORK/remembered.conf"
