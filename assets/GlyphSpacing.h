@@ -22,8 +22,8 @@ inline constexpr int kGlyphGap = -2;
 inline constexpr int kLineMargin = 3;
 // A character without a glyph moves the pen by this much.
 inline constexpr int kBlankAdvance = 20;
-// In font order: digits, letters, full stop, comma, exclamation mark, minus.
-inline constexpr GlyphSpacing kGlyphSpacing[40] = {
+// In font order: digits, letters, then the marks . , ! - + : / ( ) ' ?
+inline constexpr GlyphSpacing kGlyphSpacing[47] = {
     {2, 52},   // font0
     {10, 36},  // font1
     {5, 46},   // font2
@@ -64,6 +64,13 @@ inline constexpr GlyphSpacing kGlyphSpacing[40] = {
     {21, 14},  // fontcomma
     {21, 14},  // fontexclaim
     {6, 44},   // fontminus
+    {10, 36},  // fontplus
+    {18, 20},  // fontcolon
+    {6, 44},   // fontslash
+    {12, 32},  // fontlparen
+    {12, 32},  // fontrparen
+    {20, 16},  // fontapostrophe
+    {5, 46},   // fontquestion
 };
 
 }  // namespace Fonts

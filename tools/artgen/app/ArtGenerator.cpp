@@ -11,6 +11,7 @@
 #include "art/IconArt.h"
 #include "image/PngFile.h"
 #include "sheet/ContactSheet.h"
+#include "sheet/RingStrip.h"
 
 namespace {
 
@@ -58,6 +59,63 @@ void addSection(ContactSheet& sheet, const std::string& heading,
     sheet.addSection(heading, entries, scales);
 }
 
+// The tints the game lights the alert rings in: red for a threat, yellow
+// for arms laid down, light blue for a peace keeper.
+struct RingTint {
+    const char* name;
+    double red;
+    double green;
+    double blue;
+};
+constexpr RingTint kRingTints[] = {
+    {"alertcircle", 1.0, 0.0, 0.0},
+    {"alertlaiddown", 1.0, 1.0, 0.0},
+    {"alertpeacekeeper", 0.5, 0.5, 1.0},
+};
+// The smallest the game shows a ring: in an 800 x 600 window with its pulse
+// at its lowest.
+constexpr double kSmallestRing = 37.0;
+constexpr double kRingSheetScale = 2.0;
+
+const RgbaImage& named(const std::vector<Painted>& painted, const std::string& name) {
+    for (const Painted& p : painted) {
+        if (p.name == name) {
+            return p.image;
+        }
+    }
+    throw std::runtime_error("nothing painted is named " + name);
+}
+
+// The rings side by side in grey, then tinted on the grass at twice their
+// size and at the smallest size the game shows them.
+struct RingSection {
+    explicit RingSection(const std::vector<Painted>& images) {
+        std::vector<ring_strip::TintedRing> tinted;
+        for (const RingTint& ring : kRingTints) {
+            greys.push_back(&named(images, ring.name));
+            tinted.push_back({greys.back(), ring.red, ring.green, ring.blue});
+        }
+        large = ring_strip::paint(tinted, kRingSheetScale * greys.front()->width());
+        small = ring_strip::paint(tinted, kSmallestRing);
+    }
+
+    void addTo(ContactSheet& sheet) const {
+        std::vector<ContactSheet::Entry> entries;
+        for (std::size_t i = 0; i < greys.size(); ++i) {
+            entries.push_back({kRingTints[i].name, greys[i]});
+        }
+        entries.push_back({"tinted, on grass, twice as large", &large});
+        entries.push_back({"at 37 px", &small});
+        std::vector<double> scales(greys.size(), kRingSheetScale);
+        scales.insert(scales.end(), {1.0, 1.0});
+        sheet.addSection("Alert rings", entries, scales);
+    }
+
+    std::vector<const RgbaImage*> greys;
+    RgbaImage large;
+    RgbaImage small;
+};
+
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -103,6 +161,8 @@ void ArtGenerator::generate() const {
 
     ContactSheet sheet(kSheetWidth);
     addSection(sheet, "Images", images, false);
+    const RingSection rings(images);
+    rings.addTo(sheet);
     addSection(sheet, "Glyphs", glyphs, true);
     PngFile::write(paths.contactSheet(), sheet.render());
     log << "wrote the contact sheet\n";

@@ -1,6 +1,6 @@
 #include "art/ArtCatalogue.h"
 
-#include "art/AlertCircleArt.h"
+#include "art/AlertRingArt.h"
 #include "art/BrickArt.h"
 #include "art/BulletArt.h"
 #include "art/ButtonArt.h"
@@ -22,7 +22,7 @@ constexpr int kFieldSize = 1024;
 
 // The ink that each focus glow surrounds: a number's two arrows and box on
 // the title, a line's on the settings screen, the lettered bars and the
-// SETTINGS button.
+// small button.
 constexpr int kNumberInkWidth = 156;
 constexpr int kSettingInkWidth = 194;
 constexpr int kRowInkHeight = 48;
@@ -30,7 +30,7 @@ constexpr double kRowCorner = 12.0;
 constexpr int kBarInkWidth = 332;
 constexpr int kBarInkHeight = 88;
 constexpr double kBarCorner = 30.0;
-constexpr int kButtonInkWidth = 160;
+constexpr int kButtonInkWidth = 184;
 constexpr int kButtonInkHeight = 48;
 constexpr double kButtonCorner = 16.0;
 
@@ -45,7 +45,7 @@ std::vector<Piece> images() {
         {"brick", brick_art::paint},
         {"bullet", bullet_art::paint},
         {"shotbang", shot_bang_art::paint},
-        {"alertcircle", alert_circle_art::paint},
+        {"alertcircle", alert_ring_art::paintThreat},
         {"centralmound", mound_art::paintCentral},
         {"sidemounds", mound_art::paintSide},
         {"smokepff", smoke_art::paint},
@@ -62,9 +62,9 @@ std::vector<Piece> images() {
         {"startbuttonover", [] { return button_art::paintStartBar(State::Over); }},
         {"playermarker", player_marker_art::paint},
         {"settings", title_art::paintSettings},
-        {"settingsbuttonup", [] { return button_art::paintSettingsButton(State::Up); }},
-        {"settingsbuttondown", [] { return button_art::paintSettingsButton(State::Down); }},
-        {"settingsbuttonover", [] { return button_art::paintSettingsButton(State::Over); }},
+        {"smallbuttonup", [] { return button_art::paintSmallButton(State::Up); }},
+        {"smallbuttondown", [] { return button_art::paintSmallButton(State::Down); }},
+        {"smallbuttonover", [] { return button_art::paintSmallButton(State::Over); }},
         {"backbuttonup", [] { return button_art::paintBackBar(State::Up); }},
         {"backbuttondown", [] { return button_art::paintBackBar(State::Down); }},
         {"backbuttonover", [] { return button_art::paintBackBar(State::Over); }},
@@ -75,6 +75,9 @@ std::vector<Piece> images() {
          [] { return focus_art::paint(kButtonInkWidth, kButtonInkHeight, kButtonCorner); }},
         {"focussetting",
          [] { return focus_art::paint(kSettingInkWidth, kRowInkHeight, kRowCorner); }},
+        {"alertlaiddown", alert_ring_art::paintLaidDown},
+        {"alertpeacekeeper", alert_ring_art::paintPeaceKeeper},
+        {"howtoplay", title_art::paintHowToPlay},
     };
 }
 

@@ -17,7 +17,7 @@ struct Piece {
 
 // The game's images, in the order of its image catalogue.
 std::vector<Piece> images();
-// The 40 glyphs of the bitmap font, in font order.
+// The glyphs of the bitmap font, in font order.
 std::vector<Piece> glyphs();
 
 }  // namespace art_catalogue

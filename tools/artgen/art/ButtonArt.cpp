@@ -26,11 +26,12 @@ constexpr double kBarCornerRadius = 30.0;
 // is and centred.
 const PixelBox kBarLetters{140, 38, 371, 89};
 
-constexpr int kSmallBarWidth = 256;
+// The small button carries no word: the game letters its label over it in
+// its own font, so the pill is wide enough for a label of a dozen letters.
+constexpr int kSmallBarWidth = 192;
 constexpr int kSmallBarHeight = 64;
-const PixelBox kSmallBarInk{48, 8, 207, 55};
+const PixelBox kSmallBarInk{4, 8, 187, 55};
 constexpr double kSmallBarCornerRadius = 16.0;
-const PixelBox kSmallBarLetters{76, 20, 179, 43};
 
 // The gloss over every fill: a light upper half and a faint shade at the
 // bottom. It is the same in all three states.
@@ -90,25 +91,21 @@ void paintShape(cairo_t* cr, const PathFit::PathBuilder& shape, const PixelBox& 
     cairo_path_destroy(path);
 }
 
-// A lettered bar: its canvas, its ink, its corners and where its words go.
-struct Bar {
-    int width;
-    int height;
-    PixelBox ink;
-    double cornerRadius;
-    PixelBox letters;
-};
-
-RgbaImage paintBar(const Bar& bar, const char* words, State state) {
-    Canvas canvas(bar.width, bar.height);
-    cairo_t* cr = canvas.context();
-    const Bounds pathArea = Bounds::ofPixels(bar.ink, style::kEdgeInset).grown(-style::kOutline);
-    auto shape = [pathArea, &bar](cairo_t* context) {
+// A rounded bar filling its ink box.
+void paintBar(cairo_t* cr, const PixelBox& ink, double cornerRadius, State state) {
+    const Bounds pathArea = Bounds::ofPixels(ink, style::kEdgeInset).grown(-style::kOutline);
+    auto shape = [pathArea, cornerRadius](cairo_t* context) {
         shapes::roundedRectangle(context, pathArea.left, pathArea.top, pathArea.width(),
-                                 pathArea.height(), bar.cornerRadius);
+                                 pathArea.height(), cornerRadius);
     };
-    paintShape(cr, shape, bar.ink, state);
-    Lettering::paint(cr, words, Bounds::ofPixels(bar.letters, style::kEdgeInset), style::kOutline,
+    paintShape(cr, shape, ink, state);
+}
+
+RgbaImage paintLetteredBar(const char* words, State state) {
+    Canvas canvas(kBarWidth, kBarHeight);
+    cairo_t* cr = canvas.context();
+    paintBar(cr, kBarInk, kBarCornerRadius, state);
+    Lettering::paint(cr, words, Bounds::ofPixels(kBarLetters, style::kEdgeInset), style::kOutline,
                      PathFit::Mode::KeepAspect, palette::kWhite);
     return canvas.snapshot();
 }
@@ -142,18 +139,17 @@ RgbaImage paintRightArrow(State state) {
 }
 
 RgbaImage paintStartBar(State state) {
-    return paintBar({kBarWidth, kBarHeight, kBarInk, kBarCornerRadius, kBarLetters}, "ENTER WAR",
-                    state);
+    return paintLetteredBar("ENTER WAR", state);
 }
 
 RgbaImage paintBackBar(State state) {
-    return paintBar({kBarWidth, kBarHeight, kBarInk, kBarCornerRadius, kBarLetters}, "BACK", state);
+    return paintLetteredBar("BACK", state);
 }
 
-RgbaImage paintSettingsButton(State state) {
-    return paintBar(
-        {kSmallBarWidth, kSmallBarHeight, kSmallBarInk, kSmallBarCornerRadius, kSmallBarLetters},
-        "SETTINGS", state);
+RgbaImage paintSmallButton(State state) {
+    Canvas canvas(kSmallBarWidth, kSmallBarHeight);
+    paintBar(canvas.context(), kSmallBarInk, kSmallBarCornerRadius, state);
+    return canvas.snapshot();
 }
 
 }  // namespace button_art

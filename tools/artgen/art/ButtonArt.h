@@ -5,7 +5,7 @@
 #include "paint/Colour.h"
 
 // The menus' buttons. Each comes in three states that share one
-// outline, gloss and lettering and differ only in the fill colour: pale red
+// outline, gloss and lettering (if any) and differ only in the fill colour: pale red
 // (up), yellow (down, pressed) and strong red (over, under the pointer).
 namespace button_art {
 
@@ -23,9 +23,9 @@ RgbaImage paintRightArrow(State state);
 RgbaImage paintStartBar(State state);
 // The same bar lettered BACK, for the settings screen.
 RgbaImage paintBackBar(State state);
-// 256 x 64: a smaller rounded bar lettered SETTINGS, spanning columns
-// 48..207 and rows 8..55.
-RgbaImage paintSettingsButton(State state);
+// 192 x 64: a smaller rounded bar without a word (the game letters its
+// label over it), spanning columns 4..187 and rows 8..55.
+RgbaImage paintSmallButton(State state);
 
 }  // namespace button_art
 

@@ -1,6 +1,7 @@
 #include "art/GlyphArt.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "paint/Canvas.h"
 #include "paint/Palette.h"
@@ -17,11 +18,31 @@ namespace {
 // same columns. The game spaces them by their ink (see GlyphSpacing), so
 // only the widest use the whole width.
 const PixelBox kLetterBox{3, 3, 60, 60};
-// The four marks have boxes of their own.
-const PixelBox kFullStopBox{25, 45, 38, 59};
-const PixelBox kCommaBox{24, 44, 39, 62};
-const PixelBox kMinusBox{9, 26, 54, 37};
-const PixelBox kExclamationBox{24, 3, 39, 60};
+// The glyphs after the digits and letters, in font order. Any character
+// the face has can be added here (accented capitals, say): it is lettered
+// like the capitals unless it is given a box of its own below.
+const Glyph kMoreGlyphs[] = {
+    {"fontperiod", "."}, {"fontcomma", ","},      {"fontexclaim", "!"},  {"fontminus", "-"},
+    {"fontplus", "+"},   {"fontcolon", ":"},      {"fontslash", "/"},    {"fontlparen", "("},
+    {"fontrparen", ")"}, {"fontapostrophe", "'"}, {"fontquestion", "?"},
+};
+
+// Marks fitted into boxes of their own rather than set like the capitals:
+// the first four as the font has always had them, and the plus as high as
+// it is wide (widened like the letters, it would be squat) with its bar on
+// the minus's rows, so that +1 and -1 line up.
+struct Boxed {
+    const char* character;
+    PixelBox box;
+    PathFit::Mode mode;
+};
+const Boxed kBoxedMarks[] = {
+    {".", PixelBox{25, 45, 38, 59}, PathFit::Mode::Stretch},
+    {",", PixelBox{24, 44, 39, 62}, PathFit::Mode::KeepAspect},
+    {"-", PixelBox{9, 26, 54, 37}, PathFit::Mode::Stretch},
+    {"!", PixelBox{24, 3, 39, 60}, PathFit::Mode::Stretch},
+    {"+", PixelBox{13, 13, 50, 50}, PathFit::Mode::KeepAspect},
+};
 
 // The letter whose height sets the scale of all letters and digits.
 const char* const kCapitalReference = "H";
@@ -70,12 +91,6 @@ void paintLetter(cairo_t* cr, const std::string& text) {
     paintPlaced(cr, text, sx, sy, dx, dy);
 }
 
-// A mark stretched or scaled into its own box.
-void paintMark(cairo_t* cr, const std::string& text, const PixelBox& box, PathFit::Mode mode) {
-    Lettering::paint(cr, text, Bounds::ofPixels(box, style::kEdgeInset), style::kOutline, mode,
-                     palette::kWhite);
-}
-
 }  // namespace
 
 std::vector<Glyph> allGlyphs() {
@@ -87,27 +102,21 @@ std::vector<Glyph> allGlyphs() {
         glyphs.push_back(
             {std::string("font") + letter, std::string(1, static_cast<char>(letter - 'a' + 'A'))});
     }
-    glyphs.push_back({"fontperiod", "."});
-    glyphs.push_back({"fontcomma", ","});
-    glyphs.push_back({"fontexclaim", "!"});
-    glyphs.push_back({"fontminus", "-"});
+    glyphs.insert(glyphs.end(), std::begin(kMoreGlyphs), std::end(kMoreGlyphs));
     return glyphs;
 }
 
 RgbaImage paint(const Glyph& glyph) {
     Canvas canvas(kCellSize, kCellSize);
     cairo_t* cr = canvas.context();
-    if (glyph.character == ".") {
-        paintMark(cr, glyph.character, kFullStopBox, PathFit::Mode::Stretch);
-    } else if (glyph.character == ",") {
-        paintMark(cr, glyph.character, kCommaBox, PathFit::Mode::KeepAspect);
-    } else if (glyph.character == "-") {
-        paintMark(cr, glyph.character, kMinusBox, PathFit::Mode::Stretch);
-    } else if (glyph.character == "!") {
-        paintMark(cr, glyph.character, kExclamationBox, PathFit::Mode::Stretch);
-    } else {
-        paintLetter(cr, glyph.character);
+    for (const Boxed& mark : kBoxedMarks) {
+        if (glyph.character == mark.character) {
+            Lettering::paint(cr, glyph.character, Bounds::ofPixels(mark.box, style::kEdgeInset),
+                             style::kOutline, mark.mode, palette::kWhite);
+            return canvas.snapshot();
+        }
     }
+    paintLetter(cr, glyph.character);
     return canvas.snapshot();
 }
 

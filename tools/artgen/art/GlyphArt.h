@@ -6,19 +6,20 @@
 
 #include "image/RgbaImage.h"
 
-// The 40 glyphs of the bitmap font: white capitals, digits and four marks
-// in the game's lettering, one per 64 x 64 cell.
+// The glyphs of the bitmap font: white digits, capitals and marks in the
+// game's lettering, one per 64 x 64 cell.
 namespace glyph_art {
 
 constexpr int kCellSize = 64;
 
 struct Glyph {
     std::string name;       // file name without extension, e.g. "fonta"
-    std::string character;  // what is lettered, e.g. "A"
+    std::string character;  // what is lettered (UTF-8), e.g. "A"
 };
 
 // All glyphs in font order: digits, letters a to z, full stop, comma,
-// exclamation mark, minus.
+// exclamation mark, minus, plus, colon, slash, both parentheses, apostrophe
+// and question mark.
 std::vector<Glyph> allGlyphs();
 
 // Draws one glyph cell.

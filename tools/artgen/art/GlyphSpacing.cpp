@@ -45,7 +45,7 @@ std::string header(const std::vector<NamedGlyph>& glyphs) {
            "inline constexpr int kBlankAdvance = "
         << kBlankAdvance
         << ";\n"
-           "// In font order: digits, letters, full stop, comma, exclamation mark, minus.\n"
+           "// In font order: digits, letters, then the marks . , ! - + : / ( ) ' ?\n"
            "inline constexpr GlyphSpacing kGlyphSpacing["
         << glyphs.size() << "] = {\n";
     // One entry a line, the names in one column as the house format sets them.

@@ -100,8 +100,8 @@ void paintHeading(cairo_t* cr, const char* words, PathFit::Mode mode) {
     shapes::outlineAndFill(cr, palette::kWhite);
 }
 
-void paintPanel(cairo_t* cr) {
-    const Bounds area = Bounds::ofPixels(kPanel, style::kEdgeInset).grown(-style::kOutline);
+void paintPanel(cairo_t* cr, const PixelBox& panel) {
+    const Bounds area = Bounds::ofPixels(panel, style::kEdgeInset).grown(-style::kOutline);
     shapes::roundedRectangle(cr, area.left, area.top, area.width(), area.height(),
                              kPanelCornerRadius);
     shapes::outlineAndFillTranslucent(cr, palette::kPanel, style::kOutline);
@@ -147,20 +147,23 @@ void paintRightAlignedLabel(cairo_t* cr, const char* text, const PixelBox& box, 
     shapes::outlineAndFill(cr, palette::kWhite, outline);
 }
 
-// The grass with the figures, the heading over it and the panel.
-void paintBase(Canvas& canvas, const char* heading, PathFit::Mode headingMode) {
+// The grass with the figures, the heading over it (if any) and the panel.
+void paintBase(Canvas& canvas, const char* heading, PathFit::Mode headingMode,
+               const PixelBox& panel) {
     canvas.load(grass_field::paint(kSize, kSize, 0, kGrassOriginRow));
     cairo_t* cr = canvas.context();
-    paintHeading(cr, heading, headingMode);
+    if (heading != nullptr) {
+        paintHeading(cr, heading, headingMode);
+    }
     paintFigures(cr);
-    paintPanel(cr);
+    paintPanel(cr, panel);
 }
 
 }  // namespace
 
 RgbaImage paint() {
     Canvas canvas(kSize, kSize);
-    paintBase(canvas, kTitleWords, PathFit::Mode::Stretch);
+    paintBase(canvas, kTitleWords, PathFit::Mode::Stretch, kPanel);
     cairo_t* cr = canvas.context();
     for (const PixelBox& slot :
          {kLeftCiviliansSlot, kRightCiviliansSlot, kLeftFightersSlot, kRightFightersSlot}) {
@@ -176,7 +179,7 @@ RgbaImage paint() {
 
 RgbaImage paintSettings() {
     Canvas canvas(kSize, kSize);
-    paintBase(canvas, kSettingsWords, PathFit::Mode::KeepAspect);
+    paintBase(canvas, kSettingsWords, PathFit::Mode::KeepAspect, kPanel);
     cairo_t* cr = canvas.context();
     for (const PixelBox& slot : {kEffectsSlot, kMusicSlot, kFullScreenSlot}) {
         paintSlot(cr, slot);
@@ -184,6 +187,12 @@ RgbaImage paintSettings() {
     paintRightAlignedLabel(cr, "EFFECTS:", kEffectsLabel, kNumberCell);
     paintRightAlignedLabel(cr, "MUSIC:", kMusicLabel, kNumberCell);
     paintRightAlignedLabel(cr, "FULL SCREEN:", kFullScreenLabel, kNumberCell);
+    return canvas.snapshot();
+}
+
+RgbaImage paintHowToPlay() {
+    Canvas canvas(kSize, kSize);
+    paintBase(canvas, nullptr, PathFit::Mode::KeepAspect, kHowToPlayPanel);
     return canvas.snapshot();
 }
 

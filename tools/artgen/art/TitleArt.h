@@ -16,6 +16,10 @@ RgbaImage paint();
 // panel, the heading SETTINGS where the title stands, and in the panel the
 // labels EFFECTS, MUSIC and FULL SCREEN with a slot for each value.
 RgbaImage paintSettings();
+// The backdrop of the pages on how to play, drawn alike but without a word
+// or a slot: the game letters the heading and the pages itself. Its panel
+// is taller, spanning columns 104..919 and rows 292..816.
+RgbaImage paintHowToPlay();
 
 }  // namespace title_art
 

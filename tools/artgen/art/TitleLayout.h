@@ -50,6 +50,11 @@ constexpr PixelBox kEffectsSlot{574, 464, 653, 511};
 constexpr PixelBox kMusicSlot{574, 534, 653, 581};
 constexpr PixelBox kFullScreenSlot{574, 604, 653, 651};
 
+// The pages on how to play share the grass and figures; the game letters
+// their heading above the panel and their text inside it, which reaches
+// from screen height 604 down to 80.
+constexpr PixelBox kHowToPlayPanel{104, 292, 919, 816};
+
 }  // namespace title_layout
 
 #endif

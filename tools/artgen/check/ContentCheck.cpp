@@ -24,11 +24,6 @@ bool yellowish(Rgba p) {
     return p.r >= 200 && p.g >= 150 && p.b <= 170;
 }
 
-// The alert ring's white band and dark edges, and the opacity at which
-// they count as showing.
-constexpr int kRingWhite = 240;
-constexpr int kRingDark = 40;
-constexpr int kRingShows = 128;
 // The marker's halo shows behind the figure at least this opaque.
 constexpr int kHaloShows = 160;
 // Where the game puts the figure's cell in the marker.
@@ -102,47 +97,6 @@ void shotBang(const RgbaImage& image, CheckReport& report) {
         }
     }
     report.expect(opaque > 0 && yellow * 2 > opaque, "shotbang", "is not mostly yellow");
-}
-
-void alertCircle(const RgbaImage& image, CheckReport& report) {
-    bool grey = true;
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column) {
-            const Rgba p = image.at(column, row);
-            if (p.a > 0 && !greyish(p, 2)) {
-                grey = false;
-            }
-        }
-    }
-    report.expect(grey, "alertcircle",
-                  "is not grey levels, so tinting it would not give its colour");
-    const int middle = image.height() / 2;
-    report.expect(image.at(image.width() / 2, middle).a == 0, "alertcircle",
-                  "is not a ring: its centre is not clear");
-    // Outwards from the centre along the middle row: a dark edge, then a
-    // band of white that shows, then a dark edge again.
-    int firstWhite = -1;
-    int lastWhite = -1;
-    for (int column = image.width() / 2; column < image.width(); ++column) {
-        const Rgba p = image.at(column, middle);
-        if (p.r >= kRingWhite && p.a >= kRingShows) {
-            lastWhite = column;
-            firstWhite = firstWhite < 0 ? column : firstWhite;
-        }
-    }
-    const auto darkEdge = [&image, middle](int from, int to) {
-        for (int column = from; column < to; ++column) {
-            const Rgba p = image.at(column, middle);
-            if (p.r <= kRingDark && p.a >= kRingShows) {
-                return true;
-            }
-        }
-        return false;
-    };
-    report.expect(firstWhite >= 0, "alertcircle", "has no white band to take the tint");
-    report.expect(firstWhite >= 0 && darkEdge(image.width() / 2, firstWhite) &&
-                      darkEdge(lastWhite + 1, image.width()),
-                  "alertcircle", "has no dark edge on both sides of its white band");
 }
 
 void playerMarker(const RgbaImage& image, CheckReport& report) {

@@ -14,9 +14,6 @@ void grassField(const RgbaImage& image, const std::string& file, CheckReport& re
 void bullet(const RgbaImage& image, CheckReport& report);
 // Mostly yellow with a red centre.
 void shotBang(const RgbaImage& image, CheckReport& report);
-// Grey levels only (the game tints it by multiplying), and a ring: clear
-// centre, a white band between two dark edges.
-void alertCircle(const RgbaImage& image, CheckReport& report);
 // Aqua with black outlines: a halo behind the figure (whose cell the game
 // puts at column 32, row 48) and an outlined arrow above the figure's head.
 void playerMarker(const RgbaImage& image, CheckReport& report);

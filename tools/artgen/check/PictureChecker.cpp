@@ -9,6 +9,7 @@
 #include "art/GlyphSpacing.h"
 #include "check/ContentCheck.h"
 #include "check/FamilyCheck.h"
+#include "check/RingCheck.h"
 #include "check/RuleCheck.h"
 #include "check/StatedRules.h"
 #include "check/TitleCheck.h"
@@ -37,7 +38,12 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
     content_check::brick(at("brick"), report);
     content_check::bullet(at("bullet"), report);
     content_check::shotBang(at("shotbang"), report);
-    content_check::alertCircle(at("alertcircle"), report);
+    for (const char* ring : {"alertcircle", "alertlaiddown", "alertpeacekeeper"}) {
+        ring_check::ring(at(ring), ring, report);
+    }
+    ring_check::sight(at("alertcircle"), "alertcircle", report);
+    ring_check::dashed(at("alertlaiddown"), "alertlaiddown", report);
+    ring_check::doubled(at("alertpeacekeeper"), "alertpeacekeeper", report);
     content_check::playerMarker(at("playermarker"), report);
     family_check::colourIsOwn("playermarker", images, report);
     content_check::smoke(at("smokepff"), report);
@@ -55,9 +61,13 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
                                         report);
         }
     }
-    family_check::statesDifferOnlyInFill(at("startbuttonup"), at("startbuttondown"),
-                                         at("startbuttonover"), "startbutton", report);
+    for (const char* family : {"startbutton", "smallbutton", "backbutton"}) {
+        const std::string name(family);
+        family_check::statesDifferOnlyInFill(images.at(name + "up"), images.at(name + "down"),
+                                             images.at(name + "over"), name, report);
+    }
     title_check::layout(at("title"), report);
+    title_check::howToPlay(at("howtoplay"), report);
 }
 
 // The spacing written for the game must be what the glyphs' ink gives.

@@ -56,6 +56,31 @@ constexpr int kGlyphSize = 64;
 const PixelBox kLetterBox{3, 3, 60, 60};
 constexpr int kLetterSlack = 2;
 
+// The glyphs after the digits and letters, in font order. Those that stand
+// as high as a capital share the letters' box; the others have boxes of
+// their own, on the line where they belong (the colon's lower dot on the
+// baseline, the apostrophe at the top, the plus's bar on the minus's rows).
+struct MoreGlyph {
+    const char* name;
+    PixelBox box;
+    bool rowsOnly;  // its width is free
+    int slack;
+};
+const MoreGlyph kMoreGlyphs[] = {
+    {"fontperiod", PixelBox{25, 45, 38, 59}, false, 1},
+    // The comma's columns are not stated; it keeps the letters' margins.
+    {"fontcomma", PixelBox{3, 44, 60, 62}, true, 1},
+    {"fontexclaim", PixelBox{24, 3, 39, 60}, false, kLetterSlack},
+    {"fontminus", PixelBox{9, 26, 54, 37}, false, 1},
+    {"fontplus", PixelBox{13, 13, 50, 50}, false, 1},
+    {"fontcolon", PixelBox{3, 20, 60, 60}, true, kLetterSlack},
+    {"fontslash", kLetterBox, true, kLetterSlack},
+    {"fontlparen", kLetterBox, true, kLetterSlack},
+    {"fontrparen", kLetterBox, true, kLetterSlack},
+    {"fontapostrophe", PixelBox{3, 3, 60, 28}, true, kLetterSlack},
+    {"fontquestion", kLetterBox, true, kLetterSlack},
+};
+
 PictureRule glyph(const std::string& name, const PixelBox& box, bool rowsOnly, int slack) {
     PictureRule rule = sized("", kGlyphSize, kGlyphSize);
     rule.name = name;
@@ -70,7 +95,11 @@ PictureRule glyph(const std::string& name, const PixelBox& box, bool rowsOnly, i
 
 std::vector<PictureRule> images() {
     const PixelBox startBar{90, 20, 421, 107};
-    const PixelBox settingsButton{48, 8, 207, 55};
+    const PixelBox smallButton{4, 8, 187, 55};
+    // The alert rings share one place, so that the game draws them alike,
+    // and are translucent enough that a ring lit over a crowd hides nobody.
+    const PixelBox ring{8, 8, 55, 55};
+    constexpr int kRingOpacity = 224;
     return {
         opaque(sized("background", 1024, 1024)),
         spanning("guy", 64, 64, PixelBox{13, 5, 50, 62}),
@@ -78,8 +107,7 @@ std::vector<PictureRule> images() {
         spanning("brick", 64, 64, PixelBox{12, 1, 51, 62}),
         spanning("bullet", 32, 32, PixelBox{0, 8, 30, 25}),
         sized("shotbang", 64, 64),
-        // Translucent enough that a ring lit over a crowd hides nobody.
-        limited(within("alertcircle", 64, 64, PixelBox{8, 8, 55, 55}), 224),
+        limited(within("alertcircle", 64, 64, ring), kRingOpacity),
         stretched(limited(sized("centralmound", 256, 256), 95)),
         stretched(limited(within("sidemounds", 128, 128, PixelBox{24, 0, 103, 127}), 95)),
         limited(sized("smokepff", 64, 64), 203),
@@ -98,9 +126,9 @@ std::vector<PictureRule> images() {
         // nothing in from the opposite side.
         within("playermarker", 128, 128, PixelBox{2, 2, 125, 125}),
         opaque(sized("settings", 1024, 1024)),
-        spanning("settingsbuttonup", 256, 64, settingsButton),
-        spanning("settingsbuttondown", 256, 64, settingsButton),
-        spanning("settingsbuttonover", 256, 64, settingsButton),
+        spanning("smallbuttonup", 192, 64, smallButton),
+        spanning("smallbuttondown", 192, 64, smallButton),
+        spanning("smallbuttonover", 192, 64, smallButton),
         spanning("backbuttonup", 512, 128, startBar),
         spanning("backbuttondown", 512, 128, startBar),
         spanning("backbuttonover", 512, 128, startBar),
@@ -108,8 +136,11 @@ std::vector<PictureRule> images() {
         // surrounds, and must leave that ink clear.
         focusGlow("focusnumber", 156, 48, 12),
         focusGlow("focusbar", 332, 88, 30),
-        focusGlow("focusbutton", 160, 48, 16),
+        focusGlow("focusbutton", 184, 48, 16),
         focusGlow("focussetting", 194, 48, 12),
+        limited(within("alertlaiddown", 64, 64, ring), kRingOpacity),
+        limited(within("alertpeacekeeper", 64, 64, ring), kRingOpacity),
+        opaque(sized("howtoplay", 1024, 1024)),
     };
 }
 
@@ -121,11 +152,9 @@ std::vector<PictureRule> glyphs() {
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         rules.push_back(glyph(std::string("font") + letter, kLetterBox, true, kLetterSlack));
     }
-    rules.push_back(glyph("fontperiod", PixelBox{25, 45, 38, 59}, false, 1));
-    // The comma's columns are not stated; it keeps the letters' margins.
-    rules.push_back(glyph("fontcomma", PixelBox{3, 44, 60, 62}, true, 1));
-    rules.push_back(glyph("fontexclaim", PixelBox{24, 3, 39, 60}, false, kLetterSlack));
-    rules.push_back(glyph("fontminus", PixelBox{9, 26, 54, 37}, false, 1));
+    for (const MoreGlyph& more : kMoreGlyphs) {
+        rules.push_back(glyph(more.name, more.box, more.rowsOnly, more.slack));
+    }
     return rules;
 }
 

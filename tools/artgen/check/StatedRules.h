@@ -12,7 +12,7 @@ namespace stated_rules {
 
 // The game's images, in catalogue order.
 std::vector<PictureRule> images();
-// The 40 glyphs, in font order.
+// The glyphs, in font order.
 std::vector<PictureRule> glyphs();
 // The desktop icon sizes.
 std::vector<int> iconSizes();

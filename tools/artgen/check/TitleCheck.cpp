@@ -42,15 +42,17 @@ const PixelBox kNumberCells[] = {
 // Behind numbers drawn in white, the artwork must be this dark (0..255).
 constexpr double kDarkBehindNumbers = 45.0;
 
-// The panel, about columns 106..918 and rows 432..816, and samples of the
-// grass beside it and of its inside away from labels and buttons.
-constexpr int kPanelLeft = 106;
-constexpr int kPanelRight = 918;
-constexpr int kPanelTop = 432;
-constexpr int kPanelBottom = 816;
+// The title's panel, outline included, and the taller one of the pages on
+// how to play.
+constexpr PixelBox kTitlePanel{106, 432, 918, 816};
+constexpr PixelBox kHowToPlayPanel{104, 292, 919, 816};
+// The outline lies within this many pixels inside the panel's edges.
 constexpr int kOutlineReach = 5;
-const PixelBox kGrassBeside{10, 450, 90, 650};
-const PixelBox kPanelInside{130, 600, 330, 680};
+// Samples of the grass left of a panel and of the panel's lower left inside,
+// away from labels and buttons: this far from the panel's edges and this
+// large.
+constexpr int kSampleInset = 24;
+constexpr int kSampleSize = 80;
 
 bool whiteOutsideLettering(const RgbaImage& title) {
     for (int row = 0; row < title.height(); ++row) {
@@ -94,6 +96,41 @@ bool inkWithin(const RgbaImage& title, const PixelBox& area) {
     return !title.boxWhere(area, isInk).isEmpty();
 }
 
+// A dark, translucent panel whose black outline lies on the stated edges:
+// ink just inside each edge (across the middle of the panel) and none just
+// outside it.
+void panel(const RgbaImage& image, const std::string& file, const PixelBox& box,
+           CheckReport& report) {
+    const int middleRow = (box.top + box.bottom) / 2;
+    const int middleColumn = (box.left + box.right) / 2;
+    const PixelBox grassBeside{kSampleInset / 2, middleRow - kSampleSize, box.left - kSampleInset,
+                               middleRow + kSampleSize};
+    const PixelBox inside{box.left + kSampleInset, box.bottom - kSampleInset - kSampleSize,
+                          box.left + kSampleInset + 2 * kSampleSize, box.bottom - kSampleInset};
+    const double grass = pixel_stats::meanOver(image, grassBeside).luminance;
+    const double shade = pixel_stats::meanOver(image, inside).luminance;
+    report.expect(shade < grass * 0.6, file, "panel is not dark against the grass");
+    report.expect(shade > 5.0, file, "panel is not translucent: no grass shows through");
+    const PixelBox insideEdges[] = {
+        {box.left, middleRow, box.left + kOutlineReach, middleRow},
+        {box.right - kOutlineReach, middleRow, box.right, middleRow},
+        {middleColumn, box.top, middleColumn, box.top + kOutlineReach},
+        {middleColumn, box.bottom - kOutlineReach, middleColumn, box.bottom},
+    };
+    const PixelBox outsideEdges[] = {
+        {box.left - 1, middleRow, box.left - 1, middleRow},
+        {box.right + 1, middleRow, box.right + 1, middleRow},
+        {middleColumn, box.top - 1, middleColumn, box.top - 1},
+        {middleColumn, box.bottom + 1, middleColumn, box.bottom + 1},
+    };
+    bool outlined = true;
+    for (int edge = 0; edge < 4; ++edge) {
+        outlined = outlined && inkWithin(image, insideEdges[edge]) &&
+                   !inkWithin(image, outsideEdges[edge]);
+    }
+    report.expect(outlined, file, "panel's black outline is not on " + describe(box));
+}
+
 }  // namespace
 
 void layout(const RgbaImage& title, CheckReport& report) {
@@ -122,21 +159,18 @@ void layout(const RgbaImage& title, CheckReport& report) {
                       "not dark behind the numbers at " + describe(cells));
     }
 
-    const double grass = pixel_stats::meanOver(title, kGrassBeside).luminance;
-    const double inside = pixel_stats::meanOver(title, kPanelInside).luminance;
-    report.expect(inside < grass * 0.6, kFile, "panel is not dark against the grass");
-    report.expect(inside > 5.0, kFile, "panel is not translucent: no grass shows through");
-    const int middleRow = (kPanelTop + kPanelBottom) / 2;
-    const int middleColumn = (kPanelLeft + kPanelRight) / 2;
-    const bool outlined =
-        inkWithin(title, PixelBox{kPanelLeft, middleRow, kPanelLeft + kOutlineReach, middleRow}) &&
-        inkWithin(title,
-                  PixelBox{kPanelRight - kOutlineReach, middleRow, kPanelRight, middleRow}) &&
-        inkWithin(title,
-                  PixelBox{middleColumn, kPanelTop, middleColumn, kPanelTop + kOutlineReach}) &&
-        inkWithin(title,
-                  PixelBox{middleColumn, kPanelBottom - kOutlineReach, middleColumn, kPanelBottom});
-    report.expect(outlined, kFile, "panel has no black outline at its stated edges");
+    panel(title, kFile, kTitlePanel, report);
+}
+
+void howToPlay(const RgbaImage& backdrop, CheckReport& report) {
+    if (backdrop.width() != 1024 || backdrop.height() != 1024) {
+        return;
+    }
+    const std::string file = "howtoplay";
+    panel(backdrop, file, kHowToPlayPanel, report);
+    const PixelBox whole{0, 0, backdrop.width() - 1, backdrop.height() - 1};
+    report.expect(backdrop.boxWhere(whole, isWhite).isEmpty(), file,
+                  "has white lettering, where the game letters its own words");
 }
 
 }  // namespace title_check

@@ -10,6 +10,10 @@
 namespace title_check {
 
 void layout(const RgbaImage& title, CheckReport& report);
+// The backdrop of the pages on how to play: the panel, stated to span
+// columns 104..919 and rows 292..816, and no word, for the game writes
+// every word on it itself.
+void howToPlay(const RgbaImage& backdrop, CheckReport& report);
 
 }  // namespace title_check
 

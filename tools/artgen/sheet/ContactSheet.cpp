@@ -46,6 +46,19 @@ void text(cairo_t* cr, const std::string& words, double x, double baseline, doub
     cairo_show_text(cr, words.c_str());
 }
 
+// How wide a label is lettered, so that a long one under a small picture
+// does not run into its neighbour's.
+double labelWidth(const std::string& label) {
+    const Canvas scratch(1, 1);
+    cairo_t* cr = scratch.context();
+    cairo_set_font_face(cr, FontFace::lettering().face());
+    FontFace::useUnhinted(cr);
+    cairo_set_font_size(cr, kLabelSize);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, label.c_str(), &extents);
+    return extents.x_advance;
+}
+
 }  // namespace
 
 ContactSheet::ContactSheet(int width) : width(width), cursorY(kMargin) {}
@@ -66,7 +79,7 @@ void ContactSheet::addSection(const std::string& heading, const std::vector<Entr
             rowHeight = 0.0;
         }
         placed.push_back({entries[i].label, entries[i].image, x, cursorY, scale});
-        x += std::max(w, 0.0) + kGap;
+        x += std::max(w, labelWidth(entries[i].label)) + kGap;
         rowHeight = std::max(rowHeight, h);
     }
     cursorY += rowHeight + kLabelSpace + kGap;

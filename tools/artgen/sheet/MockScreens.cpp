@@ -1,9 +1,12 @@
 #include "sheet/MockScreens.h"
 
+#include <cctype>
 #include <cstdint>
+#include <map>
 #include <utility>
 #include <vector>
 
+#include "art/GlyphArt.h"
 #include "noise/Random.h"
 #include "sheet/GameScreen.h"
 
@@ -12,26 +15,17 @@ namespace {
 
 constexpr std::uint64_t kCrowdSeed = 0x6d6f636b3031ULL;
 
+// The game writes its letters in lower case; the glyphs are capitals.
 GameScreen::GlyphSource glyphsFrom(const Loader& glyph) {
-    return [glyph](char c) -> const RgbaImage* {
-        if (c >= '0' && c <= '9') {
-            return &glyph(std::string("font") + c);
+    std::map<char, std::string> names;
+    for (const glyph_art::Glyph& each : glyph_art::allGlyphs()) {
+        if (each.character.size() == 1) {
+            names[static_cast<char>(std::tolower(each.character[0]))] = each.name;
         }
-        if (c >= 'a' && c <= 'z') {
-            return &glyph(std::string("font") + c);
-        }
-        switch (c) {
-            case '.':
-                return &glyph("fontperiod");
-            case ',':
-                return &glyph("fontcomma");
-            case '!':
-                return &glyph("fontexclaim");
-            case '-':
-                return &glyph("fontminus");
-            default:
-                return nullptr;
-        }
+    }
+    return [glyph, names](char c) -> const RgbaImage* {
+        const auto found = names.find(c);
+        return found == names.end() ? nullptr : &glyph(found->second);
     };
 }
 
@@ -68,13 +62,14 @@ void people(GameScreen& screen, const Loader& image) {
     for (double y : {300.0, 560.0}) {
         screen.drawImage(image("fighter"), 800, y);
     }
-    // A person in a bullet's line of fire, its ring lit red; a turned
-    // person's ring in light blue; a peace keeper's in yellow.
+    // Each ring 16 above its person and pulsing: a person in a bullet's line
+    // of fire (red sight), a fighter who laid down arms (yellow dashes), a
+    // peace keeper (light blue double ring).
     screen.drawImage(image("guy"), 60, 470);
     screen.drawImage(image("alertcircle"), 60, 486, 0.9, 0.9, 1, 0, 0, 1);
-    screen.drawImage(image("alertcircle"), 160, 156, 1, 1, 0.5, 0.8, 1, 1);
+    screen.drawImage(image("alertlaiddown"), 160, 156, 1, 1, 1, 1, 0, 1);
     screen.drawImage(image("guy"), 440, 600);
-    screen.drawImage(image("alertcircle"), 440, 616, 0.8, 0.8, 1, 1, 0, 1);
+    screen.drawImage(image("alertpeacekeeper"), 440, 616, 0.8, 0.8, 0.5, 0.5, 1, 1);
     // The player's person with a brick in each hand, marked as its own.
     screen.drawImage(image("playermarker"), 480 - 32, 352 - 16);
     screen.drawImage(image("guy"), 480, 352);

@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "art/AlertCircleArt.h"
+#include "art/AlertRingArt.h"
 #include "art/ArtCatalogue.h"
 #include "art/BulletArt.h"
+#include "art/GlyphArt.h"
 #include "art/PlayerMarkerArt.h"
 #include "art/PointerArt.h"
 #include "art/TitleArt.h"
 #include "check/ContentCheck.h"
 #include "check/FamilyCheck.h"
+#include "check/RingCheck.h"
 #include "check/TitleCheck.h"
 
 // The checks run on real paintings, and on the same paintings with a fault
@@ -28,9 +31,10 @@ TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
         "rightbuttonup", "rightbuttondown", "rightbuttonover",
         "startbuttonup", "startbuttondown", "startbuttonover",
         "playermarker", "settings",
-        "settingsbuttonup", "settingsbuttondown", "settingsbuttonover",
+        "smallbuttonup", "smallbuttondown", "smallbuttonover",
         "backbuttonup", "backbuttondown", "backbuttonover",
         "focusnumber", "focusbar", "focusbutton", "focussetting",
+        "alertlaiddown", "alertpeacekeeper", "howtoplay",
     };
     // clang-format on
     std::vector<std::string> names;
@@ -40,7 +44,7 @@ TEST(Catalogue, HasTheGameImagesInCatalogueOrder) {
     EXPECT_EQ(names, expected);
 }
 
-TEST(Catalogue, HasTheFortyGlyphsInFontOrder) {
+TEST(Catalogue, HasTheGlyphsInFontOrder) {
     std::vector<std::string> expected;
     for (const char* digit : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
         expected.push_back(std::string("font") + digit);
@@ -48,7 +52,8 @@ TEST(Catalogue, HasTheFortyGlyphsInFontOrder) {
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         expected.push_back(std::string("font") + letter);
     }
-    for (const char* mark : {"period", "comma", "exclaim", "minus"}) {
+    for (const char* mark : {"period", "comma", "exclaim", "minus", "plus", "colon", "slash",
+                             "lparen", "rparen", "apostrophe", "question"}) {
         expected.push_back(std::string("font") + mark);
     }
     std::vector<std::string> names;
@@ -98,19 +103,47 @@ TEST(ContentCheck, PointerTipMustBeNearColumnTenRowEight) {
     EXPECT_FALSE(moved.passed());
 }
 
-TEST(ContentCheck, AlertCircleMustBeWhiteToTakeItsTint) {
-    RgbaImage ring = alert_circle_art::paint();
-    CheckReport asPainted;
-    content_check::alertCircle(ring, asPainted);
-    EXPECT_TRUE(asPainted.passed());
-    const PixelBox ink = ring.inkBox();
-    Rgba p = ring.at(ink.left + ink.width() / 2, ink.top + 2);
+TEST(RingCheck, EachRingPassesAsItselfAndNotAsAnother) {
+    using Shape = void (*)(const RgbaImage&, const std::string&, CheckReport&);
+    const Shape shapes[] = {ring_check::sight, ring_check::dashed, ring_check::doubled};
+    const RgbaImage rings[] = {alert_ring_art::paintThreat(), alert_ring_art::paintLaidDown(),
+                               alert_ring_art::paintPeaceKeeper()};
+    for (int ring = 0; ring < 3; ++ring) {
+        for (int shape = 0; shape < 3; ++shape) {
+            CheckReport report;
+            ring_check::ring(rings[ring], "ring", report);
+            shapes[shape](rings[ring], "ring", report);
+            EXPECT_EQ(report.passed(), ring == shape) << "ring " << ring << ", shape " << shape;
+        }
+    }
+
+    // A tinted pixel would not take the game's tint; a band without its dark
+    // edges would not stand out on the grass.
+    RgbaImage coloured = rings[0];
+    Rgba p = coloured.at(32, 8 + 2);
     ASSERT_GT(p.a, 0);
     p.b = 200;
-    ring.set(ink.left + ink.width() / 2, ink.top + 2, p);
-    CheckReport tinted;
-    content_check::alertCircle(ring, tinted);
-    EXPECT_FALSE(tinted.passed());
+    coloured.set(32, 8 + 2, p);
+    RgbaImage unedged = rings[2];
+    for (int row = 0; row < unedged.height(); ++row) {
+        for (int column = 0; column < unedged.width(); ++column) {
+            const Rgba q = unedged.at(column, row);
+            unedged.set(column, row, q.r < 128 ? Rgba{} : q);
+        }
+    }
+    for (const RgbaImage& faulty : {coloured, unedged}) {
+        CheckReport report;
+        ring_check::ring(faulty, "ring", report);
+        EXPECT_FALSE(report.passed());
+    }
+}
+
+TEST(Glyphs, AnyCharacterOfTheFaceIsLetteredAndAMissingOneFailsLoudly) {
+    CheckReport report;
+    content_check::glyph(glyph_art::paint({"fonteacute", "\u00c9"}), "fonteacute", report);
+    EXPECT_TRUE(report.passed());
+    // Comic Neue has no Cyrillic.
+    EXPECT_THROW(glyph_art::paint({"fontzhe", "\u0416"}), std::runtime_error);
 }
 
 TEST(ContentCheck, OnlyThePlayerMarkerIsAqua) {
@@ -189,6 +222,16 @@ TEST_F(TitleLayoutCheck, UnslantedLetteringIsFound) {
     CheckReport report;
     title_check::layout(planted, report);
     EXPECT_FALSE(report.passed());
+}
+
+TEST(HowToPlayCheck, PaintedBackdropPassesWordsAndAnotherPanelAreFound) {
+    CheckReport painted;
+    title_check::howToPlay(title_art::paintHowToPlay(), painted);
+    EXPECT_TRUE(painted.passed()) << painted.failed().front();
+    // The settings artwork has words, and a shorter panel.
+    CheckReport settings;
+    title_check::howToPlay(title_art::paintSettings(), settings);
+    EXPECT_EQ(settings.failed().size(), 2u);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ class Lettering {
     static constexpr double kPathSize = 100.0;
 
     // A builder that adds the text's outline path at kPathSize, baseline on
-    // y = 0, starting at x = 0, under the context's current matrix.
+    // y = 0, starting at x = 0, under the context's current matrix. It throws
+    // std::runtime_error when the face lacks a character of the text.
     static PathFit::PathBuilder textPath(const std::string& text);
 
     // Paints text so that its ink (letters plus outline of the given width)
