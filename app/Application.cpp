@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -110,7 +111,11 @@ void Application::setUp(const Settings& settings) {
 
     hideSystemPointer();
 
-    currentState = new TitleScreen(this, kFirstNumbers);
+    hintPending = config.hint;
+    // A player new to the game is offered the rules before the war.
+    currentState =
+        new TitleScreen(this, kFirstNumbers,
+                        config.firstStart ? TitleScreen::ItemHowToPlay : TitleScreen::ItemEnterWar);
 }
 
 void Application::requestAttributes(const Settings& settings) {
@@ -322,6 +327,11 @@ void Application::draw() {
 void Application::handleEvent(const SDL_Event& event) {
     if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) {
         gamepad.inputSeen(SDL_GetTicks());
+        padInUse = false;
+    } else if (event.type == SDL_JOYBUTTONDOWN ||
+               (event.type == SDL_JOYAXISMOTION &&
+                std::abs(static_cast<int>(event.jaxis.value)) > Gamepad::kStickPush)) {
+        padInUse = true;
     }
     switch (event.type) {
         case SDL_KEYDOWN:
@@ -396,7 +406,9 @@ void Application::nextState() {
     gamepad.forgetHeld();
     if (stateKind == StateTitle) {
         stateKind = StateBattle;
-        currentState = new GamePlay(this, numbers);
+        GamePlay* battle = new GamePlay(this, numbers);
+        battle->showsHint = hintPending;
+        currentState = battle;
     } else {
         stateKind = StateTitle;
         currentState = new TitleScreen(this, numbers);
@@ -451,7 +463,15 @@ void Application::rememberSettings() {
     config.fullscreen = fullScreen;
     config.effectsVolume = effectsVolume;
     config.musicVolume = musicVolume;
+    config.hint = hintPending;
     config.save();
+}
+
+void Application::hintLearned() {
+    if (hintPending) {
+        hintPending = false;
+        rememberSettings();
+    }
 }
 
 void Application::getAudio(float* /*input*/, float* output, int frames) {

@@ -82,6 +82,9 @@ class Application : public PortAudioCallback {
     // Writes the settings the player changed back to the configuration file,
     // when the game was started without arguments.
     void rememberSettings();
+    // The player has laid a brick: the battles stop telling how, from now on
+    // and, through the configuration file, in later games too.
+    void hintLearned();
 
     void getAudio(float* input, float* output, int frames) override;
 
@@ -117,6 +120,12 @@ class Application : public PortAudioCallback {
     // Whether the player's changes go back to the configuration file: only
     // when the game was started without arguments.
     bool settingsRemembered = false;
+    // Whether the last press came from a pad (a button, or the stick pushed)
+    // rather than the keyboard or the mouse: what the game tells of its
+    // controls follows it.
+    bool padInUse = false;
+    // Whether a battle still tells which keys lay bricks (see hintLearned).
+    bool hintPending = true;
     // The file's settings, read at start-up, and what the game started with.
     ConfigLoader config;
     Settings started;

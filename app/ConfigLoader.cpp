@@ -58,6 +58,7 @@ const Key kKeys[] = {
     {"nm", Kind::Flag, nullptr, &ConfigLoader::noMusic, false},
     {"sv", Kind::Volume, &ConfigLoader::effectsVolume, nullptr, true},
     {"mv", Kind::Volume, &ConfigLoader::musicVolume, nullptr, true},
+    {"hint", Kind::Flag, nullptr, &ConfigLoader::hint, true},
 };
 constexpr size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
@@ -75,13 +76,17 @@ void setValue(ConfigLoader& config, const Key& key, int value) {
 
 // The key of a line, known by its first character (by its first two for ns,
 // nm, sv and mv, so that "n", "nx" or "s" alone are no keys); nullptr for none.
+// Of two keys the line starts with, the longer is meant: "hint 0" is no
+// height.
 const Key* keyOf(const std::string& line) {
+    const Key* found = nullptr;
     for (const Key& key : kKeys) {
-        if (line.compare(0, std::strlen(key.name), key.name) == 0) {
-            return &key;
+        if (line.compare(0, std::strlen(key.name), key.name) == 0 &&
+            (found == nullptr || std::strlen(key.name) > std::strlen(found->name))) {
+            found = &key;
         }
     }
-    return nullptr;
+    return found;
 }
 
 // The value a line of `key` gives: the text after the key and its one
@@ -160,7 +165,8 @@ ConfigLoader::ConfigLoader() : path(getFilePath() + "/Truceward.conf"), given(va
     // Only a missing file is written; one that exists but cannot be read is
     // the user's, and stays as it is while the defaults stand in for it.
     RegularFileReader::Status status = readFile();
-    if (status == RegularFileReader::Missing) {
+    firstStart = status == RegularFileReader::Missing;
+    if (firstStart) {
         createFile();
         status = readFile();
     }

@@ -41,14 +41,14 @@ class ConfigLoader {
     // values read count from then on as what the file gave. A line ends at a
     // line feed or a carriage return; only its first 127 characters are kept;
     // a UTF-8 byte-order mark before the first is skipped. Keys: w, h and a
-    // take a number, f, ns and nm a flag (0 or 1; any other value is
+    // take a number, f, ns, nm and hint a flag (0 or 1; any other value is
     // ignored), sv and mv a volume from 0 to kMaximumVolume: a number beyond
     // that range counts as its nearest end (sv 15 is full volume, sv -1 none).
     // A value that is no number leaves the setting as it was, and of several
     // lines of one key, the last whose value can be read wins.
     void readFrom(std::istream& in);
 
-    // Writes width, height, fullscreen, effectsVolume and musicVolume where
+    // Writes width, height, fullscreen, effectsVolume, musicVolume and hint where
     // they differ from what the file gave; nothing when none does. The file
     // is read again (so that what another game saved meanwhile stays) and
     // only the changed keys are put into it (see withChanges), atomically and
@@ -74,6 +74,11 @@ class ConfigLoader {
     bool noMusic = false;
     int effectsVolume = kDefaultVolume;
     int musicVolume = kDefaultVolume;
+    // Whether the battle still tells which keys lay bricks: until the player
+    // has laid one ("hint 0" from then on).
+    bool hint = true;
+    // There was no file at all: the game has never been started here.
+    bool firstStart = false;
 
   private:
     // Reads the file into the fields, or leaves them as they are when it

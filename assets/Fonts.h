@@ -1,7 +1,7 @@
 #ifndef TRUCEWARD_ASSETS_FONTS_H
 #define TRUCEWARD_ASSETS_FONTS_H
 
-// The 40 glyphs of the bitmap font: 64 x 64 RGBA PNG files compiled in from
+// The 47 glyphs of the bitmap font: 64 x 64 RGBA PNG files compiled in from
 // assets/fonts/ (drawn by tools/artgen), each with its length in bytes.
 namespace Fonts {
 
@@ -85,6 +85,20 @@ extern const unsigned char fontexclaim_png[];
 extern const unsigned int fontexclaim_png_len;
 extern const unsigned char fontminus_png[];
 extern const unsigned int fontminus_png_len;
+extern const unsigned char fontplus_png[];
+extern const unsigned int fontplus_png_len;
+extern const unsigned char fontcolon_png[];
+extern const unsigned int fontcolon_png_len;
+extern const unsigned char fontslash_png[];
+extern const unsigned int fontslash_png_len;
+extern const unsigned char fontlparen_png[];
+extern const unsigned int fontlparen_png_len;
+extern const unsigned char fontrparen_png[];
+extern const unsigned int fontrparen_png_len;
+extern const unsigned char fontapostrophe_png[];
+extern const unsigned int fontapostrophe_png_len;
+extern const unsigned char fontquestion_png[];
+extern const unsigned int fontquestion_png_len;
 
 }  // namespace Fonts
 

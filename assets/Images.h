@@ -51,12 +51,12 @@ extern const unsigned char playermarker_png[];
 extern const unsigned int playermarker_png_len;
 extern const unsigned char settings_png[];
 extern const unsigned int settings_png_len;
-extern const unsigned char settingsbuttonup_png[];
-extern const unsigned int settingsbuttonup_png_len;
-extern const unsigned char settingsbuttondown_png[];
-extern const unsigned int settingsbuttondown_png_len;
-extern const unsigned char settingsbuttonover_png[];
-extern const unsigned int settingsbuttonover_png_len;
+extern const unsigned char smallbuttonup_png[];
+extern const unsigned int smallbuttonup_png_len;
+extern const unsigned char smallbuttondown_png[];
+extern const unsigned int smallbuttondown_png_len;
+extern const unsigned char smallbuttonover_png[];
+extern const unsigned int smallbuttonover_png_len;
 extern const unsigned char backbuttonup_png[];
 extern const unsigned int backbuttonup_png_len;
 extern const unsigned char backbuttondown_png[];
@@ -71,6 +71,12 @@ extern const unsigned char focusbutton_png[];
 extern const unsigned int focusbutton_png_len;
 extern const unsigned char focussetting_png[];
 extern const unsigned int focussetting_png_len;
+extern const unsigned char alertlaiddown_png[];
+extern const unsigned int alertlaiddown_png_len;
+extern const unsigned char alertpeacekeeper_png[];
+extern const unsigned int alertpeacekeeper_png_len;
+extern const unsigned char howtoplay_png[];
+extern const unsigned int howtoplay_png_len;
 
 }  // namespace Images
 

@@ -12,7 +12,7 @@
 #include "battle/Effect.h"
 #include "battle/Field.h"
 #include "battle/Ghost.h"
-#include "people/AlertColour.h"
+#include "people/AlertLook.h"
 #include "people/Civilian.h"
 #include "people/Fighter.h"
 #include "people/Person.h"
@@ -224,7 +224,7 @@ void GamePlay::markThreatened() {
         const auto threaten = [this, bullet](int index) {
             Person* person = people[static_cast<std::size_t>(index)];
             if (inLineOfFire(*bullet, *person)) {
-                person->raiseAlert(AlertColour::kThreat, kThreatAlert);
+                person->raiseAlert(AlertLook::kThreat, kThreatAlert);
             }
         };
         // Only those ahead of the bullet are in its line of fire.

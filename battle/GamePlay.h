@@ -34,7 +34,10 @@ class Effect;
 //
 // The player's person is drawn above everybody, with a marker nobody else
 // has. Once it has fallen the battle goes on without it, and "you fell" stays
-// on the field until the end of the war is told in its place.
+// on the field until the end of the war is told in its place. A battle that
+// shows the hint tells which keys lay bricks, in a line at the top or the
+// bottom, whichever is away from the player's person, until it lays one. The
+// pause lists the battle's controls.
 class GamePlay : public GameState, public CounterNotification {
   public:
     // Seeded with the time in whole seconds.
@@ -124,6 +127,10 @@ class GamePlay : public GameState, public CounterNotification {
     bool warOver;
     // Set by P or by losing the focus; cleared only by P.
     bool paused = false;
+    // Whether the line telling which keys lay bricks is shown: set by the
+    // application for a battle of a player who has never laid a brick, and
+    // cleared once the player's person lays its first.
+    bool showsHint = false;
     Random random;
     TextDrawer textDrawer;
     Application* application;
@@ -158,6 +165,10 @@ class GamePlay : public GameState, public CounterNotification {
     // The player's ghost, marked, above everything else.
     void drawFallenPlayer(bool step);
     void drawPause();
+    // The hint, where it leaves the player's person clear.
+    void drawHint();
+    // The first brick laid ends the hint, for good.
+    void noticeFirstBrick();
     // A line centred across the window, its bottom at y (window pixels).
     void drawCentred(const std::string& text, float y, float size);
 

@@ -6,6 +6,8 @@
 
 #include <sstream>
 
+#include "app/Application.h"
+#include "battle/BattleControls.h"
 #include "battle/Bullet.h"
 #include "battle/Effect.h"
 #include "battle/Field.h"
@@ -55,6 +57,20 @@ constexpr float kPausedSize = 64.0f;
 const char* const kGoOnText = "-p to go on-";
 constexpr float kGoOnHeight = 0.61f;
 constexpr float kGoOnSize = 24.0f;
+// The controls listed under them, in the field's lower part, clear of the
+// middle where the player's person starts and mostly lays its first bricks:
+// the line between keys and actions, and the rows, for a window 768 high.
+constexpr float kControlsMiddle = 0.36f;
+constexpr float kControlsGap = 10.0f;
+constexpr float kControlsTop = 0.38f;
+constexpr float kControlsStep = 30.0f;
+constexpr float kControlsSize = 20.0f;
+// The hint, in field units: over the upper pile while the player's person is
+// in the lower half, under the lower pile while it is in the upper half, so
+// that it never covers the person (whose sprite reaches 64 above its y).
+constexpr float kHintTopY = 700.0f;
+constexpr float kHintBottomY = 10.0f;
+constexpr float kHintSize = 22.0f;
 // The player's fall: two lines where the pause's go (which take their place
 // while paused), clear of where the player's person starts.
 const char* const kFellText = "you fell";
@@ -96,8 +112,17 @@ void GamePlay::draw() {
         return;
     }
     update();
+    noticeFirstBrick();
     render();
     cleanUp();
+}
+
+void GamePlay::noticeFirstBrick() {
+    // The person starts with a brick for each wall: one gone is one laid.
+    if (showsHint && player != nullptr && !(player->hasLeftBrick && player->hasRightBrick)) {
+        showsHint = false;
+        application->hintLearned();
+    }
 }
 
 void GamePlay::drawPause() {
@@ -117,6 +142,28 @@ void GamePlay::drawPause() {
     const float scale = height / Widget::kLogicalHeight;
     drawCentred(kPausedText, height * kPausedHeight, kPausedSize * scale);
     drawCentred(kGoOnText, height * kGoOnHeight, kGoOnSize * scale);
+    // The controls beneath, keys to the left of a middle line and what they
+    // do to its right.
+    const float size = kControlsSize * scale;
+    float y = height * kControlsTop;
+    for (const BattleControls::Control& control : BattleControls::all(application->padInUse)) {
+        const float keysX = Widget::screenWidth * kControlsMiddle - kControlsGap * scale;
+        textDrawer.drawText(control.keys, keysX - textDrawer.textWidth(control.keys, size), y,
+                            size);
+        textDrawer.drawText(control.action,
+                            Widget::screenWidth * kControlsMiddle + kControlsGap * scale, y, size);
+        y -= kControlsStep * scale;
+    }
+}
+
+void GamePlay::drawHint() {
+    if (!showsHint || player == nullptr || paused) {
+        return;
+    }
+    const float scale = Widget::screenHeight / Widget::kLogicalHeight;
+    const bool playerBelow = player->person->y < Field::kTop / 2.0f;
+    drawCentred(BattleControls::brickHint(application->padInUse),
+                (playerBelow ? kHintTopY : kHintBottomY) * scale, kHintSize * scale);
 }
 
 void GamePlay::render() {
@@ -135,6 +182,7 @@ void GamePlay::drawScene(bool step) {
     drawEach(shotBangs, step);
     drawEach(smokePffs, step);
     drawTexts();
+    drawHint();
     drawFallenPlayer(step);
 }
 

@@ -39,9 +39,9 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
     {Images::startbuttonover_png, &Images::startbuttonover_png_len},
     {Images::playermarker_png, &Images::playermarker_png_len},
     {Images::settings_png, &Images::settings_png_len},
-    {Images::settingsbuttonup_png, &Images::settingsbuttonup_png_len},
-    {Images::settingsbuttondown_png, &Images::settingsbuttondown_png_len},
-    {Images::settingsbuttonover_png, &Images::settingsbuttonover_png_len},
+    {Images::smallbuttonup_png, &Images::smallbuttonup_png_len},
+    {Images::smallbuttondown_png, &Images::smallbuttondown_png_len},
+    {Images::smallbuttonover_png, &Images::smallbuttonover_png_len},
     {Images::backbuttonup_png, &Images::backbuttonup_png_len},
     {Images::backbuttondown_png, &Images::backbuttondown_png_len},
     {Images::backbuttonover_png, &Images::backbuttonover_png_len},
@@ -49,6 +49,9 @@ const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
     {Images::focusbar_png, &Images::focusbar_png_len},
     {Images::focusbutton_png, &Images::focusbutton_png_len},
     {Images::focussetting_png, &Images::focussetting_png_len},
+    {Images::alertlaiddown_png, &Images::alertlaiddown_png_len},
+    {Images::alertpeacekeeper_png, &Images::alertpeacekeeper_png_len},
+    {Images::howtoplay_png, &Images::howtoplay_png_len},
 };
 
 constexpr int kBytesPerPixel = 4;

@@ -41,9 +41,10 @@ class ImageDrawer {
         // columns 32..95 and rows 48..111.
         ImagePlayerMarker,
         ImageSettings,
-        ImageSettingsButtonUp,
-        ImageSettingsButtonDown,
-        ImageSettingsButtonOver,
+        // A small button without a word: its label is lettered over it.
+        ImageSmallButtonUp,
+        ImageSmallButtonDown,
+        ImageSmallButtonOver,
         ImageBackButtonUp,
         ImageBackButtonDown,
         ImageBackButtonOver,
@@ -51,8 +52,13 @@ class ImageDrawer {
         ImageFocusBar,
         ImageFocusButton,
         ImageFocusSetting,
+        // The alert rings of a fighter laying down arms and of a new peace
+        // keeper (ImageAlertCircle is the threat's).
+        ImageAlertLaidDown,
+        ImageAlertPeaceKeeper,
+        ImageHowToPlay,
     };
-    static constexpr int kImageCount = ImageFocusSetting + 1;
+    static constexpr int kImageCount = ImageHowToPlay + 1;
 
     static ImageDrawer* getInstance();
 

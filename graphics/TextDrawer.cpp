@@ -13,7 +13,7 @@
 
 namespace {
 
-// Indexed by glyph: digits, letters, then . , ! -
+// Indexed by glyph: digits, letters, then the marks in kMarks' order.
 const EmbeddedFile kGlyphFiles[TextDrawer::kGlyphCount] = {
     {Fonts::font0_png, &Fonts::font0_png_len},
     {Fonts::font1_png, &Fonts::font1_png_len},
@@ -55,16 +55,24 @@ const EmbeddedFile kGlyphFiles[TextDrawer::kGlyphCount] = {
     {Fonts::fontcomma_png, &Fonts::fontcomma_png_len},
     {Fonts::fontexclaim_png, &Fonts::fontexclaim_png_len},
     {Fonts::fontminus_png, &Fonts::fontminus_png_len},
+    {Fonts::fontplus_png, &Fonts::fontplus_png_len},
+    {Fonts::fontcolon_png, &Fonts::fontcolon_png_len},
+    {Fonts::fontslash_png, &Fonts::fontslash_png_len},
+    {Fonts::fontlparen_png, &Fonts::fontlparen_png_len},
+    {Fonts::fontrparen_png, &Fonts::fontrparen_png_len},
+    {Fonts::fontapostrophe_png, &Fonts::fontapostrophe_png_len},
+    {Fonts::fontquestion_png, &Fonts::fontquestion_png_len},
 };
 
 static_assert(std::size(Fonts::kGlyphSpacing) == TextDrawer::kGlyphCount,
               "a spacing for every glyph");
 
 constexpr int kFirstLetterGlyph = 10;
-constexpr int kPeriodGlyph = 36;
-constexpr int kCommaGlyph = 37;
-constexpr int kExclaimGlyph = 38;
-constexpr int kMinusGlyph = 39;
+constexpr int kFirstMarkGlyph = 36;
+// The marks, in the font's order after the letters.
+constexpr char kMarks[] = ".,!-+:/()'?";
+static_assert(kFirstMarkGlyph + sizeof kMarks - 1 == TextDrawer::kGlyphCount,
+              "a glyph for every mark");
 
 // In pixels of the glyph's cell: scaled by size / cell to the line's size.
 int advanceOf(char character) {
@@ -112,18 +120,12 @@ int TextDrawer::glyphIndex(char character) {
     if (character >= 'a' && character <= 'z') {
         return kFirstLetterGlyph + (character - 'a');
     }
-    switch (character) {
-        case '.':
-            return kPeriodGlyph;
-        case ',':
-            return kCommaGlyph;
-        case '!':
-            return kExclaimGlyph;
-        case '-':
-            return kMinusGlyph;
-        default:
-            return -1;
+    for (std::size_t mark = 0; mark + 1 < sizeof kMarks; ++mark) {
+        if (character == kMarks[mark]) {
+            return kFirstMarkGlyph + static_cast<int>(mark);
+        }
     }
+    return -1;
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
@@ -171,4 +173,30 @@ float TextDrawer::textWidth(const std::string& text, float size) const {
         width += advanceOf(character);
     }
     return static_cast<float>(width) * size / static_cast<float>(Fonts::kGlyphCell);
+}
+
+std::vector<std::string> TextDrawer::wrap(const std::string& text, float width, float size) const {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t space = text.find(' ', start);
+        const std::size_t end = space == std::string::npos ? text.size() : space;
+        const std::string word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty()) {
+            continue;
+        }
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && textWidth(longer, size) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(line);
+    }
+    return lines;
 }

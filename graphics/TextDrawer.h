@@ -4,19 +4,20 @@
 #include <SDL.h>
 
 #include <string>
+#include <vector>
 
 #include "graphics/ThreeFloats.h"
 
 // Writes short lines in the bitmap font, in window pixels (origin bottom-left,
-// y up). Only digits, lower-case letters (shown as capitals) and . , ! - have
-// glyphs; every other character is a blank. Each glyph has its own width
+// y up). Only digits, lower-case letters (shown as capitals) and
+// . , ! - + : / ( ) ' ? have glyphs; every other character is a blank. Each glyph has its own width
 // (assets/GlyphSpacing.h, measured from its ink), so that any two neighbours
 // stand evenly apart. Each screen owns one; it needs the OpenGL context, and
 // frees its glyph textures when it goes.
 // Once the context has been made anew (GlContext), it uploads them again.
 class TextDrawer {
   public:
-    static constexpr int kGlyphCount = 40;
+    static constexpr int kGlyphCount = 47;
 
     TextDrawer();
     TextDrawer(const TextDrawer&) = delete;
@@ -32,9 +33,13 @@ class TextDrawer {
     float textWidth(const std::string& text, float size) const;
     // drawText with the line centred on x = centreX.
     void drawCentred(const std::string& text, float centreX, float y, float size);
+    // The text broken at spaces into lines no wider than `width` at that
+    // size, as far as its words allow (a word wider than that has a line of
+    // its own).
+    std::vector<std::string> wrap(const std::string& text, float width, float size) const;
 
     // A read-only stream over a glyph's PNG; index 0 and every index outside
-    // 1..39 give the glyph of the digit 0.
+    // 1..kGlyphCount - 1 give the glyph of the digit 0.
     static SDL_RWops* getRW(int index);
 
     // The glyph of a character, or -1 when it has none.

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "graphics/ImageDrawer.h"
-#include "people/AlertColour.h"
+#include "people/AlertLook.h"
 #include "people/PersonBehaviour.h"
 
 namespace {
@@ -70,8 +70,8 @@ void Person::showCircle() const {
         alpha *= static_cast<float>(alert) / static_cast<float>(kAlertFade);
     }
     const float scale = kPulseMiddle + kPulseDepth * std::sin(circlePhase);
-    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageAlertCircle, x, y + kCircleRaise, scale,
-                                          scale, circleColour[kRed], circleColour[kGreen],
+    ImageDrawer::getInstance()->drawImage(ring, x, y + kCircleRaise, scale, scale,
+                                          circleColour[kRed], circleColour[kGreen],
                                           circleColour[kBlue], alpha);
 }
 
@@ -89,8 +89,9 @@ void Person::setCircleColour(float red, float green, float blue, float alpha) {
     circleColour[kAlpha] = alpha;
 }
 
-void Person::raiseAlert(const AlertColour& colour, int frames) {
-    setCircleColour(colour.red, colour.green, colour.blue, colour.alpha);
+void Person::raiseAlert(const AlertLook& look, int frames) {
+    setCircleColour(look.red, look.green, look.blue, look.alpha);
+    ring = look.ring;
     setAlert(frames);
 }
 

@@ -3,8 +3,10 @@
 
 #include <vector>
 
+#include "graphics/ImageDrawer.h"
+
 class PersonBehaviour;
-struct AlertColour;
+struct AlertLook;
 
 // Somebody on the battle field: a position (the lower-left corner of its 64 x 64
 // sprite, in field units), a side, its family and an alert circle. What it does
@@ -40,8 +42,8 @@ class Person {
     void advanceUnseen();
 
     void setCircleColour(float red, float green, float blue, float alpha);
-    // The circle in that colour for `frames` (see setAlert).
-    void raiseAlert(const AlertColour& colour, int frames);
+    // The circle in that look for `frames` (see setAlert).
+    void raiseAlert(const AlertLook& look, int frames);
     // Replaces the count (a later alert does not add to an earlier one).
     void setAlert(int frames);
     // Frames left at full strength; 0 once only the fading frames remain.
@@ -67,6 +69,9 @@ class Person {
     float circlePhase = 0.0f;
     // Red, green, blue, alpha; every alert sets it first.
     float circleColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    // The ring's shape; every alert sets it with the colour. Only drawn: the
+    // battle's rules never look at it.
+    ImageDrawer::ImageType ring = ImageDrawer::ImageAlertCircle;
     int alert = 0;
 
   private:

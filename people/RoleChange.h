@@ -1,13 +1,13 @@
 #ifndef TRUCEWARD_PEOPLE_ROLECHANGE_H
 #define TRUCEWARD_PEOPLE_ROLECHANGE_H
 
-#include "people/AlertColour.h"
+#include "people/AlertLook.h"
 
 // A change of heart: how the person's circle shows it, and what it adds to
 // which game counter. Every role change of the battle is one of these.
 struct RoleChange {
     // Null for a change the circle does not show.
-    const AlertColour* alert;
+    const AlertLook* alert;
     // Null for a change that is not counted.
     const char* counter;
     int points;

@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "app/GameState.h"
 #include "graphics/ButtonListener.h"
 #include "title/ArrowButtons.h"
 #include "title/MenuFocus.h"
+#include "title/TitleSubScreen.h"
 
 class Application;
 class Button;
@@ -26,7 +26,7 @@ class Widget;
 // with the title's music (an effect is played to show the effects' volume),
 // and full screen comes and goes. When the game was started with options,
 // which alone decide then, one line says that the changes last for this run.
-class SettingsScreen : public GameState, public ButtonListener {
+class SettingsScreen : public TitleSubScreen, public ButtonListener {
   public:
     enum Line { LineEffects = 0, LineMusic, LineFullScreen, LineBack, kLineCount };
 
@@ -57,8 +57,6 @@ class SettingsScreen : public GameState, public ButtonListener {
     ArrowButtons arrows;
     Button* backButton = nullptr;
     MenuFocus focus;
-    // Asked to leave: the owner closes the screen.
-    bool finished = false;
 
   private:
     void act(MenuFocus::Action action);

@@ -7,8 +7,10 @@
 #include "app/Application.h"
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
+#include "graphics/LabelledButton.h"
 #include "graphics/Widget.h"
 #include "title/BattleScore.h"
+#include "title/HowToPlayScreen.h"
 #include "title/SettingsScreen.h"
 
 namespace {
@@ -33,12 +35,15 @@ constexpr float kStartY = 80.0f;
 constexpr float kStartWidth = 512.0f;
 constexpr float kStartHeight = 96.0f;
 
-// SETTINGS sits on the grass below the panel, centred, well clear of the
-// start bar; its image is 256 x 64 with the button's ink inside it.
-constexpr float kSettingsX = 384.0f;
-constexpr float kSettingsY = 10.0f;
-constexpr float kSettingsWidth = 256.0f;
-constexpr float kSettingsHeight = 64.0f;
+// SETTINGS and HOW TO PLAY sit side by side on the grass below the panel,
+// centred, well clear of the start bar; each image is 192 x 64 with the
+// button's ink inside it, and the game letters the label on the ink.
+constexpr float kSettingsX = 312.0f;
+constexpr float kHowToPlayX = 520.0f;
+constexpr float kSmallButtonY = 10.0f;
+constexpr float kSmallButtonWidth = 192.0f;
+constexpr float kSmallButtonHeight = 64.0f;
+const LabelledButton::Ink kSmallButtonInk = {4.0f, 8.0f, 184.0f, 48.0f, 20.0f};
 
 // Where the ink of what the focus can rest on lies, for the glow around it:
 // an arrow's triangle starts 7 units into its frame and a row's ink stands
@@ -47,8 +52,6 @@ constexpr float kArrowInkLeft = 7.0f;
 constexpr float kArrowInkBottom = 9.0f;
 constexpr float kStartInkLeft = 346.0f;
 constexpr float kStartInkBottom = 101.0f;
-constexpr float kSettingsInkLeft = 432.0f;
-constexpr float kSettingsInkBottom = 20.0f;
 
 // Each number is centred in its slot, where a two-digit number used to fill
 // two cells of 21 from x 390 (left) or 801 (right).
@@ -86,11 +89,11 @@ const Row kRows[] = {
 
 }  // namespace
 
-TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
+TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, int firstItem)
     : numbers(numbers),
       application(application),
       arrows([this](int item, int step) { stepNumber(item, step); }),
-      focus(kItemCount, ItemEnterWar, [this](int item, int step) { stepNumber(item, step); }) {
+      focus(kItemCount, firstItem, [this](int item, int step) { stepNumber(item, step); }) {
     // The buttons keep the order they always had: the left side's arrows,
     // civilians before fighters, then the right side's.
     for (const int item :
@@ -107,13 +110,18 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
     startButton->registerListener(this);
     widgets.push_back(startButton);
 
-    settingsButton =
-        new Button(ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
-                   ImageDrawer::ImageSettingsButtonOver);
-    settingsButton->setPosition(kSettingsX, kSettingsY);
-    settingsButton->setSize(kSettingsWidth, kSettingsHeight);
-    settingsButton->registerListener(this);
-    widgets.push_back(settingsButton);
+    const auto smallButton = [this](const char* label, float x) {
+        Button* button = new LabelledButton(
+            ImageDrawer::ImageSmallButtonUp, ImageDrawer::ImageSmallButtonDown,
+            ImageDrawer::ImageSmallButtonOver, label, kSmallButtonInk, textDrawer);
+        button->setPosition(x, kSmallButtonY);
+        button->setSize(kSmallButtonWidth, kSmallButtonHeight);
+        button->registerListener(this);
+        widgets.push_back(button);
+        return button;
+    };
+    settingsButton = smallButton("settings", kSettingsX);
+    howToPlayButton = smallButton("how to play", kHowToPlayX);
 
     // Saved at once: the game may yet end in a way that destroys nothing
     // (a closed terminal, a lost display), and the record must not go with it.
@@ -124,7 +132,7 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
 }
 
 TitleScreen::~TitleScreen() {
-    delete settings;
+    delete subScreen;
     for (Widget* widget : widgets) {
         delete widget;
     }
@@ -132,8 +140,8 @@ TitleScreen::~TitleScreen() {
     ImageDrawer::getInstance()->release(
         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
          ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver,
-         ImageDrawer::ImageSettingsButtonUp, ImageDrawer::ImageSettingsButtonDown,
-         ImageDrawer::ImageSettingsButtonOver, ImageDrawer::ImageFocusNumber,
+         ImageDrawer::ImageSmallButtonUp, ImageDrawer::ImageSmallButtonDown,
+         ImageDrawer::ImageSmallButtonOver, ImageDrawer::ImageFocusNumber,
          ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton});
 }
 
@@ -175,15 +183,16 @@ void TitleScreen::buttonClicked(Button* button) {
     if (button == startButton) {
         startRequested = true;
     } else if (button == settingsButton) {
-        openSettings();
+        open(new SettingsScreen(application, textDrawer));
+    } else if (button == howToPlayButton) {
+        open(new HowToPlayScreen(application, textDrawer));
     }
 }
 
-void TitleScreen::openSettings() {
-    if (settings == nullptr) {
-        stopRepeats();
-        settings = new SettingsScreen(application, textDrawer);
-    }
+void TitleScreen::open(TitleSubScreen* screen) {
+    stopRepeats();
+    delete subScreen;
+    subScreen = screen;
 }
 
 void TitleScreen::stopRepeats() {
@@ -192,42 +201,42 @@ void TitleScreen::stopRepeats() {
 }
 
 void TitleScreen::focusLost() {
-    if (settings != nullptr) {
-        settings->focusLost();
+    if (subScreen != nullptr) {
+        subScreen->focusLost();
     } else {
         stopRepeats();
     }
 }
 
-void TitleScreen::closeFinishedSettings() {
-    if (settings != nullptr && settings->finished) {
-        delete settings;
-        settings = nullptr;
+void TitleScreen::closeFinished() {
+    if (subScreen != nullptr && subScreen->finished) {
+        delete subScreen;
+        subScreen = nullptr;
         application->rememberSettings();
     }
 }
 
 void TitleScreen::keyDown(const SDL_keysym& key) {
-    if (settings != nullptr) {
-        settings->keyDown(key);
-        closeFinishedSettings();
+    if (subScreen != nullptr) {
+        subScreen->keyDown(key);
+        closeFinished();
         return;
     }
     act(MenuFocus::actionOfKey(key));
 }
 
 void TitleScreen::keyUp(const SDL_keysym& key) {
-    if (settings != nullptr) {
-        settings->keyUp(key);
+    if (subScreen != nullptr) {
+        subScreen->keyUp(key);
         return;
     }
     focus.keyUp(key);
 }
 
 void TitleScreen::padButton(PadButton button, bool down) {
-    if (settings != nullptr) {
-        settings->padButton(button, down);
-        closeFinishedSettings();
+    if (subScreen != nullptr) {
+        subScreen->padButton(button, down);
+        closeFinished();
         return;
     }
     const MenuFocus::Action action = MenuFocus::actionOfPad(button);
@@ -250,7 +259,9 @@ void TitleScreen::act(MenuFocus::Action action) {
 
 void TitleScreen::pressFocused() {
     if (focus.current() == ItemSettings) {
-        openSettings();
+        open(new SettingsScreen(application, textDrawer));
+    } else if (focus.current() == ItemHowToPlay) {
+        open(new HowToPlayScreen(application, textDrawer));
     } else {
         // On a number as on ENTER WAR: the numbers are chosen, to war.
         startRequested = true;
@@ -261,8 +272,8 @@ void TitleScreen::mouseMove(float x, float y) {
     cursorX = (x - kPointerTipPixels) * Widget::kLogicalWidth / Widget::screenWidth;
     cursorY = Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight -
               kPointerTipLogical;
-    if (settings != nullptr) {
-        settings->mouseMove(x, y);
+    if (subScreen != nullptr) {
+        subScreen->mouseMove(x, y);
         return;
     }
     for (Widget* widget : widgets) {
@@ -271,9 +282,9 @@ void TitleScreen::mouseMove(float x, float y) {
 }
 
 void TitleScreen::mouseButton(bool down, float x, float y) {
-    if (settings != nullptr) {
-        settings->mouseButton(down, x, y);
-        closeFinishedSettings();
+    if (subScreen != nullptr) {
+        subScreen->mouseButton(down, x, y);
+        closeFinished();
         return;
     }
     for (Widget* widget : widgets) {
@@ -282,7 +293,8 @@ void TitleScreen::mouseButton(bool down, float x, float y) {
 }
 
 void TitleScreen::mouseWheel(int notches, float x, float y) {
-    if (settings != nullptr) {
+    if (subScreen != nullptr) {
+        subScreen->mouseWheel(notches, x, y);
         return;
     }
     const float logicalX = x * Widget::kLogicalWidth / Widget::screenWidth;
@@ -307,8 +319,10 @@ void TitleScreen::drawFocus() {
     const int item = focus.current();
     if (item == ItemEnterWar) {
         MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kStartInkLeft, kStartInkBottom);
-    } else if (item == ItemSettings) {
-        MenuFocus::drawGlow(ImageDrawer::ImageFocusButton, kSettingsInkLeft, kSettingsInkBottom);
+    } else if (item == ItemSettings || item == ItemHowToPlay) {
+        const Widget& button = item == ItemSettings ? *settingsButton : *howToPlayButton;
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusButton, button.x + kSmallButtonInk.left,
+                            button.y + kSmallButtonInk.bottom);
     } else {
         const Row& row = kRows[item];
         MenuFocus::drawGlow(ImageDrawer::ImageFocusNumber, row.lessX + kArrowInkLeft,
@@ -334,8 +348,8 @@ void TitleScreen::drawNumbers() {
 
 void TitleScreen::draw() {
     ImageDrawer* images = ImageDrawer::getInstance();
-    if (settings != nullptr) {
-        settings->draw();
+    if (subScreen != nullptr) {
+        subScreen->draw();
     } else {
         const std::uint32_t now = SDL_GetTicks();
         arrows.follow(now);

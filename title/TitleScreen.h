@@ -13,26 +13,27 @@
 
 class Application;
 class Button;
-class SettingsScreen;
+class TitleSubScreen;
 class Widget;
 
 // The menu shown at start-up and after every battle: four number pickers
 // (civilians and fighters on each side), the best score recorded for the
-// chosen numbers, the start button (ENTER WAR), the SETTINGS button and a
-// pointer of its own. Escape quits.
+// chosen numbers, the start button (ENTER WAR), the SETTINGS and HOW TO PLAY
+// buttons and a pointer of its own. Escape quits.
 //
 // The mouse works the buttons: an arrow held down repeats (see ArrowButtons),
 // the wheel over a number's row turns that number by one a notch. The
 // keyboard and a pad work a focus of their own (see MenuFocus), which opens on
-// ENTER WAR: Down and Tab go forward in reading order, Up and Shift+Tab back;
+// ENTER WAR (on HOW TO PLAY at a player's very first start): Down and Tab go
+// forward in reading order, Up and Shift+Tab back;
 // Left and Right step a focused number, repeating while held; Return, keypad
 // Enter, Space, and a pad's A or Start press the focused button, and on a
 // number start the battle. Pointing never moves the focus.
 //
-// SETTINGS opens the settings screen over the title; until it is closed, all
-// input and drawing go to it, with the title's pointer on top. What was held
-// down on the title when it opened (a key, the pad, an arrow button) no
-// longer repeats there.
+// SETTINGS opens the settings screen over the title, HOW TO PLAY the pages that
+// teach the game; until it is closed, all input and drawing go to that screen,
+// with the title's pointer on top. What was held down on the title when it
+// opened (a key, the pad, an arrow button) no longer repeats there.
 //
 // Built on the return from a battle, it first files that battle's score under
 // the numbers it was given and saves the high score table at once. Needs the
@@ -52,15 +53,18 @@ class TitleScreen : public GameState, public ButtonListener {
         ItemRightFighters,
         ItemEnterWar,
         ItemSettings,
+        ItemHowToPlay,
         kItemCount,
     };
 
-    TitleScreen(Application* application, const StartNumbers& numbers);
-    // Deletes the settings screen, if open, and the widgets.
+    // The focus opens on `firstItem`.
+    TitleScreen(Application* application, const StartNumbers& numbers,
+                int firstItem = ItemEnterWar);
+    // Deletes the screen open over it, if any, and the widgets.
     ~TitleScreen() override;
 
     // Draws the artwork, the buttons, the focus, the numbers, the high score
-    // and the pointer (or the settings screen and the pointer). When the
+    // and the pointer (or the screen open over it and the pointer). When the
     // start was asked for, that frame ends by handing the numbers to the
     // application and starting the battle; this object is destroyed inside
     // that call.
@@ -86,7 +90,8 @@ class TitleScreen : public GameState, public ButtonListener {
     float cursorX = 0.0f;
     float cursorY = 0.0f;
     StartNumbers numbers;
-    // The ten buttons: eight arrows, ENTER WAR and SETTINGS; owned.
+    // The eleven buttons: eight arrows, ENTER WAR, SETTINGS and HOW TO PLAY;
+    // owned.
     std::vector<Widget*> widgets;
     TextDrawer textDrawer;
     Application* application;
@@ -98,9 +103,10 @@ class TitleScreen : public GameState, public ButtonListener {
     ArrowButtons arrows;
     Button* startButton = nullptr;
     Button* settingsButton = nullptr;
+    Button* howToPlayButton = nullptr;
     MenuFocus focus;
-    // Open over the title while not null; owned.
-    SettingsScreen* settings = nullptr;
+    // The settings or HOW TO PLAY, open over the title while not null; owned.
+    TitleSubScreen* subScreen = nullptr;
 
   private:
     void refreshHighScore();
@@ -109,12 +115,13 @@ class TitleScreen : public GameState, public ButtonListener {
     // What a key or pad button asked of the focus.
     void act(MenuFocus::Action action);
     void pressFocused();
-    void openSettings();
+    // Opens `screen` over the title (deleting it when one is open already).
+    void open(TitleSubScreen* screen);
     // Ends every repeat the title started, of keys, pad and arrow buttons:
     // their releases will not reach it.
     void stopRepeats();
-    // Closes the settings screen once it has asked to be closed.
-    void closeFinishedSettings();
+    // Closes the screen open over the title once it has asked to be closed.
+    void closeFinished();
     void drawFocus();
     void drawNumbers();
 };

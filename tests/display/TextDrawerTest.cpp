@@ -105,9 +105,9 @@ TEST(TextDrawer, CharactersWithoutGlyphsAreBlanks) {
     EXPECT_EQ(glyphLefts(drawer, "Score", 0, 100, 10).size(), 4u);
     // A line feed is a blank on the same line, and so is every other
     // character outside the font, bytes above 127 included.
-    EXPECT_EQ(glyphLefts(drawer, "a\nb?\xe9!", 0, 100, 10),
+    EXPECT_EQ(glyphLefts(drawer, "a\nb#\xe9!", 0, 100, 10),
               glyphLefts(drawer, "a b  !", 0, 100, 10));
-    EXPECT_EQ(drawer.textWidth("a\nb?\xe9!", 10), drawer.textWidth("a b  !", 10));
+    EXPECT_EQ(drawer.textWidth("a\nb#\xe9!", 10), drawer.textWidth("a b  !", 10));
     EXPECT_EQ(glyphLefts(drawer, "-.,", 5, 100, 10).size(), 3u);
 }
 
@@ -122,7 +122,7 @@ TEST(TextDrawer, EveryCharacterMapsToItsGlyph) {
     EXPECT_EQ(TextDrawer::glyphIndex(','), 37);
     EXPECT_EQ(TextDrawer::glyphIndex('!'), 38);
     EXPECT_EQ(TextDrawer::glyphIndex('-'), 39);
-    for (char other : {' ', 'A', 'Z', '?', '\n', '\0', static_cast<char>(200)}) {
+    for (char other : {' ', 'A', 'Z', '\n', '\0', static_cast<char>(200)}) {
         EXPECT_EQ(TextDrawer::glyphIndex(other), -1) << static_cast<int>(other);
     }
 }
@@ -193,8 +193,7 @@ TEST(TextDrawer, UnknownIndicesReadTheFirstGlyph) {
         return bytes;
     };
     EXPECT_EQ(size(TextDrawer::getRW(-1)), size(TextDrawer::getRW(0)));
-    EXPECT_EQ(size(TextDrawer::getRW(40)), size(TextDrawer::getRW(0)));
-    EXPECT_EQ(size(TextDrawer::getRW(39)), size(TextDrawer::getRW(39)));
+    EXPECT_EQ(size(TextDrawer::getRW(TextDrawer::kGlyphCount)), size(TextDrawer::getRW(0)));
 }
 
 }  // namespace

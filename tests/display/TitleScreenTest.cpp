@@ -140,14 +140,14 @@ class TitleScreenTest : public testing::Test {
     std::string path;
 };
 
-TEST_F(TitleScreenTest, TenButtonsInTheirPlaces) {
+TEST_F(TitleScreenTest, ElevenButtonsInTheirPlaces) {
     TitleScreen* title = install(32, 2, 32, 2);
-    ASSERT_EQ(title->widgets.size(), 10u);
-    const float expected[10][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
+    ASSERT_EQ(title->widgets.size(), 11u);
+    const float expected[11][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
                                    {432, 316, 64, 64}, {736, 386, 64, 64}, {844, 386, 64, 64},
                                    {736, 316, 64, 64}, {844, 316, 64, 64}, {256, 80, 512, 96},
-                                   {384, 10, 256, 64}};
-    for (int i = 0; i < 10; ++i) {
+                                   {312, 10, 192, 64}, {520, 10, 192, 64}};
+    for (int i = 0; i < 11; ++i) {
         const Widget* widget = title->widgets[static_cast<size_t>(i)];
         EXPECT_EQ(widget->x, expected[i][0]) << "button " << i;
         EXPECT_EQ(widget->y, expected[i][1]) << "button " << i;
@@ -330,8 +330,10 @@ TEST_F(TitleScreenTest, KeysMoveTheFocusInReadingOrderButThePointerDoesNot) {
         return title->focus.current();
     };
     EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemSettings);
+    EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemHowToPlay);
     EXPECT_EQ(after(SDLK_TAB), TitleScreen::ItemLeftCivilians);
-    EXPECT_EQ(after(SDLK_TAB, KMOD_LSHIFT), TitleScreen::ItemSettings);
+    EXPECT_EQ(after(SDLK_TAB, KMOD_LSHIFT), TitleScreen::ItemHowToPlay);
+    EXPECT_EQ(after(SDLK_UP), TitleScreen::ItemSettings);
     for (const int item :
          {TitleScreen::ItemEnterWar, TitleScreen::ItemRightFighters, TitleScreen::ItemLeftFighters,
           TitleScreen::ItemRightCivilians, TitleScreen::ItemLeftCivilians}) {

@@ -37,6 +37,13 @@ start_display() {
     unset XAUTHORITY WAYLAND_DISPLAY
 }
 
+# The game has been started here before: its title opens on ENTER WAR, not
+# on HOW TO PLAY as at a very first start (no configuration file yet).
+seen_before() {
+    mkdir -p "$USER_DIR"
+    [ -e "$USER_DIR/Truceward.conf" ] || printf 'w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n' >"$USER_DIR/Truceward.conf"
+}
+
 e2e_cleanup() {
     if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
         kill -KILL "$GAME_PID" 2>/dev/null

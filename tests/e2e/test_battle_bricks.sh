@@ -13,6 +13,7 @@
 # other only, so the checks hold whatever the art looks like.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
+seen_before
 
 # Window pixels are field units at 1024 x 768 (rows counted from the top).
 # Columns that show nothing but bricks of one wall, bullets and smoke puffs:

@@ -8,6 +8,7 @@
 # a second (countswap.c), however fast the machine.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
+seen_before
 . "$(dirname "$0")/../../bench/swaps.sh"
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 

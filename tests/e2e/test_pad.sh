@@ -9,6 +9,7 @@
 # moves nothing.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
+seen_before
 
 sdl=$(ldd "$GAME" | awk '/libSDL-1.2.so/ { print $3 }')
 if ! readlink -f "$sdl" | grep -q 'sdl12-compat'; then

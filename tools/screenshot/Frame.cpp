@@ -68,6 +68,45 @@ void Frame::paste(const Frame& piece, int left, int top) {
     }
 }
 
+Frame Frame::halved() const {
+    const unsigned char clear[kChannels] = {0, 0, 0, 0};
+    Frame half(width / 2, height / 2, clear);
+    for (int row = 0; row < half.height; ++row) {
+        for (int column = 0; column < half.width; ++column) {
+            for (size_t channel = 0; channel < kChannels; ++channel) {
+                int sum = 0;
+                for (int dy = 0; dy < 2; ++dy) {
+                    for (int dx = 0; dx < 2; ++dx) {
+                        sum += rgba[(static_cast<size_t>(2 * row + dy) * width + 2 * column + dx) *
+                                        kChannels +
+                                    channel];
+                    }
+                }
+                half.rgba[(static_cast<size_t>(row) * half.width + column) * kChannels + channel] =
+                    static_cast<unsigned char>((sum + 2) / 4);
+            }
+        }
+    }
+    return half;
+}
+
+Frame Frame::greyed() const {
+    // ITU-R BT.601 luma, in thousandths.
+    constexpr int kRed = 299;
+    constexpr int kGreen = 587;
+    constexpr int kBlue = 114;
+    constexpr int kWhole = 1000;
+    Frame grey = *this;
+    for (size_t pixel = 0; pixel < rgba.size(); pixel += kChannels) {
+        const int luma =
+            (kRed * rgba[pixel] + kGreen * rgba[pixel + 1] + kBlue * rgba[pixel + 2]) / kWhole;
+        for (size_t channel = 0; channel < kAlpha; ++channel) {
+            grey.rgba[pixel + channel] = static_cast<unsigned char>(luma);
+        }
+    }
+    return grey;
+}
+
 bool Frame::writePng(const std::string& path) const {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {

@@ -21,6 +21,10 @@ class Frame {
     // Copies `piece` with its top-left corner at (left, top); what falls
     // outside is left out.
     void paste(const Frame& piece, int left, int top);
+    // Half as wide and high, each pixel the mean of the four it stands for.
+    Frame halved() const;
+    // In shades of grey, by the eye's weights of red, green and blue.
+    Frame greyed() const;
     bool writePng(const std::string& path) const;
 
     int width = 0;

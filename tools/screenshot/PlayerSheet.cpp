@@ -1,7 +1,5 @@
 #include "tools/screenshot/PlayerSheet.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +17,7 @@
 #include "people/PeaceKeeper.h"
 #include "people/Person.h"
 #include "tools/screenshot/Frame.h"
+#include "tools/screenshot/Lettering.h"
 
 namespace {
 
@@ -74,8 +73,6 @@ constexpr int kCrowdFrame = 30;
 constexpr float kGhostShown = 0.75f;
 constexpr Box kFallLines{224.0f, 450.0f, 576.0f, 130.0f};
 
-// The sheet: dark grey, so that the game's white lettering reads on it.
-constexpr unsigned char kSheetColour[4] = {48, 52, 56, 255};
 constexpr int kMargin = 16;
 constexpr int kLabelSize = 20;
 constexpr int kLabelGap = 6;
@@ -183,18 +180,6 @@ Frame cropOf(const Box& box, const Size& size) {
                       static_cast<int>(box.width * across), static_cast<int>(box.height * up));
 }
 
-// A label in the game's lettering, on the sheet's colour.
-Frame lettered(Application& application, TextDrawer& text, const char* label) {
-    application.useWindowSize(kLargest.width, kLargest.height);
-    glClearColor(kSheetColour[0] / 255.0f, kSheetColour[1] / 255.0f, kSheetColour[2] / 255.0f,
-                 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
-    text.drawText(label, 0.0f, 0.0f, static_cast<float>(kLabelSize));
-    const Frame line = Frame::read(kLargest.width, kLabelSize);
-    return line.crop(0, 0, static_cast<int>(text.textWidth(label, kLabelSize)) + 1, kLabelSize);
-}
-
 }  // namespace
 
 bool takePlayerSheet(Application& application, const std::string& path) {
@@ -258,13 +243,14 @@ bool takePlayerSheet(Application& application, const std::string& path) {
     }
     Frame sheet(width, height, kSheetColour);
     for (std::size_t scene = 0; scene < std::size(scenes); ++scene) {
-        sheet.paste(lettered(application, text, scenes[scene].label), columns[scene], kMargin);
+        sheet.paste(lettered(application, text, scenes[scene].label, kLabelSize), columns[scene],
+                    kMargin);
         for (std::size_t size = 0; size < crops.size(); ++size) {
             sheet.paste(crops[size][scene], columns[scene], rows[size]);
         }
     }
     for (std::size_t size = 0; size < crops.size(); ++size) {
-        sheet.paste(lettered(application, text, kSizes[size].label), kMargin,
+        sheet.paste(lettered(application, text, kSizes[size].label, kLabelSize), kMargin,
                     rows[size] - kLabelSize - kLabelGap);
     }
     application.useWindowSize(kLargest.width, kLargest.height);

@@ -1,11 +1,13 @@
 // Takes the README's pictures from the game itself: the title screen with the
 // pointer on an arrow, and a battle in which the player's wall stops a bullet;
-// and a contact sheet of the player's own person (see PlayerSheet.h). The
+// and contact sheets of the player's own person (see PlayerSheet.h) and of
+// how the game teaches itself (see HowToPlaySheet.h). The
 // battles are played from fixed seeds with scripted keys, so the pictures
 // come out the same on every run.
 //
 // Usage: screenshot OUTPUT_DIR      (needs an X display; writes title.png,
-//                                   battle.png and player-sheet.png)
+//                                   battle.png, player-sheet.png and
+//                                   how-to-play.png)
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -18,6 +20,7 @@
 #include "people/Person.h"
 #include "title/TitleScreen.h"
 #include "tools/screenshot/Frame.h"
+#include "tools/screenshot/HowToPlaySheet.h"
 #include "tools/screenshot/PlayerSheet.h"
 
 namespace {
@@ -131,5 +134,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshot: no rescue at the wall in %d battles\n", kAttempts);
         return 1;
     }
-    return takePlayerSheet(application, folder + "/player-sheet.png") ? 0 : 1;
+    if (!takePlayerSheet(application, folder + "/player-sheet.png")) {
+        return 1;
+    }
+    return takeHowToPlaySheet(application, folder + "/how-to-play.png") ? 0 : 1;
 }

@@ -1,0 +1,328 @@
+#include "title/HowToPlayScreen.h"
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "battle/BattleControls.h"
+#include "graphics/Button.h"
+#include "graphics/ImageDrawer.h"
+#include "graphics/TextDrawer.h"
+#include "graphics/Widget.h"
+#include "people/AlertLook.h"
+#include "title/LiveBattle.h"
+#include "title/MenuFocus.h"
+
+namespace {
+
+// The layout, in logical units, follows the artwork: a heading above a dark
+// panel (x 104 to 920, y 80 to 604) that holds the page and, at its foot, the
+// arrows and BACK in the start bar's place.
+constexpr float kArtworkX = 0.0f;
+constexpr float kArtworkY = -128.0f;
+constexpr float kHeadingY = 622.0f;
+constexpr float kHeadingSize = 72.0f;
+constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
+constexpr float kTitleY = 552.0f;
+constexpr float kTitleSize = 34.0f;
+constexpr float kPageNumberRight = 900.0f;
+constexpr float kPageNumberY = 560.0f;
+constexpr float kPageNumberSize = 24.0f;
+
+constexpr float kBackX = 256.0f;
+constexpr float kBackY = 80.0f;
+constexpr float kBackWidth = 512.0f;
+constexpr float kBackHeight = 96.0f;
+constexpr float kBackInkLeft = 346.0f;
+constexpr float kBackInkBottom = 101.0f;
+constexpr float kArrowSize = 64.0f;
+constexpr float kPreviousX = 136.0f;
+constexpr float kNextX = 824.0f;
+constexpr float kArrowY = 108.0f;
+
+// The text of a page runs down from here, above the foot of the panel.
+constexpr float kTextTop = 500.0f;
+constexpr float kLineRise = 1.3f;
+// Between the rows of a table, beyond their lines.
+constexpr float kRowGap = 0.3f;
+constexpr float kTextSize = 20.0f;
+constexpr float kNoteSize = 18.0f;
+
+// The goal: the live battle on the left, the words on the right.
+constexpr float kLiveLeft = 136.0f;
+constexpr float kLiveBottom = 236.0f;
+constexpr float kLiveWidth = 360.0f;
+constexpr float kGoalTextLeft = 528.0f;
+constexpr float kGoalTextWidth = 372.0f;
+
+// The controls: keys to the left of a line, what they do to its right.
+constexpr float kControlsLine = 340.0f;
+constexpr float kControlsGap = 14.0f;
+constexpr float kControlsRight = 900.0f;
+constexpr float kBurdenY = 232.0f;
+
+// The score: what counts on the left, its points on the right.
+constexpr float kScoreLeft = 196.0f;
+constexpr float kScoreRight = 828.0f;
+
+// The rings: a figure with its ring or marker, and what it means beside it.
+constexpr float kFigureX = 196.0f;
+constexpr float kMeaningX = 300.0f;
+constexpr float kFirstFigureY = 450.0f;
+constexpr float kFigureStep = 76.0f;
+constexpr float kFigureMiddle = 24.0f;
+// As a person draws them: the ring raised over the figure, the marker
+// around it.
+constexpr float kRingRaise = 16.0f;
+constexpr float kMarkerInsetX = 32.0f;
+constexpr float kMarkerInsetY = 16.0f;
+
+const char* const kPageTitles[HowToPlayScreen::kPageCount] = {"the goal", "the controls",
+                                                              "the score", "the rings"};
+
+struct Points {
+    const char* what;
+    const char* points;
+};
+const Points kPoints[] = {
+    {"a life saved by a brick", "+1"},  {"a death", "-1"},
+    {"a fighter lays down arms", "+1"}, {"somebody turns peace keeper", "+2"},
+    {"a civilian takes up arms", "-1"}, {"a peace keeper gives up", "-1"},
+};
+
+void drawPlain(ImageDrawer::ImageType image, float x, float y) {
+    ImageDrawer::getInstance()->drawImage(image, x, y, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+}  // namespace
+
+HowToPlayScreen::HowToPlayScreen(Application* application, TextDrawer& textDrawer)
+    : application(application), textDrawer(textDrawer), liveBattle(new LiveBattle(application)) {
+    const auto button = [this](ImageDrawer::ImageType up, ImageDrawer::ImageType down,
+                               ImageDrawer::ImageType over, float x, float y, float width,
+                               float height) {
+        Button* made = new Button(up, down, over);
+        made->setPosition(x, y);
+        made->setSize(width, height);
+        made->registerListener(this);
+        widgets.push_back(made);
+        return made;
+    };
+    previousButton =
+        button(ImageDrawer::ImageLeftButtonUp, ImageDrawer::ImageLeftButtonDown,
+               ImageDrawer::ImageLeftButtonOver, kPreviousX, kArrowY, kArrowSize, kArrowSize);
+    nextButton = button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
+                        ImageDrawer::ImageRightButtonOver, kNextX, kArrowY, kArrowSize, kArrowSize);
+    backButton = button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
+                        ImageDrawer::ImageBackButtonOver, kBackX, kBackY, kBackWidth, kBackHeight);
+}
+
+HowToPlayScreen::~HowToPlayScreen() {
+    delete liveBattle;
+    for (Widget* widget : widgets) {
+        delete widget;
+    }
+    // Seldom opened: its pictures need not outlive it.
+    ImageDrawer::getInstance()->release(
+        {ImageDrawer::ImageHowToPlay, ImageDrawer::ImageBackButtonUp,
+         ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver});
+}
+
+void HowToPlayScreen::turn(int pages) {
+    page = std::clamp(page + pages, 0, kPageCount - 1);
+}
+
+void HowToPlayScreen::next() {
+    if (page == kPageCount - 1) {
+        finished = true;
+    } else {
+        turn(1);
+    }
+}
+
+void HowToPlayScreen::buttonClicked(Button* button) {
+    if (button == previousButton) {
+        turn(-1);
+    } else if (button == nextButton) {
+        turn(1);
+    } else if (button == backButton) {
+        finished = true;
+    }
+}
+
+void HowToPlayScreen::keyDown(const SDL_keysym& key) {
+    switch (MenuFocus::actionOfKey(key)) {
+        case MenuFocus::ActionLess:
+            turn(-1);
+            break;
+        case MenuFocus::ActionMore:
+            turn(1);
+            break;
+        case MenuFocus::ActionPress:
+            next();
+            break;
+        case MenuFocus::ActionLeave:
+            finished = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void HowToPlayScreen::padButton(PadButton button, bool down) {
+    if (!down) {
+        return;
+    }
+    const MenuFocus::Action action = MenuFocus::actionOfPad(button);
+    if (action == MenuFocus::ActionPress) {
+        next();
+    } else if (action == MenuFocus::ActionLeave) {
+        finished = true;
+    }
+}
+
+void HowToPlayScreen::mouseMove(float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseMoveTest(x, Widget::screenHeight - y);
+    }
+}
+
+void HowToPlayScreen::mouseButton(bool down, float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
+    }
+}
+
+void HowToPlayScreen::mouseWheel(int notches, float /*x*/, float /*y*/) {
+    // Turned away from the player, the wheel goes back, as a page scrolls.
+    turn(notches > 0 ? -1 : 1);
+}
+
+void HowToPlayScreen::write(const std::string& text, float x, float y, float size) {
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    textDrawer.drawText(text, x * toPixelsX, y * toPixelsY, size * toPixelsY);
+}
+
+void HowToPlayScreen::writeRightAligned(const std::string& text, float x, float y, float size) {
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const float width =
+        textDrawer.textWidth(text, size * toPixelsY) * Widget::kLogicalWidth / Widget::screenWidth;
+    write(text, x - width, y, size);
+}
+
+void HowToPlayScreen::writeCentred(const std::string& text, float x, float y, float size) {
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const float width =
+        textDrawer.textWidth(text, size * toPixelsY) * Widget::kLogicalWidth / Widget::screenWidth;
+    write(text, x - width / 2.0f, y, size);
+}
+
+float HowToPlayScreen::writeParagraphs(const std::vector<std::string>& paragraphs, float left,
+                                       float top, float width, float size) {
+    // Broken at the logical size: the font scales alike across and up.
+    float y = top;
+    for (const std::string& paragraph : paragraphs) {
+        for (const std::string& line : textDrawer.wrap(paragraph, width, size)) {
+            write(line, left, y, size);
+            y -= size * kLineRise;
+        }
+        y -= size * kLineRise / 2.0f;
+    }
+    return y;
+}
+
+void HowToPlayScreen::drawGoal() {
+    liveBattle->draw(kLiveLeft, kLiveBottom, kLiveWidth);
+    writeParagraphs({"walk the centre line and lay bricks into the two walls.",
+                     "a brick stops one bullet and saves the life it was heading for.",
+                     "the war is over when no fighter is left."},
+                    kGoalTextLeft, kTextTop, kGoalTextWidth, kTextSize);
+}
+
+void HowToPlayScreen::drawControls() {
+    float y = kTextTop;
+    const float actionLeft = kControlsLine + kControlsGap;
+    for (const BattleControls::Control& control : BattleControls::all(application->padInUse)) {
+        writeRightAligned(control.keys, kControlsLine - kControlsGap, y, kTextSize);
+        for (const std::string& line :
+             textDrawer.wrap(control.action, kControlsRight - actionLeft, kTextSize)) {
+            write(line, actionLeft, y, kTextSize);
+            y -= kTextSize * kLineRise;
+        }
+        y -= kTextSize * kRowGap;
+    }
+    writeCentred("the more bricks you carry, the slower you walk.", kMiddle, kBurdenY, kNoteSize);
+}
+
+void HowToPlayScreen::drawScore() {
+    float y = kTextTop;
+    for (const Points& points : kPoints) {
+        write(points.what, kScoreLeft, y, kTextSize);
+        writeRightAligned(points.points, kScoreRight, y, kTextSize);
+        y -= kTextSize * kLineRise;
+    }
+    const char* const bonus =
+        application->padInUse
+            ? "a war that is over, left with start within 5000 frames (about 83 s), scores its "
+              "points times the frames left: score x (5000 - frames)."
+            : "a war that is over, left with space within 5000 frames (about 83 s), scores its "
+              "points times the frames left: score x (5000 - frames).";
+    writeParagraphs({bonus, "the best score of each choice of numbers is kept."}, kScoreLeft,
+                    y - kTextSize, kScoreRight - kScoreLeft, kNoteSize);
+}
+
+void HowToPlayScreen::drawRings() {
+    struct Row {
+        const AlertLook* look;
+        const char* meaning;
+    };
+    const Row rows[] = {
+        {nullptr, "you: the one with the arrow"},
+        {&AlertLook::kThreat, "in a bullet's line of fire"},
+        {&AlertLook::kLaidDownArms, "a fighter laid down arms"},
+        {&AlertLook::kPeaceKeeper, "somebody turned peace keeper, and lays bricks too"},
+    };
+    ImageDrawer* images = ImageDrawer::getInstance();
+    float y = kFirstFigureY;
+    for (const Row& row : rows) {
+        if (row.look == nullptr) {
+            drawPlain(ImageDrawer::ImagePlayerMarker, kFigureX - kMarkerInsetX, y - kMarkerInsetY);
+        } else {
+            images->drawImage(row.look->ring, kFigureX, y + kRingRaise, 1.0f, 1.0f, row.look->red,
+                              row.look->green, row.look->blue, row.look->alpha);
+        }
+        drawPlain(ImageDrawer::ImageGuy, kFigureX, y);
+        writeParagraphs({row.meaning}, kMeaningX, y + kFigureMiddle, kControlsRight - kMeaningX,
+                        kTextSize);
+        y -= kFigureStep;
+    }
+}
+
+void HowToPlayScreen::draw() {
+    drawPlain(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY);
+    writeCentred("how to play", kMiddle, kHeadingY, kHeadingSize);
+    writeCentred(kPageTitles[page], kMiddle, kTitleY, kTitleSize);
+    writeRightAligned(std::to_string(page + 1) + "/" + std::to_string(kPageCount), kPageNumberRight,
+                      kPageNumberY, kPageNumberSize);
+    switch (page) {
+        case PageGoal:
+            drawGoal();
+            break;
+        case PageControls:
+            drawControls();
+            break;
+        case PageScore:
+            drawScore();
+            break;
+        default:
+            drawRings();
+            break;
+    }
+    for (Widget* widget : widgets) {
+        widget->draw();
+    }
+    // On the last page the next press leaves: BACK shows it.
+    if (page == kPageCount - 1) {
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBackInkLeft, kBackInkBottom);
+    }
+}
