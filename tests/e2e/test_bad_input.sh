@@ -111,7 +111,11 @@ if can_run_as_nobody; then
         # shellcheck disable=SC2086
         env -u HOME $NOBODY "$GAME" -w 320 -h 240 -nm >"$WORK/stdout" 2>/dev/null &
         GAME_PID=$!
-        sleep 3
+        # Until its window shows, the game may not handle the signal yet.
+        for _ in $(seq 1 400); do
+            xdotool search --pid "$GAME_PID" >/dev/null 2>&1 && break
+            sleep 0.05
+        done
         kill -TERM "$GAME_PID"
         wait_for_exit 15
         [ "$GAME_STATUS" = 0 ] || fail "without HOME: status $GAME_STATUS"

@@ -121,8 +121,10 @@ done
 [ -n "$row" ] && [ "$rested" = "$row" ] || fail "resting at 6000: the player went '$row' to '$rested'"
 [ "$pushed" -gt $((row + 20)) ] || fail "pushed to 24000: the player went $row to $pushed"
 pad "press $BACK"
+sleep 1
 screenshot "$WORK/title.png"
 pad "a 1 24000" "w 200 0" "a 1 0" "press $A"
+sleep 1
 two_shots settings
 ! same title settingsa && same settingsa settingsb || fail "at 24000 the focus stayed"
 kill -TERM "$GAME_PID"
