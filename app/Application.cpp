@@ -13,6 +13,7 @@
 #include "app/ConfigLoader.h"
 #include "app/FatalError.h"
 #include "app/GameState.h"
+#include "app/PictureSaver.h"
 #include "app/SdlStart.h"
 #include "app/Settings.h"
 #include "audio/Sounds.h"
@@ -302,6 +303,10 @@ bool Application::runOnce() {
     }
     gamepad.lookWhileQuiet(*currentState, SDL_GetTicks());
     draw();
+    if (pictureRequested) {
+        pictureRequested = false;
+        PictureSaver::save(width, height);
+    }
     SDL_GL_SwapBuffers();
     return true;
 }
@@ -337,6 +342,8 @@ void Application::handleEvent(const SDL_Event& event) {
         case SDL_KEYDOWN:
             if (togglesFullScreen(event.key.keysym)) {
                 toggleFullScreen();
+            } else if (event.key.keysym.sym == SDLK_F12) {
+                pictureRequested = true;
             } else {
                 currentState->keyDown(event.key.keysym);
             }

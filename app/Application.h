@@ -48,7 +48,8 @@ class Application : public PortAudioCallback {
     void draw();
     // Hands one SDL event to the current state, pad and joystick input
     // translated by the gamepad. F11 and Alt+Enter toggle full screen on every
-    // screen, unseen by the state; the pointer reaches the state in picture
+    // screen, and F12 keeps a picture of the window (PictureSaver) once the
+    // next frame is drawn, unseen by the state; the pointer reaches the state in picture
     // pixels (a press in a bar reaches it not at all); a window the player
     // resized is set to its new size before the next frame.
     void handleEvent(const SDL_Event& event);
@@ -110,6 +111,8 @@ class Application : public PortAudioCallback {
     Letterbox picture;
     // A size the player gave the window, set before the next frame.
     bool resizePending = false;
+    // F12 was pressed: the next frame drawn is kept as a picture.
+    bool pictureRequested = false;
     // What the system's pointer shows: nothing.
     SDL_Cursor* invisiblePointer = nullptr;
     bool noSound = false;

@@ -23,6 +23,8 @@ bool isDirectory(const std::string& path) {
     return true;
 }
 
+}  // namespace
+
 // HOME first, then the password database. An empty HOME counts as unset: it
 // would put the folders at the root of the file system. With neither, the
 // current directory stands in, so that the game can still keep its files.
@@ -37,8 +39,6 @@ std::string homeDirectory() {
     }
     return ".";
 }
-
-}  // namespace
 
 std::string getFilePath() {
     std::string path = homeDirectory();

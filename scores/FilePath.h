@@ -10,4 +10,8 @@
 // needed, by the configuration and the high score files.
 std::string getFilePath();
 
+// The user's home: HOME, or else the password database's, or else the
+// current directory.
+std::string homeDirectory();
+
 #endif
