@@ -8,6 +8,8 @@
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
+#include "replay/Replay.h"
+#include "replay/ReplayShelf.h"
 #include "title/BattleScore.h"
 #include "title/SettingsScreen.h"
 
@@ -86,7 +88,7 @@ const Row kRows[] = {
 
 }  // namespace
 
-TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
+TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, Filing filing)
     : numbers(numbers),
       application(application),
       arrows([this](int item, int step) { stepNumber(item, step); }),
@@ -115,12 +117,26 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers)
     settingsButton->registerListener(this);
     widgets.push_back(settingsButton);
 
-    // Saved at once: the game may yet end in a way that destroys nothing
-    // (a closed terminal, a lost display), and the record must not go with it.
-    if (fileLastBattle(highScores, this->numbers)) {
-        highScores.save();
+    if (filing == FileLastBattle) {
+        fileLastBattleAndReplay();
     }
     refreshHighScore();
+}
+
+void TitleScreen::fileLastBattleAndReplay() {
+    const std::unique_ptr<Replay> recording = std::move(application->lastBattle);
+    int score = 0;
+    if (!fileLastBattle(highScores, numbers, &score)) {
+        return;
+    }
+    // Saved at once: the game may yet end in a way that destroys nothing
+    // (a closed terminal, a lost display), and the record must not go with it.
+    if (recording == nullptr) {
+        highScores.save();
+        return;
+    }
+    recording->score = score;
+    ReplayShelf::file(*recording, highScores);
 }
 
 TitleScreen::~TitleScreen() {

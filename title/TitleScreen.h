@@ -35,8 +35,9 @@ class Widget;
 // longer repeats there.
 //
 // Built on the return from a battle, it first files that battle's score under
-// the numbers it was given and saves the high score table at once. Needs the
-// OpenGL context.
+// the numbers it was given and saves the high score table at once, and files
+// the battle's recording in the replays (ReplayShelf). Needs the OpenGL
+// context.
 class TitleScreen : public GameState, public ButtonListener {
   public:
     // The arrow buttons keep every number within these bounds; the numbers
@@ -55,7 +56,18 @@ class TitleScreen : public GameState, public ButtonListener {
         kItemCount,
     };
 
-    TitleScreen(Application* application, const StartNumbers& numbers);
+    // What a title screen files as it opens.
+    enum Filing {
+        // The battle just left: its score from the game counters (nothing
+        // before the first battle of the process), and its recording, when
+        // the application holds one (Application::lastBattle).
+        FileLastBattle,
+        // Nothing: after watching a replay, whose battle is not the player's.
+        FileNothing,
+    };
+
+    TitleScreen(Application* application, const StartNumbers& numbers,
+                Filing filing = FileLastBattle);
     // Deletes the settings screen, if open, and the widgets.
     ~TitleScreen() override;
 
@@ -103,6 +115,7 @@ class TitleScreen : public GameState, public ButtonListener {
     SettingsScreen* settings = nullptr;
 
   private:
+    void fileLastBattleAndReplay();
     void refreshHighScore();
     // Moves the item's number by one in the direction of `step`, within the bounds.
     void stepNumber(int item, int step);
