@@ -3,10 +3,13 @@
 // checked and its battle played through from its input, as the option does
 // it, without a window. The replay is recorded first from a battle whose
 // player walks the centre line and lays bricks all along; it is left with
-// Escape after ten minutes at the game's 60 steps a second.
+// Escape after ten minutes at the game's 60 steps a second. With
+// TRUCEWARD_KEEP_REPLAY set to a path, the file is copied there (for
+// bench/replay-rate.sh, which watches it in the real game).
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -48,7 +51,11 @@ const std::string& tenMinuteReplay() {
         battle.recording->score = ReplayFeed::score();
         std::string reason;
         const std::string file = getFilePath() + "/ten-minutes.twreplay";
-        std::ofstream(file, std::ios::binary) << ReplayFile::encode(*battle.recording, reason);
+        const std::string bytes = ReplayFile::encode(*battle.recording, reason);
+        std::ofstream(file, std::ios::binary) << bytes;
+        if (const char* kept = std::getenv("TRUCEWARD_KEEP_REPLAY")) {
+            std::ofstream(kept, std::ios::binary) << bytes;
+        }
         return file;
     }();
     return path;
