@@ -6,7 +6,8 @@
 #include <ctime>
 
 extern "C" time_t time(time_t* out) {
-    const time_t fixed = static_cast<time_t>(std::strtoll(std::getenv("FIXED_TIME"), nullptr, 10));
+    const char* setting = std::getenv("FIXED_TIME");
+    const time_t fixed = setting != nullptr ? std::strtoll(setting, nullptr, 10) : 0;
     if (out != nullptr) {
         *out = fixed;
     }

@@ -2,6 +2,7 @@
 // (so that the fuzzer gets past it to the header and the input): reading must
 // end, refuse with a reason of one line or accept, and what it accepts must
 // be written back byte for byte.
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -33,9 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     readBack(bytes);
     if (size >= ReplayFile::kChecksumSize) {
         const std::size_t end = size - ReplayFile::kChecksumSize;
+        // Little-endian, as the file keeps it.
         std::uint32_t crc = ReplayFile::checksum(bytes.data(), end);
-        for (std::size_t i = end; i < size; ++i, crc >>= 8) {
-            bytes[i] = static_cast<char>(crc & 0xFF);
+        for (std::size_t i = end; i < size; ++i) {
+            bytes[i] = static_cast<char>(crc & UINT8_MAX);
+            crc >>= CHAR_BIT;
         }
         readBack(bytes);
     }
