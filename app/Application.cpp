@@ -22,6 +22,8 @@
 #include "graphics/ImageDrawer.h"
 #include "graphics/Widget.h"
 #include "graphics/WindowIcon.h"
+#include "replay/Replay.h"
+#include "replay/ReplayVerifier.h"
 #include "title/TitleScreen.h"
 
 namespace {
@@ -115,7 +117,7 @@ void Application::setUp(const Settings& settings) {
     hintPending = config.hint;
     // A player new to the game is offered the rules before the war.
     currentState =
-        new TitleScreen(this, kFirstNumbers,
+        new TitleScreen(this, kFirstNumbers, TitleScreen::FileLastBattle,
                         config.firstStart ? TitleScreen::ItemHowToPlay : TitleScreen::ItemEnterWar);
 }
 
@@ -408,6 +410,10 @@ void Application::handleEvent(const SDL_Event& event) {
 }
 
 void Application::nextState() {
+    if (stateKind == StateReplay && endAfterWatching) {
+        quit();
+        return;
+    }
     delete currentState;
     // The new screen has seen no press of what the pad holds down.
     gamepad.forgetHeld();
@@ -417,9 +423,29 @@ void Application::nextState() {
         battle->showsHint = hintPending;
         currentState = battle;
     } else {
+        // What a watched replay left in the game counters is no battle of the player's.
+        const TitleScreen::Filing filing =
+            stateKind == StateBattle ? TitleScreen::FileLastBattle : TitleScreen::FileNothing;
         stateKind = StateTitle;
-        currentState = new TitleScreen(this, numbers);
+        currentState = new TitleScreen(this, numbers, filing);
     }
+}
+
+bool Application::watch(const std::string& path, AfterWatching after) {
+    std::unique_ptr<Replay> replay = ReplayVerifier::check(path);
+    if (replay == nullptr) {
+        return false;
+    }
+    watch(std::move(replay), after);
+    return true;
+}
+
+void Application::watch(std::unique_ptr<Replay> replay, AfterWatching after) {
+    delete currentState;
+    gamepad.forgetHeld();
+    endAfterWatching = after == EndTheGame;
+    stateKind = StateReplay;
+    currentState = new GamePlay(this, std::move(replay));
 }
 
 void Application::setNumbers(const StartNumbers& newNumbers) {

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,17 @@
 #include "scores/StartNumbers.h"
 
 class GameState;
+class Replay;
 
 // The one top-level object of the process: window and OpenGL context, joystick,
 // audio output, the current screen, and the main loop that feeds the screen
 // its input and draws one frame whenever the event queue is empty.
 class Application : public PortAudioCallback {
   public:
-    // Which kind of screen is current.
-    enum StateKind { StateTitle = 0, StateBattle = 1 };
+    // Which kind of screen is current: a replay is a battle watched.
+    enum StateKind { StateTitle = 0, StateBattle = 1, StateReplay = 2 };
+    // Where watching a replay goes on to.
+    enum AfterWatching { BackToTitle, EndTheGame };
 
     // The process arguments without the executable name. Throws FatalError
     // when SDL or the video mode cannot be set up, and after printing the help.
@@ -55,8 +59,28 @@ class Application : public PortAudioCallback {
     void handleEvent(const SDL_Event& event);
 
     // Replaces the current state by the other kind, with the start numbers.
-    // The calling state is destroyed inside this call.
+    // The calling state is destroyed inside this call. Leaving a battle, the
+    // title screen files it (and lastBattle, its recording); leaving a
+    // replay, the title screen files nothing, or, for EndTheGame, the game
+    // ends (and the state lives on until it does).
     void nextState();
+    // Watching a replay, for any screen that offers one (a list of replays,
+    // the title screen when idle):
+    //
+    //     if (!application->watch(path)) { ... the line said why ... }
+    //
+    // reads the replay file at `path` and plays it through unseen, which
+    // takes a moment for a long battle; a file that cannot be played (see
+    // ReplayFile::read, ReplayFeed) prints "Could not play PATH: REASON",
+    // changes nothing and returns false. Otherwise the battle screen plays
+    // the replay (GamePlay, fed from the file, with ReplayViewer's keys) in
+    // place of the calling state, which is destroyed inside this call, as in
+    // nextState(). Watching files nothing and records nothing: Escape comes
+    // back to a title screen with nothing to file, or, after EndTheGame,
+    // ends the game. The start numbers are left as they were.
+    bool watch(const std::string& path, AfterWatching after = BackToTitle);
+    // The same for a replay already read and played through (ReplayVerifier).
+    void watch(std::unique_ptr<Replay> replay, AfterWatching after = BackToTitle);
     void setNumbers(const StartNumbers& newNumbers);
     void quit();
 
@@ -137,6 +161,10 @@ class Application : public PortAudioCallback {
     FrameLimiter frameLimiter;
     // The start numbers last given to setNumbers, for the next state.
     StartNumbers numbers;
+    // The recording of the battle last left, until the title screen files it.
+    std::unique_ptr<Replay> lastBattle;
+    // Leaving the replay watched ends the game.
+    bool endAfterWatching = false;
 
   private:
     void setUp(const Settings& settings);

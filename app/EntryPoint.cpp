@@ -7,12 +7,15 @@
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/FatalError.h"
 #include "app/Settings.h"
+#include "replay/Replay.h"
+#include "replay/ReplayVerifier.h"
 
 namespace {
 
@@ -59,7 +62,22 @@ extern "C" int SDL_main(int argc, char* argv[]) {
             Settings::printVersion();
             return 0;
         }
+        std::string replayPath;
+        if (Settings::replayFileRequested(args, "--verify", replayPath)) {
+            return ReplayVerifier::verify(replayPath);
+        }
+        // A file that cannot be played is refused before anything is opened or written.
+        std::unique_ptr<Replay> replay;
+        if (Settings::replayFileRequested(args, "--replay", replayPath)) {
+            replay = ReplayVerifier::check(replayPath);
+            if (replay == nullptr) {
+                return 1;
+            }
+        }
         Application application(args);
+        if (replay != nullptr) {
+            application.watch(std::move(replay), Application::EndTheGame);
+        }
         application.eventLoop();
     } catch (FatalError error) {
         error.display();

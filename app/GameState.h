@@ -21,8 +21,9 @@
 //   picture's pixels with the origin at its bottom-left (Widget::screenWidth
 //   and screenHeight are its size); one call is one step of whatever the
 //   state simulates;
-// - a state may call Application::nextState() from draw() or keyDown(); it is
-//   destroyed inside that call and must return at once.
+// - a state may call Application::nextState() or Application::watch() from
+//   draw() or keyDown(); it is destroyed inside that call and must return at
+//   once.
 class GameState {
   public:
     GameState() = default;

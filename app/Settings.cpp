@@ -106,6 +106,7 @@ void Settings::printHelp() {
               << "\n"
               << "Usage:\n"
               << "Truceward -w [width] -h [height] -a [val] -f -ns -nm\n"
+              << "Truceward --replay [file] | --verify [file]\n"
               << "\n"
               << "Flags:\n"
               << "--width [val] | -w [val]:\tSet the width of the window.\n"
@@ -114,6 +115,9 @@ void Settings::printHelp() {
               << "--fullscreen | -f:\t\tSets whether to go fullscreen or not.\n"
               << "--nosound | -ns:\t\tSwitches off the sound output.\n"
               << "--nomusic | -nm:\t\tSwitches off the background music.\n"
+              << "--replay [file]:\t\tPlays a replay file in the window; Escape ends.\n"
+              << "--verify [file]:\t\tPlays a replay file without a window and checks\n"
+              << "\t\t\t\tits score: exit status 0 when it is as recorded.\n"
               << "--help:\t\t\t\tDisplay this help." << std::endl;
 }
 
@@ -128,4 +132,17 @@ bool Settings::versionRequested(const std::vector<std::string>& args) {
 
 void Settings::printVersion() {
     std::cout << kVersionLine << std::endl;
+}
+
+bool Settings::replayFileRequested(const std::vector<std::string>& args, const char* option,
+                                   std::string& path) {
+    if (!hasFlag(args, option, option) || hasFlag(args, "--help", "--help")) {
+        return false;
+    }
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == option) {
+            path = i + 1 < args.size() ? args[i + 1] : "";
+        }
+    }
+    return true;
 }

@@ -48,6 +48,13 @@ struct Settings {
     // and ends before it opens anything, so this works without a display.
     static bool versionRequested(const std::vector<std::string>& args);
     static void printVersion();
+
+    // Whether the option that takes a replay file ("--verify" or "--replay")
+    // is among the arguments and "--help" is not; `path` takes the argument
+    // after its last occurrence ("" when none follows). --verify plays the
+    // file without a window and ends; --replay opens the window on it.
+    static bool replayFileRequested(const std::vector<std::string>& args, const char* option,
+                                    std::string& path);
 };
 
 #endif

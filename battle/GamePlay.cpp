@@ -5,9 +5,6 @@
 #include <cstddef>
 #include <ctime>
 
-#include "app/Application.h"
-#include "app/SyntheticKey.h"
-#include "audio/Sounds.h"
 #include "battle/Bullet.h"
 #include "battle/Effect.h"
 #include "battle/Field.h"
@@ -17,6 +14,8 @@
 #include "people/Fighter.h"
 #include "people/Person.h"
 #include "people/PlayerControlled.h"
+#include "replay/Replay.h"
+#include "replay/ReplayViewer.h"
 #include "scores/GameCounter.h"
 
 namespace {
@@ -97,8 +96,15 @@ GamePlay::GamePlay(Application* application, const StartNumbers& numbers, std::u
       warOver(false),
       random(seed),
       application(application),
-      time(0.0f) {
+      time(0.0f),
+      recording(std::make_unique<Replay>(numbers, seed, kRulesVersion)) {
     populate();
+}
+
+GamePlay::GamePlay(Application* application, std::unique_ptr<Replay> replay)
+    : GamePlay(application, replay->numbers, replay->seed) {
+    recording.reset();
+    viewer = std::make_unique<ReplayViewer>(std::move(replay), *this);
 }
 
 void GamePlay::populate() {
@@ -193,6 +199,7 @@ GamePlay::~GamePlay() {
 }
 
 void GamePlay::update() {
+    ++steps;
     if (!warOver) {
         time += 1.0f;
     }
@@ -246,79 +253,9 @@ void GamePlay::cleanUp() {
     removeFinished(ghosts, ghostGone);
 }
 
-void GamePlay::focusLost() {
-    paused = true;
-}
-
-void GamePlay::keyDown(const SDL_keysym& key) {
-    if (key.sym == SDLK_p) {
-        paused = !paused;
-        return;
-    }
-    if (key.sym == SDLK_ESCAPE) {
-        application->nextState();
-        return;
-    }
-    if (key.sym == SDLK_SPACE) {
-        if (warOver) {
-            GameCounter::getInstance()->incrementCount(GameCounter::kTime, static_cast<int>(time));
-            application->nextState();
-        }
-        return;
-    }
-    // Nothing of the battle may move while it is paused.
-    if (player == nullptr || paused) {
-        return;
-    }
-    switch (key.sym) {
-        case SDLK_z:
-            player->leftBrick();
-            break;
-        case SDLK_x:
-            player->rightBrick();
-            break;
-        case SDLK_UP:
-            player->up(true);
-            break;
-        case SDLK_DOWN:
-            player->down(true);
-            break;
-        default:
-            break;
-    }
-}
-
-void GamePlay::padButton(PadButton button, bool down) {
-    if (!down) {
-        return;
-    }
-    switch (button) {
-        case PadA:
-            keyDown(syntheticKey(SDLK_z));
-            break;
-        case PadB:
-            keyDown(syntheticKey(SDLK_x));
-            break;
-        case PadStart:
-            keyDown(syntheticKey(warOver ? SDLK_SPACE : SDLK_p));
-            break;
-        case PadBack:
-            // Leaves: this object is gone once the call returns.
-            keyDown(syntheticKey(SDLK_ESCAPE));
-            break;
-        default:
-            break;
-    }
-}
-
-void GamePlay::keyUp(const SDL_keysym& key) {
-    if (player == nullptr) {
-        return;
-    }
-    if (key.sym == SDLK_UP) {
-        player->up(false);
-    } else if (key.sym == SDLK_DOWN) {
-        player->down(false);
+void GamePlay::playSound(Sounds::SoundType type, float x) {
+    if (!silent) {
+        Sounds::getInstance()->playSound(type, x);
     }
 }
 
@@ -398,7 +335,7 @@ bool GamePlay::stopAtWall(int bulletIndex, bool side) {
             GameCounter::getInstance()->incrementCount(GameCounter::kSavedByBrick, kRescuePoints);
         }
         smokePffs.push_back(puff);
-        Sounds::getInstance()->playSound(Sounds::SoundBrickPuff, wallX + kBrickInsetX);
+        playSound(Sounds::SoundBrickPuff, wallX + kBrickInsetX);
         wall.erase(wall.begin() + static_cast<std::ptrdiff_t>(j));
         removeBullet(bulletIndex);
         return true;
@@ -431,7 +368,7 @@ bool GamePlay::killWith(int bulletIndex) {
     if (playerFell) {
         playerGhost = ghosts.back();
     }
-    Sounds::getInstance()->playSound(Sounds::SoundPersonDying, victim->x);
+    playSound(Sounds::SoundPersonDying, victim->x);
     GameCounter::getInstance()->incrementCount(GameCounter::kKilled, kDeathPoints);
     // A dying fighter may end the war here; the rest of the bullets still count.
     delete victim;

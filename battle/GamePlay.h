@@ -2,14 +2,17 @@
 #define TRUCEWARD_BATTLE_GAMEPLAY_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/GameState.h"
+#include "audio/Sounds.h"
 #include "battle/PeopleByHeight.h"
 #include "graphics/BackdropCache.h"
 #include "graphics/TextDrawer.h"
 #include "people/Random.h"
+#include "replay/BattleInput.h"
 #include "scores/CounterNotification.h"
 #include "scores/StartNumbers.h"
 
@@ -19,6 +22,8 @@ class Ghost;
 class Person;
 class PlayerControlled;
 class Effect;
+class Replay;
+class ReplayViewer;
 
 // The battle: two sides of civilians and fighters, the player's person on the
 // centre line, two brick walls in the middle and everything in flight.
@@ -38,25 +43,43 @@ class Effect;
 // shows the hint tells which keys lay bricks, in a line at the top or the
 // bottom, whichever is away from the player's person, until it lays one. The
 // pause lists the battle's controls.
+//
+// The player's input enters the battle at one place, input(), which records
+// it: a replay feeds its input back in at the same place (ReplayFeed), so a
+// replayed battle cannot take another path than the live one. Watched from a
+// replay (see ReplayViewer) the battle screen takes its input from the file;
+// the keys then only change the replay's speed, pause it and leave it.
 class GamePlay : public GameState, public CounterNotification {
   public:
+    // The battle's rules, as replays record them: a change that makes any
+    // battle play otherwise than before (tests/display/reference's history
+    // changes) must raise it, so that older replays are refused, not
+    // replayed wrongly.
+    static constexpr int kRulesVersion = 1;
+
     // Seeded with the time in whole seconds.
     GamePlay(Application* application, const StartNumbers& numbers);
     // Resets the counters, places the player's person and both populations
     // (drawing x, y and then the behaviour's own values, person by person) and
-    // links families within each side of more than five people. Needs the
-    // OpenGL context (for the texts); `application` is only used to leave.
+    // links families within each side of more than five people, and starts
+    // recording. Needs no OpenGL context until it draws; `application` is
+    // only used to leave.
     GamePlay(Application* application, const StartNumbers& numbers, std::uint32_t seed);
+    // The battle of `replay`, watched: set up from its numbers and seed, fed
+    // its input, shown with the replay's controls (ReplayViewer). The replay
+    // must be one ReplayFile accepts.
+    GamePlay(Application* application, std::unique_ptr<Replay> replay);
     // Unregisters from "Fighter" first, so that the fighters deleted here
     // cannot end a war that is being torn down; leaves the counters as they are.
     ~GamePlay() override;
 
     // One frame: update(), render(), cleanUp(); paused, only the scene as it
-    // stands, darkened, with the pause's two lines.
+    // stands, darkened, with the pause's two lines. Watched, the viewer's frame.
     void draw() override;
     // P pauses and resumes. Escape leaves; Space leaves a finished war,
-    // recording "Time". Otherwise, unless paused, z, x and the arrows reach
-    // the player's person while it lives.
+    // recording "Time"; either hands the recording to the application.
+    // Otherwise, unless paused, z, x and the arrows reach the player's person
+    // while it lives. Watched, the viewer takes the keys.
     void keyDown(const SDL_keysym& key) override;
     // Releasing an arrow reaches the player's person while it lives.
     void keyUp(const SDL_keysym& key) override;
@@ -69,6 +92,21 @@ class GamePlay : public GameState, public CounterNotification {
     bool mayRestartPads() const override { return paused; }
     // "Fighter" back at 1: the last fighter is gone and the war is over.
     void countReached(const std::string& name, int count) override;
+
+    // The player's input enters the battle here, and nowhere else: the
+    // arrows and brick keys reach the player's person while it lives; Space
+    // leaves a finished war, adding its length to "Time"; Escape leaves.
+    // Returns whether the battle took it: an arrow that changes what is held,
+    // a brick laid or picked up, a leave. What it takes is recorded, after as
+    // many steps as have been taken. Leaving destroys nothing: the caller
+    // goes on to the next screen.
+    bool input(BattleInput input);
+    // Plays an effect, unless the battle is silent.
+    void playSound(Sounds::SoundType type, float x);
+    // The scene as it stands, stepping nothing; and the same darkened, with
+    // the pause's two lines.
+    void drawStill();
+    void drawPaused();
 
     // The frame's simulation: counts the war's length, ticks everybody (also
     // after the war) and, while the war lasts, ticks the bullets, lights the
@@ -136,9 +174,22 @@ class GamePlay : public GameState, public CounterNotification {
     Application* application;
     // Frames drawn while the war lasted.
     float time;
+    // update()s taken: the step that input coming now is recorded after.
+    std::uint32_t steps = 0;
+    // Plays no sound effect: a battle nobody hears (one checked from a file).
+    bool silent = false;
+    // The battle as a replay, while a live battle records itself; the
+    // application takes it when the battle is left.
+    std::unique_ptr<Replay> recording;
+    // The replay's controls while the battle is watched; null in a live one.
+    std::unique_ptr<ReplayViewer> viewer;
 
   private:
     void populate();
+    // What input() does to the battle; whether it took it.
+    bool take(BattleInput input);
+    // Leaves the battle that way, if it takes it, handing the recording over.
+    void leave(BattleInput how);
     // One pass per person of the side starting at `first`, each picking
     // relatives from the same side until it has at least a drawn number.
     void formFamilies(int first, int count);

@@ -16,6 +16,7 @@
 #include "graphics/Widget.h"
 #include "people/Person.h"
 #include "people/PlayerControlled.h"
+#include "replay/ReplayViewer.h"
 #include "scores/GameCounter.h"
 
 namespace {
@@ -106,9 +107,12 @@ void drawEach(const std::vector<Thing*>& things, bool step) {
 }  // namespace
 
 void GamePlay::draw() {
+    if (viewer != nullptr) {
+        viewer->drawFrame();
+        return;
+    }
     if (paused) {
-        drawScene(false);
-        drawPause();
+        drawPaused();
         return;
     }
     update();
@@ -123,6 +127,15 @@ void GamePlay::noticeFirstBrick() {
         showsHint = false;
         application->hintLearned();
     }
+}
+
+void GamePlay::drawStill() {
+    drawScene(false);
+}
+
+void GamePlay::drawPaused() {
+    drawScene(false);
+    drawPause();
 }
 
 void GamePlay::drawPause() {
@@ -280,12 +293,18 @@ void GamePlay::drawTexts() {
     const float scale = height / Widget::kLogicalHeight;
     const float scoreSize = kScoreSize * scale;
     textDrawer.drawText(scoreText(), kScoreMargin, height - kScoreMargin - scoreSize, scoreSize);
+    // A watched battle is not the player's to leave: the viewer tells its own keys.
+    const bool live = viewer == nullptr;
     if (warOver) {
         textDrawer.drawText("the war is over", kWarOverX, height * kWarOverHeight,
                             kWarOverSize * scale);
-        drawCentred("-space to quit-", height * kQuitHeight, kQuitSize);
+        if (live) {
+            drawCentred("-space to quit-", height * kQuitHeight, kQuitSize);
+        }
     } else if (player == nullptr && !paused) {
         drawCentred(kFellText, height * kPausedHeight, kPausedSize * scale);
-        drawCentred(kLeaveText, height * kGoOnHeight, kGoOnSize * scale);
+        if (live) {
+            drawCentred(kLeaveText, height * kGoOnHeight, kGoOnSize * scale);
+        }
     }
 }

@@ -82,11 +82,10 @@ int advanceOf(char character) {
 
 }  // namespace
 
-TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
-    uploadGlyphs();
-}
+TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {}
 
 void TextDrawer::uploadGlyphs() {
+    uploaded = true;
     glyphGeneration = GlContext::generation();
     for (int index = 0; index < kGlyphCount; ++index) {
         glyphTextures[index] = 0;
@@ -102,7 +101,7 @@ TextDrawer::~TextDrawer() {
     // Every screen builds its own drawer, so a long evening of play would pile
     // textures up if they outlived it. Name 0 (a glyph that failed) is ignored;
     // names of a context that is gone are no longer ours.
-    if (glyphGeneration == GlContext::generation()) {
+    if (uploaded && glyphGeneration == GlContext::generation()) {
         glDeleteTextures(kGlyphCount, glyphTextures);
     }
 }
@@ -129,7 +128,7 @@ int TextDrawer::glyphIndex(char character) {
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
-    if (glyphGeneration != GlContext::generation()) {
+    if (!uploaded || glyphGeneration != GlContext::generation()) {
         uploadGlyphs();
     }
     const float scale = size / static_cast<float>(Fonts::kGlyphCell);

@@ -12,9 +12,10 @@
 // y up). Only digits, lower-case letters (shown as capitals) and
 // . , ! - + : / ( ) ' ? have glyphs; every other character is a blank. Each glyph has its own width
 // (assets/GlyphSpacing.h, measured from its ink), so that any two neighbours
-// stand evenly apart. Each screen owns one; it needs the OpenGL context, and
-// frees its glyph textures when it goes.
-// Once the context has been made anew (GlContext), it uploads them again.
+// stand evenly apart. Each screen owns one. It uploads its glyph textures when
+// it first draws, so that a screen can be built without an OpenGL context (a
+// battle checked from a replay file draws nothing), and frees them when it
+// goes. Once the context has been made anew (GlContext), it uploads them again.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = 47;
@@ -51,6 +52,7 @@ class TextDrawer {
   private:
     void uploadGlyphs();
 
+    bool uploaded = false;
     // The context the glyph textures were made in.
     unsigned int glyphGeneration = 0;
 };

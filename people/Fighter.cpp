@@ -1,6 +1,5 @@
 #include "people/Fighter.h"
 
-#include "audio/Sounds.h"
 #include "battle/Field.h"
 #include "battle/GamePlay.h"
 #include "graphics/ImageDrawer.h"
@@ -65,7 +64,7 @@ void Fighter::tick() {
     if (fireTimer == 0) {
         gamePlay->addBullet(side, y);
         fireTimer = static_cast<int>(random->nextFloat() * kFireSpread) + kFireMinimum;
-        Sounds::getInstance()->playSound(Sounds::SoundShot, newX);
+        gamePlay->playSound(Sounds::SoundShot, newX);
     } else {
         --fireTimer;
     }

@@ -37,32 +37,40 @@ PlayerControlled::PlayerControlled(GamePlay* gamePlay)
       speed(kUnloadedSpeed),
       gamePlay(gamePlay) {}
 
-void PlayerControlled::up(bool held) {
+bool PlayerControlled::up(bool held) {
+    const bool changes = upHeld != held || downHeld;
     upHeld = held;
     downHeld = false;
+    return changes;
 }
 
-void PlayerControlled::down(bool held) {
+bool PlayerControlled::down(bool held) {
+    const bool changes = downHeld != held || upHeld;
     downHeld = held;
     upHeld = false;
+    return changes;
 }
 
-void PlayerControlled::leftBrick() {
-    brickKey(false, hasLeftBrick, leftBrickLaid);
+bool PlayerControlled::leftBrick() {
+    return brickKey(false, hasLeftBrick, leftBrickLaid);
 }
 
-void PlayerControlled::rightBrick() {
-    brickKey(true, hasRightBrick, rightBrickLaid);
+bool PlayerControlled::rightBrick() {
+    return brickKey(true, hasRightBrick, rightBrickLaid);
 }
 
-void PlayerControlled::brickKey(bool side, bool& hasBrick, bool& brickLaid) {
+bool PlayerControlled::brickKey(bool side, bool& hasBrick, bool& brickLaid) {
     const float y = person->y;
     if (hasBrick) {
         brickLaid = true;
         gamePlay->addBrick(side, y);
-    } else if (y >= kTopPickUp || y <= kBottomPickUp) {
-        hasBrick = true;
+        return true;
     }
+    if (y >= kTopPickUp || y <= kBottomPickUp) {
+        hasBrick = true;
+        return true;
+    }
+    return false;
 }
 
 void PlayerControlled::tick() {

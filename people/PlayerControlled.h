@@ -15,15 +15,18 @@ class PlayerControlled : public PersonBehaviour {
     explicit PlayerControlled(GamePlay* gamePlay);
 
     // The up arrow went down (true) or up (false); either way down is let go.
-    void up(bool held);
-    // The down arrow went down or up; either way up is let go.
-    void down(bool held);
+    // Returns whether that changed what is held.
+    bool up(bool held);
+    // The down arrow went down or up; either way up is let go. Returns
+    // whether that changed what is held.
+    bool down(bool held);
     // With a left brick: lays it in the left wall at the person's height (no
     // check for a brick already there); the brick is given up on the next
-    // tick. Without one, picks one up at either end of the line.
-    void leftBrick();
+    // tick. Without one, picks one up at either end of the line. Returns
+    // whether a brick was laid or picked up.
+    bool leftBrick();
     // The same for the right wall.
-    void rightBrick();
+    bool rightBrick();
 
     // Remembers the height for the trail, then moves by the speed of the load
     // carried. The test is made before the step, so the last step may end up
@@ -50,8 +53,9 @@ class PlayerControlled : public PersonBehaviour {
     GamePlay* gamePlay;
 
   private:
-    // Lays the carried brick of one wall, or picks one up at an end of the line.
-    void brickKey(bool side, bool& hasBrick, bool& brickLaid);
+    // Lays the carried brick of one wall, or picks one up at an end of the
+    // line; whether it did either.
+    bool brickKey(bool side, bool& hasBrick, bool& brickLaid);
 };
 
 #endif

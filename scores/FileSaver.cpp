@@ -156,7 +156,8 @@ bool FileSaver::replace(const std::string& path, const std::string& bytes) {
     return true;
 }
 
-bool FileSaver::update(const std::string& path, const Change& change) {
+bool FileSaver::update(const std::string& path, const Change& change,
+                       const std::function<void()>& saved) {
     const std::string target = resolveLinks(path);
     const FileLock lock(target + kLockSuffix, folderOf(target));
     if (!lock.mayWrite()) {
@@ -174,7 +175,13 @@ bool FileSaver::update(const std::string& path, const Change& change) {
         return false;
     }
     removeLeftovers(target);
-    return replace(target, bytes);
+    if (!replace(target, bytes)) {
+        return false;
+    }
+    if (saved) {
+        saved();
+    }
+    return true;
 }
 
 void FileSaver::removeLeftovers(const std::string& path) {

@@ -34,9 +34,12 @@ class FileSaver {
     // `bytes`, and returns false to write nothing. Also clears away what
     // killed saves left. Returns false, writing nothing, when `change` does,
     // when the file exists but cannot be read whole, when another game holds
-    // the lock too long, or when the new contents cannot be saved.
+    // the lock too long, or when the new contents cannot be saved. Once they
+    // are saved, `saved` (when given) runs, still under the lock: what must
+    // follow the file's new contents, before another game saves it again.
     using Change = std::function<bool(std::istream& current, bool missing, std::string& bytes)>;
-    static bool update(const std::string& path, const Change& change);
+    static bool update(const std::string& path, const Change& change,
+                       const std::function<void()>& saved = nullptr);
 
     // Removes the temporary files that saves of `path` killed part way left
     // behind, and nothing else. Only safe while no other save of the same

@@ -180,18 +180,27 @@ void HighScoresLoader::setScore(const StartNumbers& numbers, int score) {
     }
 }
 
-bool HighScoresLoader::save() {
+bool HighScoresLoader::save(const Saved& saved) {
     if (scores.empty() || !persistent) {
         return true;
     }
+    std::vector<Score> before;
     std::vector<Score> table;
     const auto merge = [&](std::istream& current, bool, std::string& bytes) {
         readRecords(current, table);
+        if (saved) {
+            before = table;
+        }
         mergeInto(table, scores);
         bytes = encode(table);
         return true;
     };
-    if (!loadFailed && FileSaver::update(path, merge)) {
+    const auto afterSaving = [&] {
+        if (saved) {
+            saved(before, table);
+        }
+    };
+    if (!loadFailed && FileSaver::update(path, merge, afterSaving)) {
         scores.swap(table);
         unsavedScores(path).clear();
         return true;

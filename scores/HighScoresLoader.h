@@ -2,6 +2,7 @@
 #define TRUCEWARD_SCORES_HIGHSCORESLOADER_H
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
@@ -65,8 +66,13 @@ class HighScoresLoader {
     // and becomes this table.
     // A failure, a file that could not be loaded among them, prints "Error
     // saving high scores file: " and the path, leaves the file as it was and
-    // returns false.
-    bool save();
+    // returns false. Once the table has reached the disk, `saved` (when
+    // given) runs under the same lock with the records the file held before
+    // and those it holds now: what follows a change of a record (its
+    // replay) is done before any other game can change it again.
+    using Saved =
+        std::function<void(const std::vector<Score>& before, const std::vector<Score>& after)>;
+    bool save(const Saved& saved = nullptr);
 
     // "<per-user directory>/.Truceward"; creates the directory when missing.
     static std::string filePath();

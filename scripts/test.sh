@@ -69,10 +69,10 @@ cmake --build build/tsan -j "$jobs" --target unit_tests display_tests truceward 
 CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DTRUCEWARD_BUILD_FUZZERS=ON -DTRUCEWARD_SANITIZE=address,undefined \
       -DTRUCEWARD_BUILD_TESTS=OFF -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build/fuzz -j "$jobs" --target ConfigFuzz OptionsFuzz HighScoresFuzz
-# The three run side by side, each for long enough to get as much of a core
-# as it would alone: a minute each, one after the other, took three.
-fuzz_targets="Config:config Options:options HighScores:highscores"
+cmake --build build/fuzz -j "$jobs" --target ConfigFuzz OptionsFuzz HighScoresFuzz ReplayFuzz
+# The four run side by side, each for long enough to get as much of a core
+# as it would alone: a minute each, one after the other, took four.
+fuzz_targets="Config:config Options:options HighScores:highscores Replay:replay"
 fuzz_count=$(echo $fuzz_targets | wc -w)
 fuzz_cores=$(( jobs < fuzz_count ? jobs : fuzz_count ))
 fuzz_seconds=$(( ${TRUCEWARD_FUZZ_SECONDS:-60} * fuzz_count / fuzz_cores ))

@@ -19,12 +19,15 @@ int battleScore(int counterSum, int frames) {
     return static_cast<int>(product);
 }
 
-bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers) {
+bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers, int* filed) {
     const GameCounter* counters = GameCounter::getInstance();
     if (counters->counters.empty()) {
         return false;
     }
     const int score = battleScore(counters->getScore(), counters->getCount(GameCounter::kTime));
     table.setScore(numbers, score);
+    if (filed != nullptr) {
+        *filed = score;
+    }
     return true;
 }

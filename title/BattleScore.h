@@ -17,7 +17,8 @@ int battleScore(int counterSum, int frames);
 
 // Files the last battle's score under its start numbers, keeping the better of the old and
 // the new score. Does nothing while no game counter exists, that is before the
-// first battle of the process. Returns whether a battle was filed.
-bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers);
+// first battle of the process. Returns whether a battle was filed; `filed`,
+// when given, takes the battle's score.
+bool fileLastBattle(HighScoresLoader& table, const StartNumbers& numbers, int* filed = nullptr);
 
 #endif

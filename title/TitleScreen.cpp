@@ -9,6 +9,8 @@
 #include "graphics/ImageDrawer.h"
 #include "graphics/LabelledButton.h"
 #include "graphics/Widget.h"
+#include "replay/Replay.h"
+#include "replay/ReplayShelf.h"
 #include "title/BattleScore.h"
 #include "title/HowToPlayScreen.h"
 #include "title/SettingsScreen.h"
@@ -89,7 +91,8 @@ const Row kRows[] = {
 
 }  // namespace
 
-TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, int firstItem)
+TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, Filing filing,
+                         int firstItem)
     : numbers(numbers),
       application(application),
       arrows([this](int item, int step) { stepNumber(item, step); }),
@@ -123,12 +126,26 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, 
     settingsButton = smallButton("settings", kSettingsX);
     howToPlayButton = smallButton("how to play", kHowToPlayX);
 
-    // Saved at once: the game may yet end in a way that destroys nothing
-    // (a closed terminal, a lost display), and the record must not go with it.
-    if (fileLastBattle(highScores, this->numbers)) {
-        highScores.save();
+    if (filing == FileLastBattle) {
+        fileLastBattleAndReplay();
     }
     refreshHighScore();
+}
+
+void TitleScreen::fileLastBattleAndReplay() {
+    const std::unique_ptr<Replay> recording = std::move(application->lastBattle);
+    int score = 0;
+    if (!fileLastBattle(highScores, numbers, &score)) {
+        return;
+    }
+    // Saved at once: the game may yet end in a way that destroys nothing
+    // (a closed terminal, a lost display), and the record must not go with it.
+    if (recording == nullptr) {
+        highScores.save();
+        return;
+    }
+    recording->score = score;
+    ReplayShelf::file(*recording, highScores);
 }
 
 TitleScreen::~TitleScreen() {

@@ -36,8 +36,9 @@ class Widget;
 // opened (a key, the pad, an arrow button) no longer repeats there.
 //
 // Built on the return from a battle, it first files that battle's score under
-// the numbers it was given and saves the high score table at once. Needs the
-// OpenGL context.
+// the numbers it was given and saves the high score table at once, and files
+// the battle's recording in the replays (ReplayShelf). Needs the OpenGL
+// context.
 class TitleScreen : public GameState, public ButtonListener {
   public:
     // The arrow buttons keep every number within these bounds; the numbers
@@ -57,9 +58,19 @@ class TitleScreen : public GameState, public ButtonListener {
         kItemCount,
     };
 
+    // What a title screen files as it opens.
+    enum Filing {
+        // The battle just left: its score from the game counters (nothing
+        // before the first battle of the process), and its recording, when
+        // the application holds one (Application::lastBattle).
+        FileLastBattle,
+        // Nothing: after watching a replay, whose battle is not the player's.
+        FileNothing,
+    };
+
     // The focus opens on `firstItem`.
     TitleScreen(Application* application, const StartNumbers& numbers,
-                int firstItem = ItemEnterWar);
+                Filing filing = FileLastBattle, int firstItem = ItemEnterWar);
     // Deletes the screen open over it, if any, and the widgets.
     ~TitleScreen() override;
 
@@ -109,6 +120,7 @@ class TitleScreen : public GameState, public ButtonListener {
     TitleSubScreen* subScreen = nullptr;
 
   private:
+    void fileLastBattleAndReplay();
     void refreshHighScore();
     // Moves the item's number by one in the direction of `step`, within the bounds.
     void stepNumber(int item, int step);

@@ -97,7 +97,7 @@ file_a_battle
 holds_two_and_the_battle "$TARGET" || fail "the linked table holds: $(cat "$WORK/records")"
 [ "$(LC_ALL=C ls -A "$WORK/elsewhere" | tr '\n' ' ')" = "scores scores.backup scores.saving.mine " ] ||
     fail "beside the table: $(ls -A "$WORK/elsewhere")"
-[ "$(LC_ALL=C ls -A "$USER_DIR" | tr '\n' ' ')" = ".Truceward Truceward.conf " ] ||
+[ "$(LC_ALL=C ls -A "$USER_DIR" | tr '\n' ' ')" = ".Truceward Replays Truceward.conf " ] ||
     fail "left in the folder: $(ls -A "$USER_DIR")"
 
 # --- A new table gets 0666 less the umask, as the configuration file does.

@@ -15,6 +15,7 @@ Truceward!
 
 Usage:
 Truceward -w [width] -h [height] -a [val] -f -ns -nm
+Truceward --replay [file] | --verify [file]
 
 Flags:
 --width [val] | -w [val]:	Set the width of the window.
@@ -23,6 +24,9 @@ Flags:
 --fullscreen | -f:		Sets whether to go fullscreen or not.
 --nosound | -ns:		Switches off the sound output.
 --nomusic | -nm:		Switches off the background music.
+--replay [file]:		Plays a replay file in the window; Escape ends.
+--verify [file]:		Plays a replay file without a window and checks
+				its score: exit status 0 when it is as recorded.
 --help:				Display this help.
 
 

@@ -121,6 +121,7 @@ TEST(SettingsFromOptions, HelpAnywherePrintsOnlyTheHelpAndThrowsALineFeed) {
         "\n"
         "Usage:\n"
         "Truceward -w [width] -h [height] -a [val] -f -ns -nm\n"
+        "Truceward --replay [file] | --verify [file]\n"
         "\n"
         "Flags:\n"
         "--width [val] | -w [val]:\tSet the width of the window.\n"
@@ -129,6 +130,9 @@ TEST(SettingsFromOptions, HelpAnywherePrintsOnlyTheHelpAndThrowsALineFeed) {
         "--fullscreen | -f:\t\tSets whether to go fullscreen or not.\n"
         "--nosound | -ns:\t\tSwitches off the sound output.\n"
         "--nomusic | -nm:\t\tSwitches off the background music.\n"
+        "--replay [file]:\t\tPlays a replay file in the window; Escape ends.\n"
+        "--verify [file]:\t\tPlays a replay file without a window and checks\n"
+        "\t\t\t\tits score: exit status 0 when it is as recorded.\n"
         "--help:\t\t\t\tDisplay this help.\n";
     EXPECT_EQ(capture.text(), expected);
 }
