@@ -24,6 +24,7 @@
 #include "graphics/WindowIcon.h"
 #include "replay/Replay.h"
 #include "replay/ReplayVerifier.h"
+#include "replay/ReplayViewer.h"
 #include "title/TitleScreen.h"
 
 namespace {
@@ -445,7 +446,9 @@ void Application::watch(std::unique_ptr<Replay> replay, AfterWatching after) {
     gamepad.forgetHeld();
     endAfterWatching = after == EndTheGame;
     stateKind = StateReplay;
-    currentState = new GamePlay(this, std::move(replay));
+    auto* battle = new GamePlay(this, std::move(replay));
+    battle->viewer->anyInputLeaves = after == BackOnAnyInput;
+    currentState = battle;
 }
 
 void Application::setNumbers(const StartNumbers& newNumbers) {

@@ -28,8 +28,10 @@ class Application : public PortAudioCallback {
   public:
     // Which kind of screen is current: a replay is a battle watched.
     enum StateKind { StateTitle = 0, StateBattle = 1, StateReplay = 2 };
-    // Where watching a replay goes on to.
-    enum AfterWatching { BackToTitle, EndTheGame };
+    // Where watching a replay goes on to: back to the title when it is left,
+    // the end of the game, or (for the title playing by itself) back to the
+    // title at any key, click or pad button, or at the replay's end.
+    enum AfterWatching { BackToTitle, EndTheGame, BackOnAnyInput };
 
     // The process arguments without the executable name. Throws FatalError
     // when SDL or the video mode cannot be set up, and after printing the help.

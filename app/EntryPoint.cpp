@@ -66,15 +66,18 @@ extern "C" int SDL_main(int argc, char* argv[]) {
         if (Settings::replayFileRequested(args, "--verify", replayPath)) {
             return ReplayVerifier::verify(replayPath);
         }
-        // A file that cannot be played is refused before anything is opened or written.
+        // A file that cannot be played is refused before anything is opened or
+        // written. A replay file alone is how a file manager opens one: it plays
+        // as with --replay, in the window the configuration file gives.
         std::unique_ptr<Replay> replay;
-        if (Settings::replayFileRequested(args, "--replay", replayPath)) {
-            replay = ReplayVerifier::check(replayPath);
+        const bool opened = Settings::replayFileOpened(args);
+        if (opened || Settings::replayFileRequested(args, "--replay", replayPath)) {
+            replay = ReplayVerifier::check(opened ? args.front() : replayPath);
             if (replay == nullptr) {
                 return 1;
             }
         }
-        Application application(args);
+        Application application(opened ? std::vector<std::string>() : args);
         if (replay != nullptr) {
             application.watch(std::move(replay), Application::EndTheGame);
         }

@@ -134,6 +134,14 @@ void Settings::printVersion() {
     std::cout << kVersionLine << std::endl;
 }
 
+bool Settings::replayFileOpened(const std::vector<std::string>& args) {
+    const std::string extension = ".twreplay";
+    return args.size() == 1 && !args.front().empty() && args.front()[0] != '-' &&
+           args.front().size() > extension.size() &&
+           args.front().compare(args.front().size() - extension.size(), extension.size(),
+                                extension) == 0;
+}
+
 bool Settings::replayFileRequested(const std::vector<std::string>& args, const char* option,
                                    std::string& path) {
     if (!hasFlag(args, option, option) || hasFlag(args, "--help", "--help")) {

@@ -49,6 +49,11 @@ struct Settings {
     static bool versionRequested(const std::vector<std::string>& args);
     static void printVersion();
 
+    // Whether the only argument is a replay file's path (a name ending in
+    // ".twreplay"), as a file manager opens one: it is then played, and the
+    // configuration file decides the rest as if there were no argument.
+    static bool replayFileOpened(const std::vector<std::string>& args);
+
     // Whether the option that takes a replay file ("--verify" or "--replay")
     // is among the arguments and "--help" is not; `path` takes the argument
     // after its last occurrence ("" when none follows). --verify plays the

@@ -22,10 +22,26 @@ const std::vector<BattleControls::Control> kPad = {
     {"back", "leave the battle"},
 };
 
+const std::vector<BattleControls::Control> kWatchingKeyboard = {
+    {"left, right", "slower, faster"},
+    {"p", "pause, and go on"},
+    {"esc", "leave the replay"},
+};
+
+const std::vector<BattleControls::Control> kWatchingPad = {
+    {"d-pad", "slower, faster"},
+    {"start", "pause, and go on"},
+    {"back", "leave the replay"},
+};
+
 }  // namespace
 
 const std::vector<BattleControls::Control>& BattleControls::all(bool pad) {
     return pad ? kPad : kKeyboard;
+}
+
+const std::vector<BattleControls::Control>& BattleControls::watching(bool pad) {
+    return pad ? kWatchingPad : kWatchingKeyboard;
 }
 
 const char* BattleControls::brickHint(bool pad) {

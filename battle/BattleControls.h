@@ -19,6 +19,8 @@ class BattleControls {
 
     // Every control of the battle, in the order a player needs them.
     static const std::vector<Control>& all(bool pad);
+    // The controls of a battle watched from a replay.
+    static const std::vector<Control>& watching(bool pad);
     // The one line that tells a new player how bricks are laid.
     static const char* brickHint(bool pad);
 };

@@ -83,6 +83,8 @@ class GamePlay : public GameState, public CounterNotification {
     void keyDown(const SDL_keysym& key) override;
     // Releasing an arrow reaches the player's person while it lives.
     void keyUp(const SDL_keysym& key) override;
+    // Only a watched battle takes a click (see ReplayViewer::click).
+    void mouseButton(bool down, float x, float y) override;
     // The window lost the input focus or was minimised: pauses.
     void focusLost() override;
     // A pad's buttons as keys: A is z and B is x, Start is P (Space once the

@@ -159,7 +159,9 @@ void GamePlay::drawPause() {
     // do to its right.
     const float size = kControlsSize * scale;
     float y = height * kControlsTop;
-    for (const BattleControls::Control& control : BattleControls::all(application->padInUse)) {
+    const bool pad = application->padInUse;
+    for (const BattleControls::Control& control :
+         viewer != nullptr ? BattleControls::watching(pad) : BattleControls::all(pad)) {
         const float keysX = Widget::screenWidth * kControlsMiddle - kControlsGap * scale;
         textDrawer.drawText(control.keys, keysX - textDrawer.textWidth(control.keys, size), y,
                             size);

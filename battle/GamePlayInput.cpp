@@ -125,6 +125,13 @@ void GamePlay::padButton(PadButton button, bool down) {
     }
 }
 
+void GamePlay::mouseButton(bool down, float /*x*/, float /*y*/) {
+    if (viewer != nullptr && down) {
+        // May leave: this object is gone once the call returns.
+        viewer->click();
+    }
+}
+
 void GamePlay::keyUp(const SDL_keysym& key) {
     if (viewer != nullptr) {
         return;

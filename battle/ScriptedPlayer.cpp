@@ -17,12 +17,17 @@ constexpr float kLeftWallFront = Field::kLeftWallX + 20.0f;
 constexpr float kRightWallFront = Field::kRightWallX + 44.0f;
 constexpr float kBulletSpeed = 4.0f;
 // A brick laid at height h stops the bullets flying at heights h - 13 to
-// h + 44 (the bullet's box against the brick's); the person aims at the
-// middle and lays it anywhere inside, a few units from either end.
+// h + 44 (the bullet's box against the brick's): the person aims at the
+// middle. A bullet at height b hits a person standing at b - 39 to b + 13
+// (the bullet's box against the body's), all of which a brick laid there
+// stops; the person keeps a few units more out of the way of a bullet it
+// cannot stop.
 constexpr float kAimBelowBullet = 15.0f;
 constexpr float kStopsFrom = -44.0f;
 constexpr float kStopsTo = 13.0f;
-constexpr float kLayMargin = 4.0f;
+constexpr float kHitsFrom = -39.0f;
+constexpr float kHitsTo = 13.0f;
+constexpr float kMargin = 4.0f;
 // The piles, and where the person stands to fetch a brick there.
 constexpr float kTopPile = 628.0f;
 constexpr float kBottomPile = 76.0f;
@@ -55,49 +60,84 @@ void ScriptedPlayer::play(GamePlay& battle) {
     }
     const PlayerControlled& player = *battle.player;
     const float y = player.person->y;
-    // The bullet that reaches a wall first, of those a brick can still stop.
+    const float bodyLeft = player.person->x + Field::kBodyInsetX;
+    const float bodyRight = bodyLeft + Field::kBodyWidth;
+    // The bullet that reaches a wall first of those a brick can still stop,
+    // the lanes of those it cannot, and the lane the person stands in.
     const Bullet* target = nullptr;
     float soonest = 0.0f;
+    std::vector<Lane> lanes;
+    const Lane* threat = nullptr;
     for (const Bullet* bullet : battle.bullets) {
+        const bool pastThePerson = bullet->side ? bullet->x + Bullet::kHitRight <= bodyLeft
+                                                : bullet->x + Bullet::kHitLeft >= bodyRight;
         const float frames = framesToWall(*bullet);
-        const bool hasBrick = bullet->side ? player.hasRightBrick : player.hasLeftBrick;
-        const float walk = std::fabs(bullet->y - kAimBelowBullet - y) / player.speed;
-        if (frames < 0.0f || !hasBrick || walk > frames ||
-            blocked(bullet->side ? battle.rightBricks : battle.leftBricks, *bullet)) {
+        const std::vector<float>& wall = bullet->side ? battle.rightBricks : battle.leftBricks;
+        if (pastThePerson || (frames >= 0.0f && blocked(wall, *bullet))) {
             continue;
         }
-        if (target == nullptr || frames < soonest) {
+        // Past its wall, a bullet can no longer be stopped, only got out of.
+        const bool stoppable =
+            frames >= 0.0f && (bullet->side ? player.hasRightBrick : player.hasLeftBrick);
+        const Lane lane = {bullet->y + kHitsFrom - kMargin, bullet->y + kHitsTo + kMargin};
+        if (stoppable && lane.holds(y)) {
+            // Wherever the bullet would hit the person, a brick laid there
+            // stops it.
+            walkTo(battle, y, lanes);
+            battle.keyDown(syntheticKey(bullet->side ? SDLK_x : SDLK_z));
+            return;
+        }
+        if (!stoppable) {
+            lanes.push_back(lane);
+            continue;
+        }
+        const float walk = std::fabs(bullet->y - kAimBelowBullet - y) / player.speed;
+        if (walk <= frames && (target == nullptr || frames < soonest)) {
             target = bullet;
             soonest = frames;
         }
     }
-    if (target != nullptr) {
-        if (y > target->y + kStopsFrom + kLayMargin && y < target->y + kStopsTo - kLayMargin) {
-            walkTo(battle, y);
-            battle.keyDown(syntheticKey(target->side ? SDLK_x : SDLK_z));
-        } else {
-            walkTo(battle, target->y - kAimBelowBullet);
+    for (const Lane& lane : lanes) {
+        if (lane.holds(y)) {
+            threat = &lane;
         }
+    }
+    if (threat != nullptr) {
+        // Out of its way, whichever side is nearer and on the field.
+        const bool up = threat->from < Field::kBottom ||
+                        (threat->to <= Field::kTop && threat->to - y < y - threat->from);
+        walkTo(battle, up ? threat->to + player.speed : threat->from - player.speed, lanes);
+        return;
+    }
+    if (target != nullptr) {
+        walkTo(battle, target->y - kAimBelowBullet, lanes);
         return;
     }
     if (player.hasLeftBrick && player.hasRightBrick) {
-        walkTo(battle, kRest);
+        walkTo(battle, kRest, lanes);
         return;
     }
     const bool atPile = y >= kTopPile || y <= kBottomPile;
     if (!atPile) {
-        walkTo(battle, y > kRest ? kTopFetch : kBottomFetch);
+        walkTo(battle, y > kRest ? kTopFetch : kBottomFetch, lanes);
         return;
     }
-    walkTo(battle, y);
+    walkTo(battle, y, lanes);
     battle.keyDown(syntheticKey(player.hasLeftBrick ? SDLK_x : SDLK_z));
 }
 
-void ScriptedPlayer::walkTo(GamePlay& battle, float y) {
+void ScriptedPlayer::walkTo(GamePlay& battle, float y, const std::vector<Lane>& lanes) {
     const float from = battle.player->person->y;
     const float step = battle.player->speed;
-    const bool up = y > from + step;
-    const bool down = y < from - step;
+    bool up = y > from + step;
+    bool down = y < from - step;
+    const float next = up ? from + step : from - step;
+    for (const Lane& lane : lanes) {
+        if ((up || down) && lane.holds(next) && !lane.holds(from)) {
+            up = false;
+            down = false;
+        }
+    }
     // Letting go of either arrow stops the person whatever else is held, so
     // the arrow not wanted goes first.
     if (!up) {

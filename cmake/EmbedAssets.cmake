@@ -1,6 +1,6 @@
 # Compiles the PNG images, glyphs and the window's icon into the game library
-# as byte arrays. The PNG files are made by tools/artgen and committed under
-# assets/.
+# as byte arrays, and the demonstration replay. The PNG files are made by
+# tools/artgen, the replay by tools/demo, and committed under assets/.
 
 set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
     "Folder holding the images/, fonts/ and icon/ PNG files to embed")
@@ -19,16 +19,17 @@ set(TRUCEWARD_FONT_NAMES
     fontperiod fontcomma fontexclaim fontminus fontplus fontcolon fontslash fontlparen
     fontrparen fontapostrophe fontquestion)
 set(TRUCEWARD_WINDOW_ICON_NAME truceward-64)
+set(TRUCEWARD_DEMO_NAME demo)
 
 add_executable(truceward_embed ${CMAKE_SOURCE_DIR}/tools/embed/embed.cpp)
 set_target_properties(truceward_embed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
-function(truceward_embed_group nameSpace folder)
+function(truceward_embed_group nameSpace folder extension)
     set(files)
     foreach(name ${ARGN})
-        set(file ${TRUCEWARD_ASSETS_DIR}/${folder}/${name}.png)
+        set(file ${TRUCEWARD_ASSETS_DIR}/${folder}/${name}.${extension})
         if(NOT EXISTS ${file})
-            message(FATAL_ERROR "Missing asset ${file}: run tools/artgen to draw it")
+            message(FATAL_ERROR "Missing asset ${file}: run tools/artgen or tools/demo to make it")
         endif()
         list(APPEND files ${file})
     endforeach()
@@ -42,6 +43,7 @@ endfunction()
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
 set(TRUCEWARD_EMBEDDED_SOURCES)
-truceward_embed_group(Images images ${TRUCEWARD_IMAGE_NAMES})
-truceward_embed_group(Fonts fonts ${TRUCEWARD_FONT_NAMES})
-truceward_embed_group(Icons icon ${TRUCEWARD_WINDOW_ICON_NAME})
+truceward_embed_group(Images images png ${TRUCEWARD_IMAGE_NAMES})
+truceward_embed_group(Fonts fonts png ${TRUCEWARD_FONT_NAMES})
+truceward_embed_group(Icons icon png ${TRUCEWARD_WINDOW_ICON_NAME})
+truceward_embed_group(Demos replays twreplay ${TRUCEWARD_DEMO_NAME})

@@ -7,6 +7,9 @@
 # The game's reverse-DNS name names its desktop entry, its icons and its
 # metadata; these are the addresses the metadata and the package give.
 set(TRUCEWARD_APP_ID io.github.truceward.Truceward)
+# Replay files, which the desktop entry opens (a file manager passes the
+# file's path alone).
+set(TRUCEWARD_REPLAY_MIME_TYPE application/x-truceward-replay)
 set(TRUCEWARD_HOMEPAGE https://github.com/truceward/truceward)
 set(TRUCEWARD_BUGTRACKER ${TRUCEWARD_HOMEPAGE}/issues)
 set(TRUCEWARD_SCREENSHOTS_URL https://raw.githubusercontent.com/truceward/truceward/main/docs)
@@ -33,6 +36,7 @@ set(TRUCEWARD_LINUX_DIR ${CMAKE_BINARY_DIR}/linux)
 configure_file(app/linux/truceward.desktop.in ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.desktop @ONLY)
 configure_file(app/linux/truceward.metainfo.xml.in ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.metainfo.xml @ONLY)
 configure_file(app/linux/truceward.6.in ${TRUCEWARD_LINUX_DIR}/truceward.6 @ONLY)
+configure_file(app/linux/truceward-mime.xml.in ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.xml @ONLY)
 configure_file(app/linux/copyright.in ${TRUCEWARD_LINUX_DIR}/copyright @ONLY)
 configure_file(app/linux/changelog.in ${TRUCEWARD_LINUX_DIR}/changelog @ONLY)
 
@@ -55,6 +59,7 @@ install(TARGETS truceward RUNTIME DESTINATION ${TRUCEWARD_INSTALL_BINDIR})
 install(FILES ${TRUCEWARD_SOUND_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/truceward/sounds)
 install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${TRUCEWARD_LINUX_DIR}/gz/truceward.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${TRUCEWARD_LINUX_DIR}/copyright ${TRUCEWARD_LINUX_DIR}/gz/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/truceward)

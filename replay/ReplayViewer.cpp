@@ -18,11 +18,13 @@ constexpr float kScoreSize = 48.0f;
 constexpr float kLeaveHeight = 0.3f;
 constexpr float kLeaveSize = 24.0f;
 const char* const kLeaveText = "-esc to leave-";
+// How long the end of a replay that plays by itself stays on the screen.
+constexpr int kEndShownFrames = 60 * 4;
 
 }  // namespace
 
 const ReplayViewer::Speed ReplayViewer::kSpeeds[kSpeedCount] = {
-    {1, 4, "x0.25"}, {1, 2, "x0.5"}, {1, 1, "x1"}, {2, 1, "x2"}, {4, 1, "x4"}, {8, 1, "x8"},
+    {1, 4, "x1/4"}, {1, 2, "x1/2"}, {1, 1, "x1"}, {2, 1, "x2"}, {4, 1, "x4"}, {8, 1, "x8"},
 };
 
 ReplayViewer::ReplayViewer(std::unique_ptr<Replay> replay, GamePlay& battle)
@@ -36,7 +38,18 @@ std::string ReplayViewer::speedLine() const {
     return std::string("replay ") + kSpeeds[speed].name;
 }
 
+void ReplayViewer::click() {
+    if (anyInputLeaves) {
+        battle.application->nextState();
+    }
+}
+
 void ReplayViewer::keyDown(const SDL_keysym& key) {
+    if (anyInputLeaves) {
+        // The battle, and this viewer with it, is gone once this returns.
+        battle.application->nextState();
+        return;
+    }
     switch (key.sym) {
         case SDLK_LEFT:
             speed = std::max(speed - 1, 0);
@@ -59,6 +72,11 @@ void ReplayViewer::keyDown(const SDL_keysym& key) {
 }
 
 void ReplayViewer::drawFrame() {
+    if (anyInputLeaves && over() && ++framesOver > kEndShownFrames) {
+        // Gone once this returns, as the battle is.
+        battle.application->nextState();
+        return;
+    }
     const Speed& pace = kSpeeds[speed];
     if (battle.paused) {
         battle.drawPaused();

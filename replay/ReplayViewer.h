@@ -13,7 +13,7 @@ class GamePlay;
 
 // The controls and lines of a battle watched from a replay (the battle
 // screen, GamePlay, fed by a file): "replay" and the speed at the top right;
-// Left and Right change the speed among x0.25, x0.5, x1, x2, x4 and x8; P
+// Left and Right change the speed among x1/4, x1/2, x1, x2, x4 and x8; P
 // pauses, as in a live battle (the window's focus lost too); Escape goes on
 // to the next screen (Application::nextState). A faster replay takes more
 // steps a drawn frame, drawing only the last (the others run unseen: update,
@@ -43,6 +43,8 @@ class ReplayViewer {
     void drawFrame();
     // Left and Right, P and Escape (which destroys the battle and this).
     void keyDown(const SDL_keysym& key);
+    // A click: only a replay that any input leaves takes it, and leaves.
+    void click();
 
     // "replay x2": what the top right shows.
     std::string speedLine() const;
@@ -51,6 +53,9 @@ class ReplayViewer {
 
     // An index into kSpeeds.
     int speed = kNormalSpeed;
+    // Played while the title waits: any key, click or pad button leaves at
+    // once and does nothing else, and so does the end, once it has been seen.
+    bool anyInputLeaves = false;
 
   private:
     // A step, drawn when `drawn`; the scene as it stands once the replay is over.
@@ -62,6 +67,8 @@ class ReplayViewer {
     ReplayFeed feed;
     // Frames shown since the last step, at a slower speed.
     int framesWaited = 0;
+    // Frames shown since the replay was over.
+    int framesOver = 0;
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "title/TitleScreen.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -9,10 +11,13 @@
 #include "graphics/ImageDrawer.h"
 #include "graphics/LabelledButton.h"
 #include "graphics/Widget.h"
+#include "replay/DemoReplay.h"
 #include "replay/Replay.h"
 #include "replay/ReplayShelf.h"
+#include "scores/FilePath.h"
 #include "title/BattleScore.h"
 #include "title/HowToPlayScreen.h"
+#include "title/ReplayListScreen.h"
 #include "title/SettingsScreen.h"
 
 namespace {
@@ -37,11 +42,12 @@ constexpr float kStartY = 80.0f;
 constexpr float kStartWidth = 512.0f;
 constexpr float kStartHeight = 96.0f;
 
-// SETTINGS and HOW TO PLAY sit side by side on the grass below the panel,
-// centred, well clear of the start bar; each image is 192 x 64 with the
-// button's ink inside it, and the game letters the label on the ink.
-constexpr float kSettingsX = 312.0f;
-constexpr float kHowToPlayX = 520.0f;
+// SETTINGS, HOW TO PLAY and REPLAYS sit side by side on the grass below the
+// panel, centred, well clear of the start bar; each image is 192 x 64 with
+// the button's ink inside it, and the game letters the label on the ink.
+constexpr float kSettingsX = 208.0f;
+constexpr float kHowToPlayX = 416.0f;
+constexpr float kReplaysX = 624.0f;
 constexpr float kSmallButtonY = 10.0f;
 constexpr float kSmallButtonWidth = 192.0f;
 constexpr float kSmallButtonHeight = 64.0f;
@@ -65,6 +71,9 @@ constexpr float kNumberSize = 21.0f;
 constexpr float kHighScoreX = 608.0f;
 constexpr float kHighScoreY = 226.0f;
 constexpr float kHighScoreSize = 34.0f;
+
+// Alone this long, the title plays a battle by itself.
+constexpr std::uint32_t kAloneBeforePlayingMs = 30000;
 
 // The artwork is 1024 units high; its top and bottom 128 fall outside.
 constexpr float kArtworkX = 0.0f;
@@ -125,6 +134,8 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, 
     };
     settingsButton = smallButton("settings", kSettingsX);
     howToPlayButton = smallButton("how to play", kHowToPlayX);
+    replaysButton = smallButton("replays", kReplaysX);
+    lastInput = SDL_GetTicks();
 
     if (filing == FileLastBattle) {
         fileLastBattleAndReplay();
@@ -200,10 +211,61 @@ void TitleScreen::buttonClicked(Button* button) {
     if (button == startButton) {
         startRequested = true;
     } else if (button == settingsButton) {
-        open(new SettingsScreen(application, textDrawer));
+        openFor(ItemSettings);
     } else if (button == howToPlayButton) {
-        open(new HowToPlayScreen(application, textDrawer));
+        openFor(ItemHowToPlay);
+    } else if (button == replaysButton) {
+        openFor(ItemReplays);
     }
+}
+
+void TitleScreen::openFor(int item) {
+    switch (item) {
+        case ItemSettings:
+            open(new SettingsScreen(application, textDrawer));
+            break;
+        case ItemHowToPlay:
+            open(new HowToPlayScreen(application, textDrawer));
+            break;
+        case ItemReplays:
+            open(new ReplayListScreen(application, textDrawer));
+            break;
+        default:
+            break;
+    }
+}
+
+void TitleScreen::noticeInput() {
+    lastInput = SDL_GetTicks();
+}
+
+bool TitleScreen::watchWhenDue() {
+    // The numbers come back with the title after watching.
+    application->setNumbers(numbers);
+    if (subScreen != nullptr) {
+        if (subScreen->watchRequested.empty()) {
+            return false;
+        }
+        const std::string path = subScreen->watchRequested;
+        subScreen->watchRequested.clear();
+        return application->watch(path);
+    }
+    if (SDL_GetTicks() - lastInput < kAloneBeforePlayingMs) {
+        return false;
+    }
+    // Whatever comes of it, not tried again at once.
+    lastInput = SDL_GetTicks();
+    const std::string best = getFilePath() + "/Replays/" + ReplayShelf::bestName(numbers);
+    struct stat info;
+    if (stat(best.c_str(), &info) == 0 && application->watch(best, Application::BackOnAnyInput)) {
+        return true;
+    }
+    std::unique_ptr<Replay> demo = DemoReplay::load();
+    if (demo == nullptr) {
+        return false;
+    }
+    application->watch(std::move(demo), Application::BackOnAnyInput);
+    return true;
 }
 
 void TitleScreen::open(TitleSubScreen* screen) {
@@ -234,6 +296,7 @@ void TitleScreen::closeFinished() {
 }
 
 void TitleScreen::keyDown(const SDL_keysym& key) {
+    noticeInput();
     if (subScreen != nullptr) {
         subScreen->keyDown(key);
         closeFinished();
@@ -243,6 +306,7 @@ void TitleScreen::keyDown(const SDL_keysym& key) {
 }
 
 void TitleScreen::keyUp(const SDL_keysym& key) {
+    noticeInput();
     if (subScreen != nullptr) {
         subScreen->keyUp(key);
         return;
@@ -251,6 +315,7 @@ void TitleScreen::keyUp(const SDL_keysym& key) {
 }
 
 void TitleScreen::padButton(PadButton button, bool down) {
+    noticeInput();
     if (subScreen != nullptr) {
         subScreen->padButton(button, down);
         closeFinished();
@@ -275,10 +340,9 @@ void TitleScreen::act(MenuFocus::Action action) {
 }
 
 void TitleScreen::pressFocused() {
-    if (focus.current() == ItemSettings) {
-        open(new SettingsScreen(application, textDrawer));
-    } else if (focus.current() == ItemHowToPlay) {
-        open(new HowToPlayScreen(application, textDrawer));
+    const int item = focus.current();
+    if (item == ItemSettings || item == ItemHowToPlay || item == ItemReplays) {
+        openFor(item);
     } else {
         // On a number as on ENTER WAR: the numbers are chosen, to war.
         startRequested = true;
@@ -286,6 +350,7 @@ void TitleScreen::pressFocused() {
 }
 
 void TitleScreen::mouseMove(float x, float y) {
+    noticeInput();
     cursorX = (x - kPointerTipPixels) * Widget::kLogicalWidth / Widget::screenWidth;
     cursorY = Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight -
               kPointerTipLogical;
@@ -299,6 +364,7 @@ void TitleScreen::mouseMove(float x, float y) {
 }
 
 void TitleScreen::mouseButton(bool down, float x, float y) {
+    noticeInput();
     if (subScreen != nullptr) {
         subScreen->mouseButton(down, x, y);
         closeFinished();
@@ -310,6 +376,7 @@ void TitleScreen::mouseButton(bool down, float x, float y) {
 }
 
 void TitleScreen::mouseWheel(int notches, float x, float y) {
+    noticeInput();
     if (subScreen != nullptr) {
         subScreen->mouseWheel(notches, x, y);
         return;
@@ -336,8 +403,10 @@ void TitleScreen::drawFocus() {
     const int item = focus.current();
     if (item == ItemEnterWar) {
         MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kStartInkLeft, kStartInkBottom);
-    } else if (item == ItemSettings || item == ItemHowToPlay) {
-        const Widget& button = item == ItemSettings ? *settingsButton : *howToPlayButton;
+    } else if (item == ItemSettings || item == ItemHowToPlay || item == ItemReplays) {
+        const Widget& button = item == ItemSettings    ? *settingsButton
+                               : item == ItemHowToPlay ? *howToPlayButton
+                                                       : *replaysButton;
         MenuFocus::drawGlow(ImageDrawer::ImageFocusButton, button.x + kSmallButtonInk.left,
                             button.y + kSmallButtonInk.bottom);
     } else {
@@ -382,6 +451,11 @@ void TitleScreen::draw() {
     images->drawImage(ImageDrawer::ImageMouse, cursorX, cursorY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                       1.0f);
 
+    // A replay, like the battle, takes over once the frame is complete, and
+    // this object is gone once it has.
+    if (watchWhenDue()) {
+        return;
+    }
     if (startRequested) {
         // The frame that showed the start is complete: the battle takes over,
         // and this object is gone once nextState returns.

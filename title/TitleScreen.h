@@ -18,8 +18,11 @@ class Widget;
 
 // The menu shown at start-up and after every battle: four number pickers
 // (civilians and fighters on each side), the best score recorded for the
-// chosen numbers, the start button (ENTER WAR), the SETTINGS and HOW TO PLAY
-// buttons and a pointer of its own. Escape quits.
+// chosen numbers, the start button (ENTER WAR), the SETTINGS, HOW TO PLAY and
+// REPLAYS buttons and a pointer of its own. Escape quits. Left alone for
+// 30 s, it plays a battle by itself: the best replay of the numbers shown,
+// or else the game's own demonstration; any key, click or pad button brings
+// it back (see Application::BackOnAnyInput).
 //
 // The mouse works the buttons: an arrow held down repeats (see ArrowButtons),
 // the wheel over a number's row turns that number by one a notch. The
@@ -31,9 +34,9 @@ class Widget;
 // number start the battle. Pointing never moves the focus.
 //
 // SETTINGS opens the settings screen over the title, HOW TO PLAY the pages that
-// teach the game; until it is closed, all input and drawing go to that screen,
-// with the title's pointer on top. What was held down on the title when it
-// opened (a key, the pad, an arrow button) no longer repeats there.
+// teach the game, REPLAYS the list of the replays kept; until it is closed,
+// all input and drawing go to that screen, with the title's pointer on top. What was held down on
+// the title when it opened (a key, the pad, an arrow button) no longer repeats there.
 //
 // Built on the return from a battle, it first files that battle's score under
 // the numbers it was given and saves the high score table at once, and files
@@ -55,6 +58,7 @@ class TitleScreen : public GameState, public ButtonListener {
         ItemEnterWar,
         ItemSettings,
         ItemHowToPlay,
+        ItemReplays,
         kItemCount,
     };
 
@@ -101,12 +105,14 @@ class TitleScreen : public GameState, public ButtonListener {
     float cursorX = 0.0f;
     float cursorY = 0.0f;
     StartNumbers numbers;
-    // The eleven buttons: eight arrows, ENTER WAR, SETTINGS and HOW TO PLAY;
-    // owned.
+    // The twelve buttons: eight arrows, ENTER WAR, SETTINGS, HOW TO PLAY and
+    // REPLAYS; owned.
     std::vector<Widget*> widgets;
     TextDrawer textDrawer;
     Application* application;
     bool startRequested = false;
+    // When input last came (SDL_GetTicks), or the title was built.
+    std::uint32_t lastInput = 0;
     HighScoresLoader highScores;
     // The best score for the current numbers.
     int highScore = 0;
@@ -115,8 +121,10 @@ class TitleScreen : public GameState, public ButtonListener {
     Button* startButton = nullptr;
     Button* settingsButton = nullptr;
     Button* howToPlayButton = nullptr;
+    Button* replaysButton = nullptr;
     MenuFocus focus;
-    // The settings or HOW TO PLAY, open over the title while not null; owned.
+    // The settings, HOW TO PLAY or the replays, open over the title while not
+    // null; owned.
     TitleSubScreen* subScreen = nullptr;
 
   private:
@@ -129,6 +137,13 @@ class TitleScreen : public GameState, public ButtonListener {
     void pressFocused();
     // Opens `screen` over the title (deleting it when one is open already).
     void open(TitleSubScreen* screen);
+    // The screen open over it for `item` (SETTINGS, HOW TO PLAY, REPLAYS).
+    void openFor(int item);
+    // Input came: the title is not alone.
+    void noticeInput();
+    // Plays a replay in the title's place, as asked by the screen open over
+    // it or after long enough alone; whether it did (the title is then gone).
+    bool watchWhenDue();
     // Ends every repeat the title started, of keys, pad and arrow buttons:
     // their releases will not reach it.
     void stopRepeats();

@@ -140,14 +140,14 @@ class TitleScreenTest : public testing::Test {
     std::string path;
 };
 
-TEST_F(TitleScreenTest, ElevenButtonsInTheirPlaces) {
+TEST_F(TitleScreenTest, TwelveButtonsInTheirPlaces) {
     TitleScreen* title = install(32, 2, 32, 2);
-    ASSERT_EQ(title->widgets.size(), 11u);
-    const float expected[11][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
+    ASSERT_EQ(title->widgets.size(), 12u);
+    const float expected[12][4] = {{325, 386, 64, 64}, {432, 386, 64, 64}, {325, 316, 64, 64},
                                    {432, 316, 64, 64}, {736, 386, 64, 64}, {844, 386, 64, 64},
                                    {736, 316, 64, 64}, {844, 316, 64, 64}, {256, 80, 512, 96},
-                                   {312, 10, 192, 64}, {520, 10, 192, 64}};
-    for (int i = 0; i < 11; ++i) {
+                                   {208, 10, 192, 64}, {416, 10, 192, 64}, {624, 10, 192, 64}};
+    for (int i = 0; i < 12; ++i) {
         const Widget* widget = title->widgets[static_cast<size_t>(i)];
         EXPECT_EQ(widget->x, expected[i][0]) << "button " << i;
         EXPECT_EQ(widget->y, expected[i][1]) << "button " << i;
@@ -331,8 +331,10 @@ TEST_F(TitleScreenTest, KeysMoveTheFocusInReadingOrderButThePointerDoesNot) {
     };
     EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemSettings);
     EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemHowToPlay);
+    EXPECT_EQ(after(SDLK_DOWN), TitleScreen::ItemReplays);
     EXPECT_EQ(after(SDLK_TAB), TitleScreen::ItemLeftCivilians);
-    EXPECT_EQ(after(SDLK_TAB, KMOD_LSHIFT), TitleScreen::ItemHowToPlay);
+    EXPECT_EQ(after(SDLK_TAB, KMOD_LSHIFT), TitleScreen::ItemReplays);
+    EXPECT_EQ(after(SDLK_UP), TitleScreen::ItemHowToPlay);
     EXPECT_EQ(after(SDLK_UP), TitleScreen::ItemSettings);
     for (const int item :
          {TitleScreen::ItemEnterWar, TitleScreen::ItemRightFighters, TitleScreen::ItemLeftFighters,

@@ -1,8 +1,9 @@
 #!/bin/bash
 # `cmake --install` into a scratch prefix: the binary, its sounds, the desktop
-# entry, the icons, the manual page and the software-centre metadata land where
-# a Linux desktop expects them, and the installed game, started from
-# elsewhere, finds its sounds.
+# entry, the icons, the manual page, the software-centre metadata and the
+# replays' file type land where a Linux desktop expects them; the installed
+# game, started from elsewhere, finds its sounds, and opened on a replay file
+# alone, as a file manager opens one, plays it.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 BUILD_DIR=$(dirname "$GAME")
@@ -18,7 +19,13 @@ for sound in music shot personDying brickPuff; do
 done
 DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
 [ -f "$DESKTOP" ] || fail "no desktop entry $APP_ID.desktop"
-grep -qx "Exec=truceward" "$DESKTOP" || fail "the desktop entry does not start truceward"
+grep -qx "Exec=truceward %f" "$DESKTOP" || fail "the desktop entry does not start truceward"
+grep -qx "MimeType=application/x-truceward-replay;" "$DESKTOP" || fail "the entry opens no replays"
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$PREFIX/share/mime" &&
+        [ -f "$PREFIX/share/mime/application/x-truceward-replay.xml" ] ||
+        fail "the replays' file type was not installed"
+fi
 grep -qx "Icon=$APP_ID" "$DESKTOP" || fail "the desktop entry names no icon"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$DESKTOP" || fail "the desktop entry is not valid"
@@ -47,4 +54,13 @@ done
 kill -TERM "$GAME_PID"
 wait_for_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS"
+
+start_game "$(cd "$(dirname "$0")/../.." && pwd)/assets/replays/demo.twreplay"
+screenshot "$WORK/first.png"
+sleep 1
+screenshot "$WORK/later.png"
+same first later && fail "opened on a replay file, the game played nothing"
+press_keys Escape
+wait_for_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "status $GAME_STATUS after the replay"
 echo "PASS"

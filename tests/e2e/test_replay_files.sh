@@ -3,7 +3,8 @@
 # and, when it sets the record of its start numbers, as their best; --verify
 # proves a replay's score without a window, and refuses a bad file with one
 # line, at once, writing nothing (so does --replay); --replay plays a file in
-# a window until Escape.
+# a window until Escape. The title lists the replays and plays one, and plays
+# a battle by itself when left alone; F12 keeps pictures of the window.
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 seen_before
@@ -136,8 +137,48 @@ run_alone --verify /dev/zero
 [ "$STATUS" = 1 ] && [ "$OUT" = "Could not play /dev/zero: not an ordinary file that can be read" ] ||
     fail "--verify /dev/zero said '$OUT'"
 
+# --- Down three times from ENTER WAR and Return open the list, whose Return
+# plays the last battle; F12 keeps two pictures of the window meanwhile. The
+# table stays as it was.
+cp "$USER_DIR/.Truceward" "$WORK/table"
+start_game -w 640 -h 480 -ns -nm
+press_keys Down Down Down Return Return
+sleep 1
+two_shots() {
+    screenshot "$WORK/$1-a.png"
+    sleep 0.5
+    screenshot "$WORK/$1-b.png"
+    ! same "$1-a" "$1-b"
+}
+two_shots listed || fail "Return in the list played no replay"
+press_keys F12 F12 Escape Escape
+wait_for_exit 10
+cmp -s "$WORK/table" "$USER_DIR/.Truceward" || fail "watching changed the table"
+pictures=$(identify -format '%wx%h\n' "$HOME/Pictures/Truceward/"*.png 2>/dev/null)
+[ "$pictures" = $'640x480\n640x480' ] || fail "F12 twice kept: $pictures"
+
+# --- Alone for 30 s, the title plays a battle by itself (the game's own
+# demonstration where no best replay of its numbers is kept); Return brings
+# the title back and starts nothing.
+rm -r "$REPLAYS"
+start_game -w 320 -h 240 -ns -nm
+xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+sleep 0.3
+screenshot "$WORK/alone.png"
+sleep 32
+two_shots alone || fail "30 s alone, the title played no battle"
+press_keys Return
+sleep 0.5
+# The title draws the pointer once it has moved.
+xdotool mousemove_relative 1 0 && sleep 0.1 && xdotool mousemove_relative -- -1 0 && sleep 0.3
+screenshot "$WORK/back.png"
+same alone back || fail "Return did not bring the title back as it was"
+press_keys Escape
+wait_for_exit 10
+cmp -s "$WORK/table" "$USER_DIR/.Truceward" || fail "the battle played alone was filed"
+
 # --- --replay plays the file in a window; Escape ends the game.
-start_game --replay "$BEST" -w 320 -h 240 -ns -nm
+start_game --replay "$WORK/best-1" -w 320 -h 240 -ns -nm
 screenshot "$WORK/first.png"
 sleep 1
 screenshot "$WORK/later.png"

@@ -1,0 +1,287 @@
+#include "title/ReplayListScreen.h"
+
+#include <GL/gl.h>
+#include <dirent.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "graphics/Button.h"
+#include "graphics/ImageDrawer.h"
+#include "graphics/TextDrawer.h"
+#include "graphics/Widget.h"
+#include "replay/Replay.h"
+#include "replay/ReplayFile.h"
+#include "replay/ReplayShelf.h"
+#include "scores/FilePath.h"
+#include "title/MenuFocus.h"
+
+namespace {
+
+// The layout, in logical units, on the wordless panel of HOW TO PLAY.
+constexpr float kArtworkX = 0.0f;
+constexpr float kArtworkY = -128.0f;
+constexpr float kHeadingY = 622.0f;
+constexpr float kHeadingSize = 72.0f;
+constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
+
+constexpr float kBackX = 256.0f;
+constexpr float kBackY = 80.0f;
+constexpr float kBackWidth = 512.0f;
+constexpr float kBackHeight = 96.0f;
+
+// The columns: what the replay is, the civilians and the fighters of the two
+// sides, and its score; a header above the rows.
+constexpr float kKindLeft = 150.0f;
+constexpr float kCiviliansMiddle = 468.0f;
+constexpr float kFightersMiddle = 628.0f;
+constexpr float kScoreRight = 874.0f;
+constexpr float kHeaderY = 552.0f;
+constexpr float kHeaderSize = 20.0f;
+constexpr float kFirstRowY = 500.0f;
+constexpr float kRowStep = 44.0f;
+constexpr float kRowSize = 24.0f;
+// The band behind the chosen row, from a little below its letters.
+constexpr float kBandLeft = 130.0f;
+constexpr float kBandRight = 894.0f;
+constexpr float kBandBelow = 10.0f;
+constexpr float kBandAlpha = 0.25f;
+constexpr float kEmptyY = 380.0f;
+
+const char* const kExtension = ".twreplay";
+const char* const kBestPrefix = "best-";
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+ReplayListScreen::Entry entryOf(const std::string& path, bool last) {
+    ReplayListScreen::Entry entry;
+    entry.path = path;
+    entry.last = last;
+    Replay replay;
+    std::string reason;
+    entry.readable = ReplayFile::read(path, replay, reason);
+    if (entry.readable) {
+        entry.numbers = replay.numbers;
+        entry.score = replay.score;
+    }
+    return entry;
+}
+
+}  // namespace
+
+ReplayListScreen::ReplayListScreen(Application* application, TextDrawer& textDrawer)
+    : entries(kept()), application(application), textDrawer(textDrawer) {
+    backButton = new Button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
+                            ImageDrawer::ImageBackButtonOver);
+    backButton->setPosition(kBackX, kBackY);
+    backButton->setSize(kBackWidth, kBackHeight);
+    backButton->registerListener(this);
+    widgets.push_back(backButton);
+}
+
+ReplayListScreen::~ReplayListScreen() {
+    for (Widget* widget : widgets) {
+        delete widget;
+    }
+    ImageDrawer::getInstance()->release(
+        {ImageDrawer::ImageHowToPlay, ImageDrawer::ImageBackButtonUp,
+         ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver});
+}
+
+std::vector<ReplayListScreen::Entry> ReplayListScreen::kept() {
+    std::vector<Entry> found;
+    const std::string folder = getFilePath() + "/Replays";
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) {
+        return found;
+    }
+    std::vector<std::string> bests;
+    bool hasLast = false;
+    while (const dirent* item = readdir(listing)) {
+        const std::string name = item->d_name;
+        if (name == ReplayShelf::lastName()) {
+            hasLast = true;
+        } else if (name.rfind(kBestPrefix, 0) == 0 && endsWith(name, kExtension)) {
+            bests.push_back(name);
+        }
+    }
+    closedir(listing);
+    if (hasLast) {
+        found.push_back(entryOf(folder + "/" + ReplayShelf::lastName(), true));
+    }
+    std::vector<Entry> best;
+    for (const std::string& name : bests) {
+        best.push_back(entryOf(folder + "/" + name, false));
+    }
+    // By their numbers, in the table's key order; unreadable ones at the end.
+    std::sort(best.begin(), best.end(), [](const Entry& a, const Entry& b) {
+        const auto key = [](const Entry& entry) {
+            return std::make_tuple(!entry.readable, entry.numbers.leftCivilians,
+                                   entry.numbers.rightCivilians, entry.numbers.leftFighters,
+                                   entry.numbers.rightFighters, entry.path);
+        };
+        return key(a) < key(b);
+    });
+    found.insert(found.end(), best.begin(), best.end());
+    return found;
+}
+
+void ReplayListScreen::choose(int entry) {
+    if (entries.empty()) {
+        return;
+    }
+    chosen = std::clamp(entry, 0, static_cast<int>(entries.size()) - 1);
+    firstShown = std::clamp(firstShown, chosen - kRowsShown + 1, chosen);
+}
+
+void ReplayListScreen::play() {
+    if (!entries.empty() && entries[static_cast<std::size_t>(chosen)].readable) {
+        watchRequested = entries[static_cast<std::size_t>(chosen)].path;
+    }
+}
+
+void ReplayListScreen::buttonClicked(Button* button) {
+    if (button == backButton) {
+        finished = true;
+    }
+}
+
+void ReplayListScreen::keyDown(const SDL_keysym& key) {
+    switch (MenuFocus::actionOfKey(key)) {
+        case MenuFocus::ActionForward:
+            choose(chosen + 1);
+            break;
+        case MenuFocus::ActionBack:
+            choose(chosen - 1);
+            break;
+        case MenuFocus::ActionPress:
+            play();
+            break;
+        case MenuFocus::ActionLeave:
+            finished = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void ReplayListScreen::padButton(PadButton button, bool down) {
+    if (!down) {
+        return;
+    }
+    const MenuFocus::Action action = MenuFocus::actionOfPad(button);
+    if (action == MenuFocus::ActionPress) {
+        play();
+    } else if (action == MenuFocus::ActionLeave) {
+        finished = true;
+    }
+}
+
+int ReplayListScreen::entryAt(float x, float y) const {
+    if (x < kBandLeft || x > kBandRight) {
+        return -1;
+    }
+    for (int row = 0; row < kRowsShown; ++row) {
+        const float bottom = kFirstRowY - kBandBelow - static_cast<float>(row) * kRowStep;
+        const int entry = firstShown + row;
+        if (y >= bottom && y < bottom + kRowStep && entry < static_cast<int>(entries.size())) {
+            return entry;
+        }
+    }
+    return -1;
+}
+
+void ReplayListScreen::mouseMove(float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseMoveTest(x, Widget::screenHeight - y);
+    }
+}
+
+void ReplayListScreen::mouseButton(bool down, float x, float y) {
+    for (Widget* widget : widgets) {
+        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
+    }
+    const int entry =
+        entryAt(x * Widget::kLogicalWidth / Widget::screenWidth,
+                Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight);
+    if (down && entry >= 0) {
+        choose(entry);
+        play();
+    }
+}
+
+void ReplayListScreen::mouseWheel(int notches, float /*x*/, float /*y*/) {
+    const int last = std::max(0, static_cast<int>(entries.size()) - kRowsShown);
+    firstShown = std::clamp(firstShown - notches, 0, last);
+    chosen = std::clamp(chosen, firstShown, firstShown + kRowsShown - 1);
+}
+
+void ReplayListScreen::drawRow(const Entry& entry, float y) {
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const float size = kRowSize * toPixelsY;
+    const auto at = [&](const std::string& text, float x, float alignment) {
+        textDrawer.drawText(text, x * toPixelsX - textDrawer.textWidth(text, size) * alignment,
+                            y * toPixelsY, size);
+    };
+    at(entry.last ? "last battle" : "best", kKindLeft, 0.0f);
+    if (!entry.readable) {
+        at("unreadable", kScoreRight, 1.0f);
+        return;
+    }
+    const StartNumbers& numbers = entry.numbers;
+    at(std::to_string(numbers.leftCivilians) + " - " + std::to_string(numbers.rightCivilians),
+       kCiviliansMiddle, 0.5f);
+    at(std::to_string(numbers.leftFighters) + " - " + std::to_string(numbers.rightFighters),
+       kFightersMiddle, 0.5f);
+    at(std::to_string(entry.score), kScoreRight, 1.0f);
+}
+
+void ReplayListScreen::draw() {
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY, 1.0f,
+                                          1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    textDrawer.drawCentred("replays", kMiddle * toPixelsX, kHeadingY * toPixelsY,
+                           kHeadingSize * toPixelsY);
+    if (entries.empty()) {
+        textDrawer.drawCentred("no replays yet: every battle you play is kept.",
+                               kMiddle * toPixelsX, kEmptyY * toPixelsY, kRowSize * toPixelsY);
+    } else {
+        const float header = kHeaderSize * toPixelsY;
+        textDrawer.drawCentred("civilians", kCiviliansMiddle * toPixelsX, kHeaderY * toPixelsY,
+                               header);
+        textDrawer.drawCentred("fighters", kFightersMiddle * toPixelsX, kHeaderY * toPixelsY,
+                               header);
+        textDrawer.drawText("score",
+                            kScoreRight * toPixelsX - textDrawer.textWidth("score", header),
+                            kHeaderY * toPixelsY, header);
+        // The chosen row on a light band, without a texture.
+        const float bandBottom =
+            kFirstRowY - kBandBelow - static_cast<float>(chosen - firstShown) * kRowStep;
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(1.0f, 1.0f, 1.0f, kBandAlpha);
+        glBegin(GL_QUADS);
+        glVertex2f(kBandLeft * toPixelsX, bandBottom * toPixelsY);
+        glVertex2f(kBandRight * toPixelsX, bandBottom * toPixelsY);
+        glVertex2f(kBandRight * toPixelsX, (bandBottom + kRowStep) * toPixelsY);
+        glVertex2f(kBandLeft * toPixelsX, (bandBottom + kRowStep) * toPixelsY);
+        glEnd();
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        glEnable(GL_TEXTURE_2D);
+        for (int row = 0; row < kRowsShown; ++row) {
+            const int entry = firstShown + row;
+            if (entry >= static_cast<int>(entries.size())) {
+                break;
+            }
+            drawRow(entries[static_cast<std::size_t>(entry)],
+                    kFirstRowY - static_cast<float>(row) * kRowStep);
+        }
+    }
+    for (Widget* widget : widgets) {
+        widget->draw();
+    }
+}
