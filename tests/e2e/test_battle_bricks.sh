@@ -43,24 +43,41 @@ tap_key() {
 }
 
 # The rows (from the top) where the band differs clearly between two
-# screenshots, as the longest run of consecutive rows: "first last", or
-# nothing when no run is as tall as most of a brick. The pause halves every
-# contrast; a paused scene is still, so any difference at all is a change.
+# screenshots: "first last", or nothing when no brick shows. The pause halves
+# every contrast; a paused scene is still, so any difference at all is a
+# change. The pause's lines cross both walls and may hide most of a brick, so
+# a row of their lettering (bright in either shot, or within its shadow's
+# reach) neither ends a run nor counts in it: a brick is a run spanning half
+# a brick's height with a third of its rows seen changed, far more than a
+# bullet or a puff.
 changed_rows() {
+    local lettering
+    lettering=$(convert "$1" "$2" -crop "$3" +repage -colorspace gray -threshold 78% \
+        -compose lighten -composite -scale '1x768!' -depth 8 txt:- |
+        awk -F'[(,)]' 'NR > 1 && $3 + 0 > 0 { print $2 + 0 }')
     convert "$1" "$2" -crop "$3" +repage -compose difference -composite \
         -colorspace gray -scale '1x768!' -depth 8 txt:- |
-        awk -F'[(,)]' '
+        awk -F'[(,)]' -v lettering="$lettering" '
+            BEGIN {
+                n = split(lettering, rows, "\n")
+                for (i = 1; i <= n; i++) {
+                    for (row = rows[i] - 10; row <= rows[i] + 10; row++) { hidden[row] = 1 }
+                }
+            }
             NR > 1 {
                 row = $2 + 0
                 if ($3 + 0 > 12) {
-                    if (run == 0) { start = row }
-                    run++
-                    if (run > best) { best = run; bestStart = start }
-                } else {
-                    run = 0
+                    if (seen == 0) { first = row }
+                    seen++
+                    last = row
+                    if (seen >= 20 && last - first >= 29 && seen > best) {
+                        best = seen; bestFirst = first; bestLast = last
+                    }
+                } else if (!(row in hidden)) {
+                    seen = 0
                 }
             }
-            END { if (best >= 40) { print bestStart, bestStart + best - 1 } }'
+            END { if (best > 0) { print bestFirst, bestLast } }'
 }
 
 # Whether a patch of the band looks as in the reference screenshot again.
