@@ -2,15 +2,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "art/ArtCatalogue.h"
+#include "art/GlyphArt.h"
 #include "art/GlyphSpacing.h"
 #include "art/IconArt.h"
 #include "image/PngFile.h"
 #include "sheet/ContactSheet.h"
+#include "sheet/GlyphLine.h"
 #include "sheet/RingStrip.h"
 
 namespace {
@@ -116,6 +119,50 @@ struct RingSection {
     RgbaImage small;
 };
 
+// Lines lettered with the glyphs as the game letters them: at the glyphs'
+// own size, and at the size at which a capital is 20 pixels high, where
+// accents and tails must still read.
+struct Sample {
+    const char* text;
+    double size;
+};
+constexpr Sample kSamples[] = {
+    {"ÀÉÎÕÜ ÇĄĘŁŃŚŹŻ ẞÑ", 64.0},
+    {"¿¡ «» „“ … ;\"%\" – ’” ÆŒ", 64.0},
+    {"ÀÉÎÕÜ ÇĄĘŁŃŚŹŻ ẞÑ ¿¡ «» „“ …", 22.0},
+    {"zażółć gęślą jaźń – „straße“ – «où ?» ¿qué? ¡sí! 50 %", 22.0},
+};
+
+struct LineSection {
+    explicit LineSection(const std::vector<Painted>& glyphs) {
+        std::map<char32_t, const RgbaImage*> byCharacter;
+        const std::vector<glyph_art::Glyph> font = glyph_art::allGlyphs();
+        for (std::size_t i = 0; i < font.size(); ++i) {
+            for (const char32_t c : font[i].standsFor) {
+                byCharacter[c] = &glyphs.at(i).image;
+            }
+        }
+        const glyph_line::GlyphSource glyphFor = [byCharacter](char32_t c) -> const RgbaImage* {
+            const auto found = byCharacter.find(c);
+            return found == byCharacter.end() ? nullptr : found->second;
+        };
+        for (const Sample& sample : kSamples) {
+            lines.push_back(glyph_line::image(sample.text, glyphFor, sample.size));
+        }
+    }
+
+    void addTo(ContactSheet& sheet) const {
+        std::vector<ContactSheet::Entry> entries;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            entries.push_back(
+                {"at " + std::to_string(static_cast<int>(kSamples[i].size)), &lines[i]});
+        }
+        sheet.addSection("Glyphs on a line", entries, std::vector<double>(lines.size(), 1.0));
+    }
+
+    std::vector<RgbaImage> lines;
+};
+
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -147,12 +194,14 @@ void ArtGenerator::generate() const {
     }
     log << "wrote " << glyphs.size() << " glyphs\n";
 
+    const std::vector<glyph_art::Glyph> font = glyph_art::allGlyphs();
     std::vector<glyph_spacing::NamedGlyph> named;
-    for (const Painted& p : glyphs) {
-        named.push_back({p.name, &p.image});
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        named.push_back({glyphs[i].name, font.at(i).standsFor, &glyphs[i].image});
     }
     writeText(paths.glyphSpacing(), glyph_spacing::header(named));
-    log << "wrote the glyph spacing\n";
+    writeText(paths.glyphList(), glyph_spacing::nameList(named));
+    log << "wrote the glyph spacing and list\n";
 
     for (int size : icon_art::kSizes) {
         PngFile::write(paths.icon(size), icon_art::paint(size));
@@ -164,6 +213,8 @@ void ArtGenerator::generate() const {
     const RingSection rings(images);
     rings.addTo(sheet);
     addSection(sheet, "Glyphs", glyphs, true);
+    const LineSection lines(glyphs);
+    lines.addTo(sheet);
     PngFile::write(paths.contactSheet(), sheet.render());
     log << "wrote the contact sheet\n";
 }

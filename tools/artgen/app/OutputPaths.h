@@ -19,6 +19,10 @@ struct OutputPaths {
     std::string contactSheet() const { return root + "/docs/contact-sheet.png"; }
     // The spacing of the glyphs, measured from their ink, as a header of the game.
     std::string glyphSpacing() const { return root + "/assets/GlyphSpacing.h"; }
+    // The glyphs' file names in font order, for the game's build.
+    std::string glyphList() const { return root + "/assets/fonts/glyphs.cmake"; }
+    // The gettext catalogs whose text the glyphs must letter.
+    std::string catalogs() const { return root + "/po"; }
 
     std::string root;
 };

@@ -35,6 +35,8 @@ int checkPictures(const CommandLine& line) {
     paths.icon = [out](int size) { return out.icon(size); };
     paths.contactSheet = out.contactSheet();
     paths.glyphSpacing = out.glyphSpacing();
+    paths.glyphList = out.glyphList();
+    paths.catalogs = out.catalogs();
     const CheckReport report = PictureChecker(paths).run();
     report.print(std::cout);
     return report.passed() ? 0 : 1;

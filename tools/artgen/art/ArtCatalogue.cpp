@@ -21,10 +21,10 @@ namespace {
 constexpr int kFieldSize = 1024;
 
 // The ink that each focus glow surrounds: a number's two arrows and box on
-// the title, a line's on the settings screen, the lettered bars and the
-// small button.
+// the title, a line's arrows and value box on the settings screen, the bar
+// and the small button.
 constexpr int kNumberInkWidth = 156;
-constexpr int kSettingInkWidth = 194;
+constexpr int kLineInkWidth = 370;
 constexpr int kRowInkHeight = 48;
 constexpr double kRowCorner = 12.0;
 constexpr int kBarInkWidth = 332;
@@ -57,24 +57,19 @@ std::vector<Piece> images() {
         {"rightbuttonup", [] { return button_art::paintRightArrow(State::Up); }},
         {"rightbuttondown", [] { return button_art::paintRightArrow(State::Down); }},
         {"rightbuttonover", [] { return button_art::paintRightArrow(State::Over); }},
-        {"startbuttonup", [] { return button_art::paintStartBar(State::Up); }},
-        {"startbuttondown", [] { return button_art::paintStartBar(State::Down); }},
-        {"startbuttonover", [] { return button_art::paintStartBar(State::Over); }},
+        {"barbuttonup", [] { return button_art::paintBar(State::Up); }},
+        {"barbuttondown", [] { return button_art::paintBar(State::Down); }},
+        {"barbuttonover", [] { return button_art::paintBar(State::Over); }},
         {"playermarker", player_marker_art::paint},
-        {"settings", title_art::paintSettings},
         {"smallbuttonup", [] { return button_art::paintSmallButton(State::Up); }},
         {"smallbuttondown", [] { return button_art::paintSmallButton(State::Down); }},
         {"smallbuttonover", [] { return button_art::paintSmallButton(State::Over); }},
-        {"backbuttonup", [] { return button_art::paintBackBar(State::Up); }},
-        {"backbuttondown", [] { return button_art::paintBackBar(State::Down); }},
-        {"backbuttonover", [] { return button_art::paintBackBar(State::Over); }},
         {"focusnumber",
          [] { return focus_art::paint(kNumberInkWidth, kRowInkHeight, kRowCorner); }},
         {"focusbar", [] { return focus_art::paint(kBarInkWidth, kBarInkHeight, kBarCorner); }},
         {"focusbutton",
          [] { return focus_art::paint(kButtonInkWidth, kButtonInkHeight, kButtonCorner); }},
-        {"focussetting",
-         [] { return focus_art::paint(kSettingInkWidth, kRowInkHeight, kRowCorner); }},
+        {"focusline", [] { return focus_art::paint(kLineInkWidth, kRowInkHeight, kRowCorner); }},
         {"alertlaiddown", alert_ring_art::paintLaidDown},
         {"alertpeacekeeper", alert_ring_art::paintPeaceKeeper},
         {"howtoplay", title_art::paintHowToPlay},

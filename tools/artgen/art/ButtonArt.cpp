@@ -8,7 +8,6 @@
 #include "paint/PathFit.h"
 #include "paint/Shapes.h"
 #include "paint/Style.h"
-#include "text/Lettering.h"
 
 namespace button_art {
 namespace {
@@ -18,16 +17,16 @@ constexpr int kArrowSize = 64;
 // room for the neighbouring number slot on the title screen.
 const PixelBox kArrowInk{7, 8, 56, 55};
 
+// The bar carries no word: the game letters ENTER WAR on it on the title,
+// BACK on the screens over the title, in its own font and in any language.
 constexpr int kBarWidth = 512;
 constexpr int kBarHeight = 128;
 const PixelBox kBarInk{90, 20, 421, 107};
 constexpr double kBarCornerRadius = 30.0;
-// The words are lettered inside this box, outline included, as high as it
-// is and centred.
-const PixelBox kBarLetters{140, 38, 371, 89};
 
-// The small button carries no word: the game letters its label over it in
-// its own font, so the pill is wide enough for a label of a dozen letters.
+// The small button carries no word either: the game letters its label over
+// it in its own font, so the pill is wide enough for a label of a dozen
+// letters.
 constexpr int kSmallBarWidth = 192;
 constexpr int kSmallBarHeight = 64;
 const PixelBox kSmallBarInk{4, 8, 187, 55};
@@ -92,22 +91,13 @@ void paintShape(cairo_t* cr, const PathFit::PathBuilder& shape, const PixelBox& 
 }
 
 // A rounded bar filling its ink box.
-void paintBar(cairo_t* cr, const PixelBox& ink, double cornerRadius, State state) {
+void paintPill(cairo_t* cr, const PixelBox& ink, double cornerRadius, State state) {
     const Bounds pathArea = Bounds::ofPixels(ink, style::kEdgeInset).grown(-style::kOutline);
     auto shape = [pathArea, cornerRadius](cairo_t* context) {
         shapes::roundedRectangle(context, pathArea.left, pathArea.top, pathArea.width(),
                                  pathArea.height(), cornerRadius);
     };
     paintShape(cr, shape, ink, state);
-}
-
-RgbaImage paintLetteredBar(const char* words, State state) {
-    Canvas canvas(kBarWidth, kBarHeight);
-    cairo_t* cr = canvas.context();
-    paintBar(cr, kBarInk, kBarCornerRadius, state);
-    Lettering::paint(cr, words, Bounds::ofPixels(kBarLetters, style::kEdgeInset), style::kOutline,
-                     PathFit::Mode::KeepAspect, palette::kWhite);
-    return canvas.snapshot();
 }
 
 RgbaImage paintArrow(const PathFit::PathBuilder& triangle, State state) {
@@ -138,17 +128,15 @@ RgbaImage paintRightArrow(State state) {
     return paintArrow(rightTriangle, state);
 }
 
-RgbaImage paintStartBar(State state) {
-    return paintLetteredBar("ENTER WAR", state);
-}
-
-RgbaImage paintBackBar(State state) {
-    return paintLetteredBar("BACK", state);
+RgbaImage paintBar(State state) {
+    Canvas canvas(kBarWidth, kBarHeight);
+    paintPill(canvas.context(), kBarInk, kBarCornerRadius, state);
+    return canvas.snapshot();
 }
 
 RgbaImage paintSmallButton(State state) {
     Canvas canvas(kSmallBarWidth, kSmallBarHeight);
-    paintBar(canvas.context(), kSmallBarInk, kSmallBarCornerRadius, state);
+    paintPill(canvas.context(), kSmallBarInk, kSmallBarCornerRadius, state);
     return canvas.snapshot();
 }
 

@@ -12,7 +12,7 @@
 // as assets/GlyphSpacing.h.
 namespace glyph_spacing {
 
-// Between the ink of two neighbours, in pixels of the 64-pixel cell. It is
+// Between the ink of two neighbours, in pixels of the 64-pixel-wide cell. It is
 // less than nothing: neighbours' outlines overlap by half, so that their
 // white stands a little more than one outline apart and a number reads as
 // one word, not as digits in boxes.
@@ -37,11 +37,18 @@ Spacing measure(const RgbaImage& glyph);
 
 struct NamedGlyph {
     std::string name;  // file name without ".png"
+    // The characters of the game's text it is shown for (see glyph_art).
+    std::u32string standsFor;
     const RgbaImage* image;
 };
 
-// The text of the game's header, for the glyphs in font order.
+// The text of the game's header, for the glyphs in font order: for each, its
+// file name, the characters it stands for and its spacing, and the cell's
+// measures.
 std::string header(const std::vector<NamedGlyph>& glyphs);
+// The glyph list for the game's build (assets/fonts/glyphs.cmake): the file
+// names in font order, so that it embeds exactly the glyphs drawn.
+std::string nameList(const std::vector<NamedGlyph>& glyphs);
 
 }  // namespace glyph_spacing
 

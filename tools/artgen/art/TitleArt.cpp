@@ -16,7 +16,6 @@ namespace {
 using namespace title_layout;
 
 const char* const kTitleWords = "TRUCEWARD!";
-const char* const kSettingsWords = "SETTINGS";
 // The title climbs this many pixels per pixel across; the letters stay
 // upright, only their baseline rises.
 constexpr double kTitleClimb = 0.085;
@@ -62,23 +61,17 @@ void paintFigures(cairo_t* cr) {
     }
 }
 
-// Outline width of lettering that is to look like the glyphs shown in a cell
-// of the given screen size: the glyphs' outline, scaled alike.
-double outlineForCell(double cell) {
-    return style::kOutline * cell / kGlyphCell;
-}
-
-// The heading, climbing to the right, filling the title's box (`mode`
-// Stretch) or as high as it at its own width, centred (KeepAspect).
-void paintHeading(cairo_t* cr, const char* words, PathFit::Mode mode) {
-    const PathFit::PathBuilder slanted = [words](cairo_t* context) {
+// The game's name, climbing to the right, filling the title's box. It is a
+// name, the same in every language, so it is the one word the artwork keeps.
+void paintHeading(cairo_t* cr) {
+    const PathFit::PathBuilder slanted = [](cairo_t* context) {
         cairo_matrix_t climb;
         cairo_matrix_init(&climb, 1.0, -kTitleClimb, 0.0, 1.0, 0.0, 0.0);
         cairo_transform(context, &climb);
-        Lettering::textPath(words)(context);
+        Lettering::textPath(kTitleWords)(context);
     };
     const PathFit fit(cr, slanted, Bounds::ofPixels(kLettering, style::kEdgeInset), style::kOutline,
-                      mode);
+                      PathFit::Mode::Stretch);
 
     cairo_push_group(cr);
     cairo_save(cr);
@@ -126,34 +119,12 @@ void paintSlot(cairo_t* cr, const PixelBox& box) {
     cairo_restore(cr);
 }
 
-void paintLabel(cairo_t* cr, const char* text, const PixelBox& box, double cell) {
-    const double outline = outlineForCell(cell);
-    Lettering::paint(cr, text, Bounds::ofPixels(box, style::kEdgeInset), outline,
-                     PathFit::Mode::Stretch, palette::kWhite);
-}
-
-// A label as high as its box at its own width, ending at the box's right.
-void paintRightAlignedLabel(cairo_t* cr, const char* text, const PixelBox& box, double cell) {
-    const double outline = outlineForCell(cell);
-    const Bounds target = Bounds::ofPixels(box, style::kEdgeInset);
-    const PathFit::PathBuilder build = Lettering::textPath(text);
-    const PathFit fit(cr, build, target, outline, PathFit::Mode::KeepAspect);
-    const double shift = target.right - (fit.placedPath().right + outline);
-    cairo_save(cr);
-    fit.apply(cr, shift, 0.0);
-    cairo_new_path(cr);
-    build(cr);
-    cairo_restore(cr);
-    shapes::outlineAndFill(cr, palette::kWhite, outline);
-}
-
 // The grass with the figures, the heading over it (if any) and the panel.
-void paintBase(Canvas& canvas, const char* heading, PathFit::Mode headingMode,
-               const PixelBox& panel) {
+void paintBase(Canvas& canvas, bool heading, const PixelBox& panel) {
     canvas.load(grass_field::paint(kSize, kSize, 0, kGrassOriginRow));
     cairo_t* cr = canvas.context();
-    if (heading != nullptr) {
-        paintHeading(cr, heading, headingMode);
+    if (heading) {
+        paintHeading(cr);
     }
     paintFigures(cr);
     paintPanel(cr, panel);
@@ -163,36 +134,18 @@ void paintBase(Canvas& canvas, const char* heading, PathFit::Mode headingMode,
 
 RgbaImage paint() {
     Canvas canvas(kSize, kSize);
-    paintBase(canvas, kTitleWords, PathFit::Mode::Stretch, kPanel);
+    paintBase(canvas, true, kPanel);
     cairo_t* cr = canvas.context();
     for (const PixelBox& slot :
          {kLeftCiviliansSlot, kRightCiviliansSlot, kLeftFightersSlot, kRightFightersSlot}) {
         paintSlot(cr, slot);
     }
-    paintLabel(cr, "LEFT CIVILIANS:", kLeftCiviliansLabel, kNumberCell);
-    paintLabel(cr, "RIGHT CIVILIANS:", kRightCiviliansLabel, kNumberCell);
-    paintLabel(cr, "LEFT FIGHTERS:", kLeftFightersLabel, kNumberCell);
-    paintLabel(cr, "RIGHT FIGHTERS:", kRightFightersLabel, kNumberCell);
-    paintLabel(cr, "HIGH SCORE:", kHighScoreLabel, kHighScoreCell);
-    return canvas.snapshot();
-}
-
-RgbaImage paintSettings() {
-    Canvas canvas(kSize, kSize);
-    paintBase(canvas, kSettingsWords, PathFit::Mode::KeepAspect, kPanel);
-    cairo_t* cr = canvas.context();
-    for (const PixelBox& slot : {kEffectsSlot, kMusicSlot, kFullScreenSlot}) {
-        paintSlot(cr, slot);
-    }
-    paintRightAlignedLabel(cr, "EFFECTS:", kEffectsLabel, kNumberCell);
-    paintRightAlignedLabel(cr, "MUSIC:", kMusicLabel, kNumberCell);
-    paintRightAlignedLabel(cr, "FULL SCREEN:", kFullScreenLabel, kNumberCell);
     return canvas.snapshot();
 }
 
 RgbaImage paintHowToPlay() {
     Canvas canvas(kSize, kSize);
-    paintBase(canvas, nullptr, PathFit::Mode::KeepAspect, kHowToPlayPanel);
+    paintBase(canvas, false, kHowToPlayPanel);
     return canvas.snapshot();
 }
 

@@ -197,6 +197,11 @@ void glyph(const RgbaImage& image, const std::string& file, CheckReport& report)
     report.expect(!image.boxWhere(whole(image), isWhite).isEmpty(), file, "has no white in it");
 }
 
+void wordless(const RgbaImage& image, const std::string& file, CheckReport& report) {
+    report.expect(image.boxWhere(whole(image), isWhite).isEmpty(), file,
+                  "has white lettering, where the game letters its own words");
+}
+
 void brick(const RgbaImage& image, CheckReport& report) {
     const PixelBox ink = image.inkBox(127);
     if (ink.height() < 12) {

@@ -27,6 +27,9 @@ void centralMoundWidth(const RgbaImage& image, CheckReport& report);
 void pointer(const RgbaImage& image, CheckReport& report);
 // A glyph is white lettering: grey levels only, with white in it.
 void glyph(const RgbaImage& image, const std::string& file, CheckReport& report);
+// No white lettering anywhere: the game letters the words over the picture
+// itself, in its own font, so that they can be translated.
+void wordless(const RgbaImage& image, const std::string& file, CheckReport& report);
 // Upright brick: tan face on top, darker lower third, black outline.
 void brick(const RgbaImage& image, CheckReport& report);
 

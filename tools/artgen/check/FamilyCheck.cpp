@@ -19,6 +19,11 @@ constexpr int kMaxEyePixels = 60;
 // play in the premultiplied differences.
 constexpr double kFillTolerance = 3.0;
 
+// The face draws some accented capitals with outlines of their own, a
+// hair off their letter's: an edge pixel's coverage may differ by this much
+// (an eighth), far less than a letter resized or moved by part of a pixel.
+constexpr int kOutlineTolerance = 32;
+
 bool reddish(Rgba p) {
     return p.r >= 150 && p.r > 2 * p.g && p.r > 2 * p.b;
 }
@@ -179,6 +184,37 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
     report.expect(looksPaleRed(u), family, "up state is not pale red");
     report.expect(looksYellow(d), family, "down state is not yellow");
     report.expect(looksStrongRed(o), family, "over state is not strong red");
+}
+
+void keepsLetter(const RgbaImage& glyph, const RgbaImage& letter, int top, int bottom,
+                 const std::string& file, CheckReport& report) {
+    if (glyph.width() != letter.width() || glyph.height() != letter.height() || top < 0 ||
+        bottom >= glyph.height()) {
+        report.expect(false, file, "cannot be compared with its letter");
+        return;
+    }
+    const auto movedBy = [&](int shift) {
+        for (int row = top; row <= bottom; ++row) {
+            for (int column = 0; column < glyph.width(); ++column) {
+                const int from = column - shift;
+                const Rgba expected =
+                    from >= 0 && from < letter.width() ? letter.at(from, row) : Rgba{};
+                const Rgba actual = glyph.at(column, row);
+                if (std::abs(actual.a - expected.a) > kOutlineTolerance ||
+                    std::abs(actual.r - expected.r) > kOutlineTolerance) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    bool kept = false;
+    for (int shift = 1 - glyph.width(); shift < glyph.width() && !kept; ++shift) {
+        kept = movedBy(shift);
+    }
+    report.expect(kept, file,
+                  "is not its letter's glyph in rows " + std::to_string(top) + ".." +
+                      std::to_string(bottom) + ": resized or redrawn");
 }
 
 void pointsTowards(const RgbaImage& arrow, bool left, const std::string& file,

@@ -28,6 +28,13 @@ void statesDifferOnlyInFill(const RgbaImage& up, const RgbaImage& down, const Rg
 void colourIsOwn(const std::string& owner, const std::map<std::string, RgbaImage>& images,
                  CheckReport& report);
 
+// An accented capital is the glyph of its letter, unchanged from row top to
+// row bottom (away from its accent or mark) but for a move sideways by whole
+// pixels and the antialiasing of its edges: as tall and as wide as the
+// letter, nothing squeezed. Glyphs are grey levels, so alpha and red tell.
+void keepsLetter(const RgbaImage& glyph, const RgbaImage& letter, int top, int bottom,
+                 const std::string& file, CheckReport& report);
+
 // An arrow button points left when its visible part is tall on the right
 // and narrows to a tip on the left, and the other way round.
 void pointsTowards(const RgbaImage& arrow, bool left, const std::string& file, CheckReport& report);

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <vector>
 
+#include "art/GlyphArt.h"
 #include "art/GlyphSpacing.h"
+#include "check/CatalogCheck.h"
 #include "check/ContentCheck.h"
 #include "check/FamilyCheck.h"
 #include "check/RingCheck.h"
@@ -61,25 +63,37 @@ void checkContents(const std::map<std::string, RgbaImage>& images, CheckReport& 
                                         report);
         }
     }
-    for (const char* family : {"startbutton", "smallbutton", "backbutton"}) {
+    for (const char* family : {"barbutton", "smallbutton"}) {
         const std::string name(family);
         family_check::statesDifferOnlyInFill(images.at(name + "up"), images.at(name + "down"),
                                              images.at(name + "over"), name, report);
+        for (const char* state : {"up", "down", "over"}) {
+            content_check::wordless(images.at(name + state), name + state, report);
+        }
     }
     title_check::layout(at("title"), report);
     title_check::howToPlay(at("howtoplay"), report);
 }
 
-// The spacing written for the game must be what the glyphs' ink gives.
-void checkSpacing(const std::string& path, const std::vector<glyph_spacing::NamedGlyph>& glyphs,
-                  CheckReport& report) {
+// A file written for the game must hold what the glyphs give.
+void checkWritten(const std::string& path, const std::string& expected, const std::string& file,
+                  const char* what, CheckReport& report) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream written;
     written << in.rdbuf();
-    const std::string file = "GlyphSpacing.h";
     report.expect(static_cast<bool>(in), file, "cannot be read");
-    report.expect(written.str() == glyph_spacing::header(glyphs), file,
-                  "is not the spacing the glyphs' ink gives");
+    report.expect(written.str() == expected, file, what);
+}
+
+// What each glyph stands for, by its name, as the generator letters them.
+std::u32string standsFor(const std::string& name, CheckReport& report) {
+    for (const glyph_art::Glyph& glyph : glyph_art::allGlyphs()) {
+        if (glyph.name == name) {
+            return glyph.standsFor;
+        }
+    }
+    report.expect(false, name, "is not a glyph the generator draws");
+    return U"?";
 }
 
 bool allRead(const std::map<std::string, RgbaImage>& images) {
@@ -111,17 +125,27 @@ CheckReport PictureChecker::run() const {
     std::vector<RgbaImage> glyphs;
     glyphs.reserve(glyphRules.size());
     std::vector<glyph_spacing::NamedGlyph> named;
+    std::map<std::string, const RgbaImage*> byName;
     for (const PictureRule& rule : glyphRules) {
         glyphs.push_back(load(paths.glyph(rule.name), rule.name, report));
         const RgbaImage& glyph = glyphs.back();
-        named.push_back({rule.name, &glyph});
+        named.push_back({rule.name, standsFor(rule.name, report), &glyph});
+        byName[rule.name] = &glyph;
         if (glyph.width() == 0) {
             continue;
         }
         rule_check::checkRule(glyph, rule, rule.name, report);
         content_check::glyph(glyph, rule.name, report);
+        if (!rule.letter.empty() && byName.count(rule.letter) > 0) {
+            family_check::keepsLetter(glyph, *byName.at(rule.letter), rule.letterTop,
+                                      rule.letterBottom, rule.name, report);
+        }
     }
-    checkSpacing(paths.glyphSpacing, named, report);
+    checkWritten(paths.glyphSpacing, glyph_spacing::header(named), "GlyphSpacing.h",
+                 "is not the spacing the glyphs' ink gives", report);
+    checkWritten(paths.glyphList, glyph_spacing::nameList(named), "glyphs.cmake",
+                 "does not list the glyphs in font order", report);
+    catalog_check::checkFolder(paths.catalogs, LineMeasure::of(named), report);
 
     for (int size : stated_rules::iconSizes()) {
         const std::string name = "icon " + std::to_string(size);

@@ -29,6 +29,13 @@ struct PictureRule {
     bool opaque = false;
     // Every column is one colour from top to bottom (stretched pictures).
     bool constantColumns = false;
+    // A capital with an accent or a mark below: from row letterTop to row
+    // letterBottom it is the glyph of its letter (named here) pixel for
+    // pixel, moved sideways by whole pixels at most, so that it stands as
+    // tall and as wide as its letter.
+    std::string letter;
+    int letterTop = 0;
+    int letterBottom = -1;
 };
 
 #endif

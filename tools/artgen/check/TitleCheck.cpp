@@ -1,7 +1,6 @@
 #include "check/TitleCheck.h"
 
-#include <vector>
-
+#include "check/ContentCheck.h"
 #include "check/PixelStats.h"
 
 namespace title_check {
@@ -13,23 +12,21 @@ using pixel_stats::isWhite;
 
 const std::string kFile = "title";
 
-struct Lettered {
-    const char* what;
-    PixelBox box;
-    // How far inside its box the white of the lettering may stop (the
-    // outline and a pixel of rounding).
-    int slack;
-};
+// The game's name, outline included, and how far inside its box the white
+// of the lettering may stop (the outline and a pixel of rounding).
+constexpr PixelBox kNameLettering{41, 192, 986, 357};
+constexpr int kNameSlack = 6;
 
-// The title and the labels, outline included.
-const Lettered kLettered[] = {
-    {"title lettering", PixelBox{41, 192, 986, 357}, 6},
-    {"LEFT CIVILIANS:", PixelBox{122, 469, 317, 487}, 3},
-    {"RIGHT CIVILIANS:", PixelBox{522, 469, 731, 487}, 3},
-    {"LEFT FIGHTERS:", PixelBox{122, 539, 322, 556}, 3},
-    {"RIGHT FIGHTERS:", PixelBox{522, 539, 735, 556}, 3},
-    {"HIGH SCORE:", PixelBox{355, 639, 588, 665}, 3},
+// Where the game letters the labels of the numbers and of the high score
+// (LEFT CIVILIANS: and the others, in any language): the boxes the labels
+// took when the artwork carried them.
+const PixelBox kLabelPlaces[] = {
+    PixelBox{122, 469, 317, 487}, PixelBox{522, 469, 731, 487}, PixelBox{122, 539, 322, 556},
+    PixelBox{522, 539, 735, 556}, PixelBox{355, 639, 588, 665},
 };
+// Behind the labels, lettered in white on the panel, the artwork must be
+// this dark (0..255).
+constexpr double kDarkBehindLabels = 60.0;
 
 // The two-digit numbers: cells of 21 units at x 390 / 801, heights 408 / 339;
 // the text's ink covers the cells' middle rows.
@@ -54,17 +51,10 @@ constexpr int kOutlineReach = 5;
 constexpr int kSampleInset = 24;
 constexpr int kSampleSize = 80;
 
-bool whiteOutsideLettering(const RgbaImage& title) {
+bool whiteOutsideName(const RgbaImage& title) {
     for (int row = 0; row < title.height(); ++row) {
         for (int column = 0; column < title.width(); ++column) {
-            if (!isWhite(title.at(column, row))) {
-                continue;
-            }
-            bool allowed = false;
-            for (const Lettered& l : kLettered) {
-                allowed = allowed || l.box.contains(column, row);
-            }
-            if (!allowed) {
+            if (isWhite(title.at(column, row)) && !kNameLettering.contains(column, row)) {
                 return true;
             }
         }
@@ -137,16 +127,14 @@ void layout(const RgbaImage& title, CheckReport& report) {
     if (title.width() != 1024 || title.height() != 1024) {
         return;
     }
-    report.expect(!whiteOutsideLettering(title), kFile,
-                  "has white outside the lettering and labels, where numbers and buttons go");
-    for (const Lettered& l : kLettered) {
-        const PixelBox white = title.boxWhere(l.box, isWhite);
-        report.expect(reachesEdges(white, l.box, l.slack), kFile,
-                      std::string(l.what) + ": white lettering covers " + describe(white) +
-                          ", not filling " + describe(l.box));
-    }
+    report.expect(!whiteOutsideName(title), kFile,
+                  "has white outside the lettered name, where labels, numbers and buttons go");
+    const PixelBox white = title.boxWhere(kNameLettering, isWhite);
+    report.expect(reachesEdges(white, kNameLettering, kNameSlack), kFile,
+                  "the name's white lettering covers " + describe(white) + ", not filling " +
+                      describe(kNameLettering));
 
-    const PixelBox& words = kLettered[0].box;
+    const PixelBox& words = kNameLettering;
     const int fifth = words.width() / 5;
     const double leftRow =
         meanWhiteRow(title, PixelBox{words.left, words.top, words.left + fifth, words.bottom});
@@ -154,6 +142,10 @@ void layout(const RgbaImage& title, CheckReport& report) {
         meanWhiteRow(title, PixelBox{words.right - fifth, words.top, words.right, words.bottom});
     report.expect(rightRow < leftRow - 10.0, kFile, "title lettering does not slant upwards");
 
+    for (const PixelBox& place : kLabelPlaces) {
+        report.expect(pixel_stats::meanOver(title, place).luminance < kDarkBehindLabels, kFile,
+                      "not dark where a label is lettered, " + describe(place));
+    }
     for (const PixelBox& cells : kNumberCells) {
         report.expect(pixel_stats::meanOver(title, cells).luminance < kDarkBehindNumbers, kFile,
                       "not dark behind the numbers at " + describe(cells));
@@ -168,9 +160,7 @@ void howToPlay(const RgbaImage& backdrop, CheckReport& report) {
     }
     const std::string file = "howtoplay";
     panel(backdrop, file, kHowToPlayPanel, report);
-    const PixelBox whole{0, 0, backdrop.width() - 1, backdrop.height() - 1};
-    report.expect(backdrop.boxWhere(whole, isWhite).isEmpty(), file,
-                  "has white lettering, where the game letters its own words");
+    content_check::wordless(backdrop, file, report);
 }
 
 }  // namespace title_check

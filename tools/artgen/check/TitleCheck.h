@@ -5,8 +5,10 @@
 #include "image/RgbaImage.h"
 
 // Checks the title artwork's layout against where the title screen writes
-// its numbers and puts its buttons. The artwork is drawn with its lower-left
-// corner at screen (0, -128), so screen height y is image row 896 - y.
+// its numbers and labels and puts its buttons: white only in the lettered
+// name, dark where the game letters in white. The artwork is drawn with its
+// lower-left corner at screen (0, -128), so screen height y is image row
+// 896 - y.
 namespace title_check {
 
 void layout(const RgbaImage& title, CheckReport& report);

@@ -2,11 +2,9 @@
 
 #include <utility>
 
-#include "art/GlyphArt.h"
-#include "art/GlyphSpacing.h"
 #include "sheet/Tint.h"
 
-GameScreen::GameScreen(GlyphSource glyphFor)
+GameScreen::GameScreen(glyph_line::GlyphSource glyphFor)
     : canvas(kWidth, kHeight), glyphFor(std::move(glyphFor)) {
     cairo_set_source_rgb(canvas.context(), 0.0, 0.0, 0.0);
     cairo_paint(canvas.context());
@@ -25,18 +23,5 @@ void GameScreen::drawImage(const RgbaImage& image, double x, double y, double sc
 }
 
 void GameScreen::drawText(const std::string& text, double x, double y, double size) {
-    // Spaced as the game spaces them, by the glyphs' ink.
-    const double scale = size / glyph_art::kCellSize;
-    int pen = 0;
-    for (char c : text) {
-        const RgbaImage* glyph = glyphFor(c);
-        if (glyph == nullptr) {
-            pen += glyph_spacing::kBlankAdvance;
-            continue;
-        }
-        const glyph_spacing::Spacing spacing = glyph_spacing::measure(*glyph);
-        canvas.drawImage(*glyph, x + (pen - spacing.left) * scale, kHeight - y - size,
-                         size / glyph->width(), size / glyph->height());
-        pen += spacing.advance;
-    }
+    glyph_line::draw(canvas, text, glyphFor, x, kHeight - y, size);
 }

@@ -1,6 +1,6 @@
 #include "sheet/MockScreens.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <utility>
@@ -16,14 +16,14 @@ namespace {
 constexpr std::uint64_t kCrowdSeed = 0x6d6f636b3031ULL;
 
 // The game writes its letters in lower case; the glyphs are capitals.
-GameScreen::GlyphSource glyphsFrom(const Loader& glyph) {
-    std::map<char, std::string> names;
+glyph_line::GlyphSource glyphsFrom(const Loader& glyph) {
+    std::map<char32_t, std::string> names;
     for (const glyph_art::Glyph& each : glyph_art::allGlyphs()) {
-        if (each.character.size() == 1) {
-            names[static_cast<char>(std::tolower(each.character[0]))] = each.name;
+        for (const char32_t c : each.standsFor) {
+            names[c] = each.name;
         }
     }
-    return [glyph, names](char c) -> const RgbaImage* {
+    return [glyph, names](char32_t c) -> const RgbaImage* {
         const auto found = names.find(c);
         return found == names.end() ? nullptr : &glyph(found->second);
     };
@@ -119,9 +119,30 @@ RgbaImage title(const Loader& image, const Loader& glyph) {
     // One button under the pointer, one pressed.
     screen.drawImage(image("rightbuttonover"), 844, 386);
     screen.drawImage(image("leftbuttondown"), 325, 316);
-    screen.drawImage(image("startbuttonup"), 256, 80);
-    // Centred in their slots, about x 411 and 822.
+    screen.drawImage(image("barbuttonup"), 256, 80);
+    // Where the labels stood when the artwork carried them: the numbers'
+    // labels from x 122 and 522 at their size, or smaller where the font's
+    // broad letters would run into the arrows; the high score's ending 19
+    // before it, a little smaller than its digits.
     constexpr double kCell = 21.0;
+    constexpr double kHighScoreLabelSize = 30.0;
+    const glyph_line::GlyphSource glyphFor = glyphsFrom(glyph);
+    const auto label = [&](const char* text, double x, double y, double arrowX) {
+        constexpr double kGapToArrow = 4.0;
+        const double fits = (arrowX - kGapToArrow - x) / glyph_line::width(text, glyphFor, 1.0);
+        screen.drawText(text, x, y, std::min(kCell, fits));
+    };
+    label("left civilians:", 121, 407, less[0].first);
+    label("right civilians:", 521, 407, less[2].first);
+    label("left fighters:", 121, 338, less[1].first);
+    label("right fighters:", 521, 338, less[3].first);
+    screen.drawText(
+        "high score:", 590.4 - glyph_line::width("high score:", glyphFor, kHighScoreLabelSize),
+        228.6, kHighScoreLabelSize);
+    constexpr double kBarWordSize = 40.0;
+    screen.drawText("enter war", 512 - glyph_line::width("enter war", glyphFor, kBarWordSize) / 2,
+                    124, kBarWordSize);
+    // Centred in their slots, about x 411 and 822.
     screen.drawText("32", 396, 408, kCell);
     screen.drawText("2", 403, 339, kCell);
     screen.drawText("32", 807, 408, kCell);
