@@ -91,6 +91,9 @@ Application::Application(const std::vector<std::string>& args) : settingsRemembe
 
 void Application::setUp(const Settings& settings) {
     started = settings;
+    // The file's language only when the file decides, as for every setting.
+    language = settingsRemembered ? config.language : Language::kAutomatic;
+    Language::use(language);
     windowedWidth = settings.width;
     windowedHeight = settings.height;
     fullScreen = settings.fullscreen;
@@ -500,7 +503,13 @@ void Application::rememberSettings() {
     config.effectsVolume = effectsVolume;
     config.musicVolume = musicVolume;
     config.hint = hintPending;
+    config.language = language;
     config.save();
+}
+
+void Application::setLanguage(const std::string& code) {
+    language = code;
+    Language::use(code);
 }
 
 void Application::hintLearned() {

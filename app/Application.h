@@ -10,6 +10,7 @@
 #include "app/ConfigLoader.h"
 #include "app/FrameLimiter.h"
 #include "app/Gamepad.h"
+#include "app/Language.h"
 #include "app/Settings.h"
 #include "audio/BackgroundMusic.h"
 #include "audio/Limiter.h"
@@ -112,6 +113,8 @@ class Application : public PortAudioCallback {
     // The player has laid a brick: the battles stop telling how, from now on
     // and, through the configuration file, in later games too.
     void hintLearned();
+    // Speaks the language of `code` from the next frame on (see Language).
+    void setLanguage(const std::string& code);
 
     void getAudio(float* input, float* output, int frames) override;
 
@@ -155,6 +158,9 @@ class Application : public PortAudioCallback {
     bool padInUse = false;
     // Whether a battle still tells which keys lay bricks (see hintLearned).
     bool hintPending = true;
+    // The language chosen: a code of Language::choices(), or
+    // Language::kAutomatic for the desktop's.
+    std::string language = Language::kAutomatic;
     // The file's settings, read at start-up, and what the game started with.
     ConfigLoader config;
     Settings started;

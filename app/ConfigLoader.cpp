@@ -36,42 +36,55 @@ bool readBounded(std::istream& in, std::string& text) {
 
 const char* const kDefaultLines = "w 800\nh 600\na 6\nf 0\nns 0\nnm 0\n";
 
-enum class Kind { Number, Flag, Volume };
+enum class Kind { Number, Flag, Volume, Code };
 
 // A key of the file and the setting it gives.
 struct Key {
     const char* name;
     Kind kind;
-    // The setting: a number (numbers and volumes) or a flag.
+    // The setting: a number (numbers and volumes), a flag or a code.
     int ConfigLoader::*number;
     bool ConfigLoader::*flag;
+    std::string ConfigLoader::*code;
     // Whether save() writes it: what the player may change while playing.
     bool saved;
 };
 
 const Key kKeys[] = {
-    {"w", Kind::Number, &ConfigLoader::width, nullptr, true},
-    {"h", Kind::Number, &ConfigLoader::height, nullptr, true},
-    {"a", Kind::Number, &ConfigLoader::antialias, nullptr, false},
-    {"f", Kind::Flag, nullptr, &ConfigLoader::fullscreen, true},
-    {"ns", Kind::Flag, nullptr, &ConfigLoader::noSound, false},
-    {"nm", Kind::Flag, nullptr, &ConfigLoader::noMusic, false},
-    {"sv", Kind::Volume, &ConfigLoader::effectsVolume, nullptr, true},
-    {"mv", Kind::Volume, &ConfigLoader::musicVolume, nullptr, true},
-    {"hint", Kind::Flag, nullptr, &ConfigLoader::hint, true},
+    {"w", Kind::Number, &ConfigLoader::width, nullptr, nullptr, true},
+    {"h", Kind::Number, &ConfigLoader::height, nullptr, nullptr, true},
+    {"a", Kind::Number, &ConfigLoader::antialias, nullptr, nullptr, false},
+    {"f", Kind::Flag, nullptr, &ConfigLoader::fullscreen, nullptr, true},
+    {"ns", Kind::Flag, nullptr, &ConfigLoader::noSound, nullptr, false},
+    {"nm", Kind::Flag, nullptr, &ConfigLoader::noMusic, nullptr, false},
+    {"sv", Kind::Volume, &ConfigLoader::effectsVolume, nullptr, nullptr, true},
+    {"mv", Kind::Volume, &ConfigLoader::musicVolume, nullptr, nullptr, true},
+    {"hint", Kind::Flag, nullptr, &ConfigLoader::hint, nullptr, true},
+    {"lang", Kind::Code, nullptr, nullptr, &ConfigLoader::language, true},
 };
 constexpr size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
-int valueOf(const ConfigLoader& config, const Key& key) {
-    return key.flag != nullptr ? (config.*key.flag ? 1 : 0) : config.*key.number;
+// A setting's value as the file writes it.
+std::string valueOf(const ConfigLoader& config, const Key& key) {
+    if (key.code != nullptr) {
+        return config.*key.code;
+    }
+    return std::to_string(key.flag != nullptr ? (config.*key.flag ? 1 : 0) : config.*key.number);
 }
 
-void setValue(ConfigLoader& config, const Key& key, int value) {
-    if (key.flag != nullptr) {
-        config.*key.flag = value == 1;
+// `value` is one that valueIn() gave for the key.
+void setValue(ConfigLoader& config, const Key& key, const std::string& value) {
+    if (key.code != nullptr) {
+        config.*key.code = value;
+    } else if (key.flag != nullptr) {
+        config.*key.flag = value == "1";
     } else {
-        config.*key.number = value;
+        config.*key.number = std::stoi(value);
     }
+}
+
+bool isCodeCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
 // The key of a line, known by its first character (by its first two for ns,
@@ -89,26 +102,12 @@ const Key* keyOf(const std::string& line) {
     return found;
 }
 
-// The value a line of `key` gives: the text after the key and its one
-// separating character, read as a number. False when it gives none.
-bool valueIn(const std::string& line, const Key& key, int& value) {
-    const size_t start = std::strlen(key.name) + 1;
-    int number = 0;
-    if (line.size() <= start || !readLeadingInt(line.substr(start), number)) {
-        return false;
-    }
-    if (key.kind == Kind::Flag && number != 0 && number != 1) {
-        return false;
-    }
-    value = key.kind == Kind::Volume ? std::clamp(number, 0, ConfigLoader::kMaximumVolume) : number;
-    return true;
-}
-
-// Where the number that readLeadingInt reads from the text of `line` at
-// `textBegin` starts (past the blanks before it) and ends (past its last
-// digit): a rewrite puts the new number there and keeps the rest of the line,
-// a note after the value included.
-size_t numberBeginIn(const std::string& line, size_t textBegin) {
+// Where the value in the text of `line` at `textBegin` starts (past the
+// blanks before it) and ends: past the last digit of the number that
+// readLeadingInt reads, or of the code (letters, digits and "_"). A rewrite
+// puts the new value there and keeps the rest of the line, a note after the
+// value included.
+size_t valueBeginIn(const std::string& line, size_t textBegin) {
     size_t i = textBegin;
     while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) {
         ++i;
@@ -116,8 +115,14 @@ size_t numberBeginIn(const std::string& line, size_t textBegin) {
     return i;
 }
 
-size_t numberEndIn(const std::string& line, size_t textBegin) {
-    size_t i = numberBeginIn(line, textBegin);
+size_t valueEndIn(const std::string& line, size_t textBegin, Kind kind) {
+    size_t i = valueBeginIn(line, textBegin);
+    if (kind == Kind::Code) {
+        while (i < line.size() && isCodeCharacter(line[i])) {
+            ++i;
+        }
+        return i;
+    }
     if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
         ++i;
     }
@@ -125,6 +130,35 @@ size_t numberEndIn(const std::string& line, size_t textBegin) {
         ++i;
     }
     return i;
+}
+
+// The value a line of `key` gives: the text after the key and its one
+// separating character, read as a number, or as a code (a word of letters,
+// digits and "_"). False when it gives none.
+bool valueIn(const std::string& line, const Key& key, std::string& value) {
+    const size_t start = std::strlen(key.name) + 1;
+    if (line.size() <= start) {
+        return false;
+    }
+    if (key.kind == Kind::Code) {
+        const size_t begin = valueBeginIn(line, start);
+        const size_t end = valueEndIn(line, start, key.kind);
+        if (end == begin) {
+            return false;
+        }
+        value = line.substr(begin, end - begin);
+        return true;
+    }
+    int number = 0;
+    if (!readLeadingInt(line.substr(start), number)) {
+        return false;
+    }
+    if (key.kind == Kind::Flag && number != 0 && number != 1) {
+        return false;
+    }
+    value = std::to_string(
+        key.kind == Kind::Volume ? std::clamp(number, 0, ConfigLoader::kMaximumVolume) : number);
+    return true;
 }
 
 // Calls visit(line, begin, end) for each line of `in` as the reader sees it
@@ -199,8 +233,8 @@ RegularFileReader::Status ConfigLoader::readFile() {
     return file.status();
 }
 
-std::vector<int> ConfigLoader::values() const {
-    std::vector<int> all;
+std::vector<std::string> ConfigLoader::values() const {
+    std::vector<std::string> all;
     for (const Key& key : kKeys) {
         all.push_back(valueOf(*this, key));
     }
@@ -210,7 +244,7 @@ std::vector<int> ConfigLoader::values() const {
 void ConfigLoader::readFrom(std::istream& in) {
     scanLines(in, [this](const std::string& line, size_t, size_t) {
         const Key* key = keyOf(line);
-        int value = 0;
+        std::string value;
         if (key != nullptr && valueIn(line, *key, value)) {
             setValue(*this, *key, value);
         }
@@ -231,7 +265,7 @@ std::string ConfigLoader::withChanges(const std::string& text) const {
     std::string result = text;
     for (size_t i = 0; i < kKeyCount; ++i) {
         const Key& key = kKeys[i];
-        const int value = valueOf(*this, key);
+        const std::string value = valueOf(*this, key);
         if (!key.saved || value == given[i]) {
             continue;
         }
@@ -241,24 +275,24 @@ std::string ConfigLoader::withChanges(const std::string& text) const {
         size_t valueEnd = std::string::npos;
         std::istringstream in(result);
         scanLines(in, [&](const std::string& line, size_t begin, size_t end) {
-            int ignored = 0;
+            std::string ignored;
             if (keyOf(line) == &key && valueIn(line, key, ignored)) {
                 const size_t textBegin = std::strlen(key.name) + 1;
-                const size_t numberEnd = numberEndIn(line, textBegin);
-                valueBegin = begin + numberBeginIn(line, textBegin);
-                // A number that runs to the end of what was kept of a long
+                const size_t textEnd = valueEndIn(line, textBegin, key.kind);
+                valueBegin = begin + valueBeginIn(line, textBegin);
+                // A value that runs to the end of what was kept of a long
                 // line may run on beyond it: the whole rest is its.
-                valueEnd = numberEnd < line.size() ? begin + numberEnd : end;
+                valueEnd = textEnd < line.size() ? begin + textEnd : end;
             }
         });
         if (valueBegin != std::string::npos) {
-            result.replace(valueBegin, valueEnd - valueBegin, std::to_string(value));
+            result.replace(valueBegin, valueEnd - valueBegin, value);
             continue;
         }
         if (!result.empty() && result.back() != '\n' && result.back() != '\r') {
             result += '\n';
         }
-        result += std::string(key.name) + " " + std::to_string(value) + "\n";
+        result += std::string(key.name) + " " + value + "\n";
     }
     return result;
 }

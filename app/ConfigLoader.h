@@ -43,12 +43,14 @@ class ConfigLoader {
     // a UTF-8 byte-order mark before the first is skipped. Keys: w, h and a
     // take a number, f, ns, nm and hint a flag (0 or 1; any other value is
     // ignored), sv and mv a volume from 0 to kMaximumVolume: a number beyond
-    // that range counts as its nearest end (sv 15 is full volume, sv -1 none).
+    // that range counts as its nearest end (sv 15 is full volume, sv -1 none);
+    // lang a code, a word of letters, digits and "_" ("de", "pt_BR", "auto").
     // A value that is no number leaves the setting as it was, and of several
     // lines of one key, the last whose value can be read wins.
     void readFrom(std::istream& in);
 
-    // Writes width, height, fullscreen, effectsVolume, musicVolume and hint where
+    // Writes width, height, fullscreen, effectsVolume, musicVolume, hint and
+    // language where
     // they differ from what the file gave; nothing when none does. The file
     // is read again (so that what another game saved meanwhile stays) and
     // only the changed keys are put into it (see withChanges), atomically and
@@ -77,6 +79,9 @@ class ConfigLoader {
     // Whether the battle still tells which keys lay bricks: until the player
     // has laid one ("hint 0" from then on).
     bool hint = true;
+    // The language the game speaks: a code (see Language), "auto" for the
+    // desktop's.
+    std::string language = "auto";
     // There was no file at all: the game has never been started here.
     bool firstStart = false;
 
@@ -84,15 +89,16 @@ class ConfigLoader {
     // Reads the file into the fields, or leaves them as they are when it
     // cannot be read whole.
     RegularFileReader::Status readFile();
-    // Each setting's value, in the order of the keys the file knows.
-    std::vector<int> values() const;
+    // Each setting's value as the file writes it, in the order of the keys
+    // the file knows.
+    std::vector<std::string> values() const;
     bool changed() const;
 
     // "<per-user directory>/Truceward.conf", found once per construction;
     // empty for the defaults alone.
     std::string path;
     // What the file gave, as values() lists them.
-    std::vector<int> given;
+    std::vector<std::string> given;
     // The file exists but could not be read whole: it must not be written.
     bool unreadable = false;
 };

@@ -9,7 +9,8 @@
 // never tell different stories.
 class BattleControls {
   public:
-    // A key or button (or several), and what it does.
+    // A key or button (or several), and what it does, in English: given to
+    // tr() where shown, the keys in kKeyContext.
     struct Control {
         const char* keys;
         const char* action;

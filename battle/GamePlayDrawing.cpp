@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/Application.h"
+#include "app/Translation.h"
 #include "battle/BattleControls.h"
 #include "battle/Bullet.h"
 #include "battle/Effect.h"
@@ -52,10 +53,12 @@ constexpr float kQuitSize = 24.0f;
 // The pause: the scene darkened, and its two lines centred above where the
 // end of the war is told; sizes for a window 768 pixels high.
 constexpr float kPauseShade = 0.5f;
-const char* const kPausedText = "paused";
+// TRANSLATORS: fits 1000 at 64
+const char* const kPausedText = noTr("paused");
 constexpr float kPausedHeight = 0.66f;
 constexpr float kPausedSize = 64.0f;
-const char* const kGoOnText = "-p to go on-";
+// TRANSLATORS: fits 1000 at 24
+const char* const kGoOnText = noTr("-p to go on-");
 constexpr float kGoOnHeight = 0.61f;
 constexpr float kGoOnSize = 24.0f;
 // The controls listed under them, in the field's lower part, clear of the
@@ -74,8 +77,10 @@ constexpr float kHintBottomY = 10.0f;
 constexpr float kHintSize = 22.0f;
 // The player's fall: two lines where the pause's go (which take their place
 // while paused), clear of where the player's person starts.
-const char* const kFellText = "you fell";
-const char* const kLeaveText = "-esc to leave-";
+// TRANSLATORS: fits 1000 at 64
+const char* const kFellText = noTr("you fell");
+// TRANSLATORS: fits 1000 at 24
+const char* const kLeaveText = noTr("-esc to leave-");
 
 void drawPlain(ImageDrawer* drawer, ImageDrawer::ImageType image, float x, float y,
                float scaleY = 1.0f) {
@@ -153,8 +158,8 @@ void GamePlay::drawPause() {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
     const float scale = height / Widget::kLogicalHeight;
-    drawCentred(kPausedText, height * kPausedHeight, kPausedSize * scale);
-    drawCentred(kGoOnText, height * kGoOnHeight, kGoOnSize * scale);
+    drawCentred(tr(kPausedText), height * kPausedHeight, kPausedSize * scale);
+    drawCentred(tr(kGoOnText), height * kGoOnHeight, kGoOnSize * scale);
     // The controls beneath, keys to the left of a middle line and what they
     // do to its right.
     const float size = kControlsSize * scale;
@@ -163,9 +168,9 @@ void GamePlay::drawPause() {
     for (const BattleControls::Control& control :
          viewer != nullptr ? BattleControls::watching(pad) : BattleControls::all(pad)) {
         const float keysX = Widget::screenWidth * kControlsMiddle - kControlsGap * scale;
-        textDrawer.drawText(control.keys, keysX - textDrawer.textWidth(control.keys, size), y,
-                            size);
-        textDrawer.drawText(control.action,
+        const char* const keys = tr(kKeyContext, control.keys);
+        textDrawer.drawText(keys, keysX - textDrawer.textWidth(keys, size), y, size);
+        textDrawer.drawText(tr(control.action),
                             Widget::screenWidth * kControlsMiddle + kControlsGap * scale, y, size);
         y -= kControlsStep * scale;
     }
@@ -177,7 +182,7 @@ void GamePlay::drawHint() {
     }
     const float scale = Widget::screenHeight / Widget::kLogicalHeight;
     const bool playerBelow = player->person->y < Field::kTop / 2.0f;
-    drawCentred(BattleControls::brickHint(application->padInUse),
+    drawCentred(tr(BattleControls::brickHint(application->padInUse)),
                 (playerBelow ? kHintTopY : kHintBottomY) * scale, kHintSize * scale);
 }
 
@@ -282,7 +287,8 @@ void GamePlay::drawScenery() {
 
 std::string GamePlay::scoreText() const {
     std::ostringstream text;
-    text << "score " << GameCounter::getInstance()->getScore();
+    // TRANSLATORS: fits 300 at 21; the score follows it
+    text << tr("score ") << GameCounter::getInstance()->getScore();
     return text.str();
 }
 
@@ -298,15 +304,17 @@ void GamePlay::drawTexts() {
     // A watched battle is not the player's to leave: the viewer tells its own keys.
     const bool live = viewer == nullptr;
     if (warOver) {
-        textDrawer.drawText("the war is over", kWarOverX, height * kWarOverHeight,
+        // TRANSLATORS: fits 990 at 64
+        textDrawer.drawText(tr("the war is over"), kWarOverX, height * kWarOverHeight,
                             kWarOverSize * scale);
         if (live) {
-            drawCentred("-space to quit-", height * kQuitHeight, kQuitSize);
+            // TRANSLATORS: fits 1000 at 24
+            drawCentred(tr("-space to quit-"), height * kQuitHeight, kQuitSize);
         }
     } else if (player == nullptr && !paused) {
-        drawCentred(kFellText, height * kPausedHeight, kPausedSize * scale);
+        drawCentred(tr(kFellText), height * kPausedHeight, kPausedSize * scale);
         if (live) {
-            drawCentred(kLeaveText, height * kGoOnHeight, kGoOnSize * scale);
+            drawCentred(tr(kLeaveText), height * kGoOnHeight, kGoOnSize * scale);
         }
     }
 }

@@ -8,16 +8,11 @@ set(TRUCEWARD_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets CACHE PATH
 set(TRUCEWARD_IMAGE_NAMES
     background guy fighter brick bullet shotbang alertcircle centralmound sidemounds
     smokepff title mouse leftbuttonup leftbuttondown leftbuttonover rightbuttonup
-    rightbuttondown rightbuttonover startbuttonup startbuttondown startbuttonover playermarker
-    settings smallbuttonup smallbuttondown smallbuttonover backbuttonup backbuttondown
-    backbuttonover focusnumber focusbar focusbutton focussetting alertlaiddown alertpeacekeeper
-    howtoplay)
-set(TRUCEWARD_FONT_NAMES
-    font0 font1 font2 font3 font4 font5 font6 font7 font8 font9
-    fonta fontb fontc fontd fonte fontf fontg fonth fonti fontj fontk fontl fontm
-    fontn fonto fontp fontq fontr fonts fontt fontu fontv fontw fontx fonty fontz
-    fontperiod fontcomma fontexclaim fontminus fontplus fontcolon fontslash fontlparen
-    fontrparen fontapostrophe fontquestion)
+    rightbuttondown rightbuttonover barbuttonup barbuttondown barbuttonover playermarker
+    smallbuttonup smallbuttondown smallbuttonover focusnumber focusbar focusbutton focusline
+    alertlaiddown alertpeacekeeper howtoplay)
+# The glyphs in font order, as tools/artgen drew them (TRUCEWARD_FONT_NAMES).
+include(${TRUCEWARD_ASSETS_DIR}/fonts/glyphs.cmake)
 set(TRUCEWARD_WINDOW_ICON_NAME truceward-64)
 set(TRUCEWARD_DEMO_NAME demo)
 

@@ -57,9 +57,12 @@ add_dependencies(truceward truceward_documents)
 
 install(TARGETS truceward RUNTIME DESTINATION ${TRUCEWARD_INSTALL_BINDIR})
 install(FILES ${TRUCEWARD_SOUND_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/truceward/sounds)
-install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${TRUCEWARD_LINUX_DIR}/${TRUCEWARD_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# The desktop entry, the metadata and the replays' file type are installed
+# with their translations merged in (cmake/Translations.cmake).
+set(TRUCEWARD_TRANSLATED_DIR ${TRUCEWARD_LINUX_DIR}/translated)
+install(FILES ${TRUCEWARD_TRANSLATED_DIR}/${TRUCEWARD_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TRUCEWARD_TRANSLATED_DIR}/${TRUCEWARD_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TRUCEWARD_TRANSLATED_DIR}/${TRUCEWARD_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${TRUCEWARD_LINUX_DIR}/gz/truceward.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${TRUCEWARD_LINUX_DIR}/copyright ${TRUCEWARD_LINUX_DIR}/gz/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/truceward)

@@ -14,46 +14,6 @@
 
 namespace {
 
-// Indexed by ImageType.
-const EmbeddedFile kImageFiles[ImageDrawer::kImageCount] = {
-    {Images::background_png, &Images::background_png_len},
-    {Images::guy_png, &Images::guy_png_len},
-    {Images::fighter_png, &Images::fighter_png_len},
-    {Images::brick_png, &Images::brick_png_len},
-    {Images::bullet_png, &Images::bullet_png_len},
-    {Images::shotbang_png, &Images::shotbang_png_len},
-    {Images::alertcircle_png, &Images::alertcircle_png_len},
-    {Images::centralmound_png, &Images::centralmound_png_len},
-    {Images::sidemounds_png, &Images::sidemounds_png_len},
-    {Images::smokepff_png, &Images::smokepff_png_len},
-    {Images::title_png, &Images::title_png_len},
-    {Images::mouse_png, &Images::mouse_png_len},
-    {Images::leftbuttonup_png, &Images::leftbuttonup_png_len},
-    {Images::leftbuttondown_png, &Images::leftbuttondown_png_len},
-    {Images::leftbuttonover_png, &Images::leftbuttonover_png_len},
-    {Images::rightbuttonup_png, &Images::rightbuttonup_png_len},
-    {Images::rightbuttondown_png, &Images::rightbuttondown_png_len},
-    {Images::rightbuttonover_png, &Images::rightbuttonover_png_len},
-    {Images::startbuttonup_png, &Images::startbuttonup_png_len},
-    {Images::startbuttondown_png, &Images::startbuttondown_png_len},
-    {Images::startbuttonover_png, &Images::startbuttonover_png_len},
-    {Images::playermarker_png, &Images::playermarker_png_len},
-    {Images::settings_png, &Images::settings_png_len},
-    {Images::smallbuttonup_png, &Images::smallbuttonup_png_len},
-    {Images::smallbuttondown_png, &Images::smallbuttondown_png_len},
-    {Images::smallbuttonover_png, &Images::smallbuttonover_png_len},
-    {Images::backbuttonup_png, &Images::backbuttonup_png_len},
-    {Images::backbuttondown_png, &Images::backbuttondown_png_len},
-    {Images::backbuttonover_png, &Images::backbuttonover_png_len},
-    {Images::focusnumber_png, &Images::focusnumber_png_len},
-    {Images::focusbar_png, &Images::focusbar_png_len},
-    {Images::focusbutton_png, &Images::focusbutton_png_len},
-    {Images::focussetting_png, &Images::focussetting_png_len},
-    {Images::alertlaiddown_png, &Images::alertlaiddown_png_len},
-    {Images::alertpeacekeeper_png, &Images::alertpeacekeeper_png_len},
-    {Images::howtoplay_png, &Images::howtoplay_png_len},
-};
-
 constexpr int kBytesPerPixel = 4;
 constexpr int kAlphaByte = 3;
 constexpr unsigned char kFullyOpaque = 255;
@@ -304,10 +264,11 @@ void ImageDrawer::followContext() {
 }
 
 SDL_RWops* ImageDrawer::getRW(ImageType type) {
+    // The embedded files follow the enumeration; a build that embeds fewer
+    // than it names would draw the guy where they are missing.
     const int index = static_cast<int>(type);
-    const EmbeddedFile& file =
-        index >= 0 && index < kImageCount ? kImageFiles[index] : kImageFiles[ImageGuy];
-    return file.open();
+    const bool known = index >= 0 && index < kImageCount && index < Images::kFileCount;
+    return Images::kFiles[known ? index : ImageGuy].open();
 }
 
 void ImageDrawer::setScreenDimensions(float width, float height) {

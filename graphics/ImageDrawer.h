@@ -34,24 +34,23 @@ class ImageDrawer {
         ImageRightButtonUp,
         ImageRightButtonDown,
         ImageRightButtonOver,
-        ImageStartButtonUp,
-        ImageStartButtonDown,
-        ImageStartButtonOver,
+        // The wide bar button (ENTER WAR, BACK), without a word: its label is
+        // lettered over it.
+        ImageBarButtonUp,
+        ImageBarButtonDown,
+        ImageBarButtonOver,
         // Behind the player's own person: 128 x 128, the figure's cell at
         // columns 32..95 and rows 48..111.
         ImagePlayerMarker,
-        ImageSettings,
         // A small button without a word: its label is lettered over it.
         ImageSmallButtonUp,
         ImageSmallButtonDown,
         ImageSmallButtonOver,
-        ImageBackButtonUp,
-        ImageBackButtonDown,
-        ImageBackButtonOver,
         ImageFocusNumber,
         ImageFocusBar,
         ImageFocusButton,
-        ImageFocusSetting,
+        // Around a settings line's arrows and value box.
+        ImageFocusLine,
         // The alert rings of a fighter laying down arms and of a new peace
         // keeper (ImageAlertCircle is the threat's).
         ImageAlertLaidDown,

@@ -2,12 +2,13 @@
 
 #include <utility>
 
+#include "app/Translation.h"
 #include "graphics/TextDrawer.h"
 
 namespace {
 
 // The letters keep this share of the ink's width clear, half at either end.
-constexpr float kSideRoom = 0.1f;
+constexpr float kSideRoom = 0.05f;
 
 }  // namespace
 
@@ -23,12 +24,13 @@ void LabelledButton::draw() {
     const float toPixelsY = screenHeight / kLogicalHeight;
     const float room = ink.width * (1.0f - kSideRoom) * toPixelsX;
     float size = ink.letterSize * toPixelsY;
-    const float width = text.textWidth(label, size);
+    const std::string words = tr(label.c_str());
+    const float width = text.textWidth(words, size);
     if (width > room) {
         size *= room / width;
     }
     // A glyph's cell is square and its letters stand in its middle.
     const float centreX = (x + ink.left + ink.width / 2.0f) * toPixelsX;
     const float centreY = (y + ink.bottom + ink.height / 2.0f) * toPixelsY;
-    text.drawCentred(label, centreX, centreY - size / 2.0f, size);
+    text.drawCentred(words, centreX, centreY - size / 2.0f, size);
 }

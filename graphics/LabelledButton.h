@@ -8,8 +8,9 @@
 class TextDrawer;
 
 // A button whose picture carries no word: its label is lettered over the
-// picture's ink in the game's font when it is drawn, so that one picture
-// serves every label. A label too long for the ink is lettered smaller.
+// picture's ink in the game's font, in the player's language (tr), when it is
+// drawn, so that one picture serves every label and every language. A label
+// too long for the ink is lettered smaller.
 class LabelledButton : public Button {
   public:
     // Where the label goes, in logical units from the button's position: the
@@ -30,6 +31,7 @@ class LabelledButton : public Button {
     // The picture, then the label centred on its ink.
     void draw() override;
 
+    // In English: translated when drawn.
     std::string label;
     Ink ink;
 

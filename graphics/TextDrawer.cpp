@@ -2,80 +2,63 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
+#include <unordered_map>
 
 #include "assets/Fonts.h"
-#include "assets/GlyphSpacing.h"
 #include "graphics/EmbeddedFile.h"
 #include "graphics/GlContext.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
 
-// Indexed by glyph: digits, letters, then the marks in kMarks' order.
-const EmbeddedFile kGlyphFiles[TextDrawer::kGlyphCount] = {
-    {Fonts::font0_png, &Fonts::font0_png_len},
-    {Fonts::font1_png, &Fonts::font1_png_len},
-    {Fonts::font2_png, &Fonts::font2_png_len},
-    {Fonts::font3_png, &Fonts::font3_png_len},
-    {Fonts::font4_png, &Fonts::font4_png_len},
-    {Fonts::font5_png, &Fonts::font5_png_len},
-    {Fonts::font6_png, &Fonts::font6_png_len},
-    {Fonts::font7_png, &Fonts::font7_png_len},
-    {Fonts::font8_png, &Fonts::font8_png_len},
-    {Fonts::font9_png, &Fonts::font9_png_len},
-    {Fonts::fonta_png, &Fonts::fonta_png_len},
-    {Fonts::fontb_png, &Fonts::fontb_png_len},
-    {Fonts::fontc_png, &Fonts::fontc_png_len},
-    {Fonts::fontd_png, &Fonts::fontd_png_len},
-    {Fonts::fonte_png, &Fonts::fonte_png_len},
-    {Fonts::fontf_png, &Fonts::fontf_png_len},
-    {Fonts::fontg_png, &Fonts::fontg_png_len},
-    {Fonts::fonth_png, &Fonts::fonth_png_len},
-    {Fonts::fonti_png, &Fonts::fonti_png_len},
-    {Fonts::fontj_png, &Fonts::fontj_png_len},
-    {Fonts::fontk_png, &Fonts::fontk_png_len},
-    {Fonts::fontl_png, &Fonts::fontl_png_len},
-    {Fonts::fontm_png, &Fonts::fontm_png_len},
-    {Fonts::fontn_png, &Fonts::fontn_png_len},
-    {Fonts::fonto_png, &Fonts::fonto_png_len},
-    {Fonts::fontp_png, &Fonts::fontp_png_len},
-    {Fonts::fontq_png, &Fonts::fontq_png_len},
-    {Fonts::fontr_png, &Fonts::fontr_png_len},
-    {Fonts::fonts_png, &Fonts::fonts_png_len},
-    {Fonts::fontt_png, &Fonts::fontt_png_len},
-    {Fonts::fontu_png, &Fonts::fontu_png_len},
-    {Fonts::fontv_png, &Fonts::fontv_png_len},
-    {Fonts::fontw_png, &Fonts::fontw_png_len},
-    {Fonts::fontx_png, &Fonts::fontx_png_len},
-    {Fonts::fonty_png, &Fonts::fonty_png_len},
-    {Fonts::fontz_png, &Fonts::fontz_png_len},
-    {Fonts::fontperiod_png, &Fonts::fontperiod_png_len},
-    {Fonts::fontcomma_png, &Fonts::fontcomma_png_len},
-    {Fonts::fontexclaim_png, &Fonts::fontexclaim_png_len},
-    {Fonts::fontminus_png, &Fonts::fontminus_png_len},
-    {Fonts::fontplus_png, &Fonts::fontplus_png_len},
-    {Fonts::fontcolon_png, &Fonts::fontcolon_png_len},
-    {Fonts::fontslash_png, &Fonts::fontslash_png_len},
-    {Fonts::fontlparen_png, &Fonts::fontlparen_png_len},
-    {Fonts::fontrparen_png, &Fonts::fontrparen_png_len},
-    {Fonts::fontapostrophe_png, &Fonts::fontapostrophe_png_len},
-    {Fonts::fontquestion_png, &Fonts::fontquestion_png_len},
-};
+// The line's square of a cell (its rows kGlyphLineTop on) is drawn size by
+// size; the rows above and below it stretch the quad by these fractions.
+constexpr float kCellAbove = static_cast<float>(Fonts::kGlyphLineTop) / Fonts::kGlyphCellWidth;
+constexpr float kCellBelow =
+    static_cast<float>(Fonts::kGlyphCellHeight - Fonts::kGlyphLineTop - Fonts::kGlyphCellWidth) /
+    Fonts::kGlyphCellWidth;
+constexpr char32_t kNotUtf8 = 0xFFFD;
 
-static_assert(std::size(Fonts::kGlyphSpacing) == TextDrawer::kGlyphCount,
-              "a spacing for every glyph");
-
-constexpr int kFirstLetterGlyph = 10;
-constexpr int kFirstMarkGlyph = 36;
-// The marks, in the font's order after the letters.
-constexpr char kMarks[] = ".,!-+:/()'?";
-static_assert(kFirstMarkGlyph + sizeof kMarks - 1 == TextDrawer::kGlyphCount,
-              "a glyph for every mark");
+// The code points of UTF-8 text; a byte that begins no character is one that
+// has no glyph, so broken text shows blanks rather than stopping the line.
+std::u32string decodeUtf8(const std::string& text) {
+    std::u32string decoded;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[at]);
+        int following = 0;
+        char32_t character = lead;
+        if (lead >= 0xF0 && lead < 0xF8) {
+            following = 3;
+            character = lead & 0x07;
+        } else if (lead >= 0xE0) {
+            following = lead < 0xF0 ? 2 : 0;
+            character = lead & 0x0F;
+        } else if (lead >= 0xC2) {
+            following = 1;
+            character = lead & 0x1F;
+        } else if (lead >= 0x80) {
+            character = kNotUtf8;
+        }
+        ++at;
+        for (int byte = 0; byte < following; ++byte, ++at) {
+            const unsigned char next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
+            if ((next & 0xC0) != 0x80) {
+                character = kNotUtf8;
+                break;
+            }
+            character = (character << 6) | (next & 0x3F);
+        }
+        decoded.push_back(character);
+    }
+    return decoded;
+}
 
 // In pixels of the glyph's cell: scaled by size / cell to the line's size.
-int advanceOf(char character) {
+int advanceOf(char32_t character) {
     const int glyph = TextDrawer::glyphIndex(character);
     return glyph < 0 ? Fonts::kBlankAdvance : Fonts::kGlyphSpacing[glyph].advance;
 }
@@ -84,72 +67,81 @@ int advanceOf(char character) {
 
 TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {}
 
-void TextDrawer::uploadGlyphs() {
-    uploaded = true;
-    glyphGeneration = GlContext::generation();
-    for (int index = 0; index < kGlyphCount; ++index) {
-        glyphTextures[index] = 0;
+unsigned int TextDrawer::texture(int glyph) {
+    if (glyphGeneration != GlContext::generation()) {
+        // The names of a context that is gone are no longer ours.
+        glyphGeneration = GlContext::generation();
+        std::fill(std::begin(glyphTextures), std::end(glyphTextures), 0u);
+        std::fill(std::begin(tried), std::end(tried), false);
+    }
+    if (!tried[glyph]) {
+        tried[glyph] = true;
         int width = 0;
         int height = 0;
-        if (!uploadTexture(getRW(index), glyphTextures[index], width, height)) {
-            std::cout << "Could not load font " << index << std::endl;
+        if (!uploadTexture(getRW(glyph), glyphTextures[glyph], width, height)) {
+            std::cout << "Could not load font " << glyph << std::endl;
+            glyphTextures[glyph] = 0;
         }
     }
+    return glyphTextures[glyph];
 }
 
 TextDrawer::~TextDrawer() {
     // Every screen builds its own drawer, so a long evening of play would pile
-    // textures up if they outlived it. Name 0 (a glyph that failed) is ignored;
-    // names of a context that is gone are no longer ours.
-    if (uploaded && glyphGeneration == GlContext::generation()) {
+    // textures up if they outlived it. Name 0 (a glyph not uploaded) is
+    // ignored; names of a context that is gone are no longer ours.
+    // A drawer that drew nothing may never have had a context to call.
+    const bool any = std::any_of(std::begin(glyphTextures), std::end(glyphTextures),
+                                 [](unsigned int name) { return name != 0; });
+    if (any && glyphGeneration == GlContext::generation()) {
         glDeleteTextures(kGlyphCount, glyphTextures);
     }
 }
 
 SDL_RWops* TextDrawer::getRW(int index) {
-    const EmbeddedFile& file =
-        index >= 1 && index < kGlyphCount ? kGlyphFiles[index] : kGlyphFiles[0];
-    return file.open();
+    const bool known = index >= 1 && index < kGlyphCount && index < Fonts::kFileCount;
+    return Fonts::kFiles[known ? index : 0].open();
 }
 
-int TextDrawer::glyphIndex(char character) {
-    if (character >= '0' && character <= '9') {
-        return character - '0';
-    }
-    if (character >= 'a' && character <= 'z') {
-        return kFirstLetterGlyph + (character - 'a');
-    }
-    for (std::size_t mark = 0; mark + 1 < sizeof kMarks; ++mark) {
-        if (character == kMarks[mark]) {
-            return kFirstMarkGlyph + static_cast<int>(mark);
+int TextDrawer::glyphIndex(char32_t character) {
+    // Built once: a few dozen glyphs, looked up for every character drawn.
+    static const std::unordered_map<char32_t, int> glyphs = [] {
+        std::unordered_map<char32_t, int> byCharacter;
+        for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
+            for (const char32_t shown : Fonts::kGlyphSpacing[glyph].characters) {
+                if (shown != 0) {
+                    byCharacter.emplace(shown, glyph);
+                }
+            }
         }
-    }
-    return -1;
+        return byCharacter;
+    }();
+    const auto found = glyphs.find(character);
+    return found == glyphs.end() ? -1 : found->second;
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
-    if (!uploaded || glyphGeneration != GlContext::generation()) {
-        uploadGlyphs();
-    }
-    const float scale = size / static_cast<float>(Fonts::kGlyphCell);
+    const float scale = size / static_cast<float>(Fonts::kGlyphCellWidth);
     // Counted in whole cell pixels, so that the line ends where textWidth says.
     int pen = 0;
-    for (const char character : text) {
+    for (const char32_t character : decodeUtf8(text)) {
         const int glyph = glyphIndex(character);
         if (glyph >= 0) {
             const float left =
                 x + static_cast<float>(pen - Fonts::kGlyphSpacing[glyph].left) * scale;
-            glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
+            const float bottom = y - kCellBelow * size;
+            const float top = y + size + kCellAbove * size;
+            glBindTexture(GL_TEXTURE_2D, texture(glyph));
             glColor3f(colour.red, colour.green, colour.blue);
             glBegin(GL_QUADS);
             glTexCoord2f(0, 1);
-            glVertex2f(left, y);
+            glVertex2f(left, bottom);
             glTexCoord2f(1, 1);
-            glVertex2f(left + size, y);
+            glVertex2f(left + size, bottom);
             glTexCoord2f(1, 0);
-            glVertex2f(left + size, y + size);
+            glVertex2f(left + size, top);
             glTexCoord2f(0, 0);
-            glVertex2f(left, y + size);
+            glVertex2f(left, top);
             glEnd();
             glBindTexture(GL_TEXTURE_2D, 0);
         }
@@ -168,10 +160,10 @@ float TextDrawer::textWidth(const std::string& text, float size) const {
     // The pen's moves leave one gap too many after the last glyph, and the
     // ink keeps a margin inside both ends.
     int width = 2 * Fonts::kLineMargin - Fonts::kGlyphGap;
-    for (const char character : text) {
+    for (const char32_t character : decodeUtf8(text)) {
         width += advanceOf(character);
     }
-    return static_cast<float>(width) * size / static_cast<float>(Fonts::kGlyphCell);
+    return static_cast<float>(width) * size / static_cast<float>(Fonts::kGlyphCellWidth);
 }
 
 std::vector<std::string> TextDrawer::wrap(const std::string& text, float width, float size) const {

@@ -3,31 +3,38 @@
 
 #include <SDL.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "assets/GlyphSpacing.h"
 #include "graphics/ThreeFloats.h"
 
 // Writes short lines in the bitmap font, in window pixels (origin bottom-left,
-// y up). Only digits, lower-case letters (shown as capitals) and
-// . , ! - + : / ( ) ' ? have glyphs; every other character is a blank. Each glyph has its own width
-// (assets/GlyphSpacing.h, measured from its ink), so that any two neighbours
-// stand evenly apart. Each screen owns one. It uploads its glyph textures when
-// it first draws, so that a screen can be built without an OpenGL context (a
-// battle checked from a replay file draws nothing), and frees them when it
-// goes. Once the context has been made anew (GlContext), it uploads them again.
+// y up). Text is UTF-8; the font has glyphs for the digits, the letters a to z
+// (shown as capitals), . , ! - + : / ( ) ' ? and the letters and marks of the
+// game's translations (assets/GlyphSpacing.h), a letter's capital shown for
+// either case; every other character is a blank. Each glyph has its own width
+// (measured from its ink), so that any two neighbours stand evenly apart. Each
+// screen owns one. It uploads a glyph's texture when it first draws that
+// glyph, so that a screen can be built without an OpenGL context (a battle
+// checked from a replay file draws nothing) and holds only the glyphs its
+// language uses, and frees them when it goes. Once the context has been made
+// anew (GlContext), it uploads them again.
 class TextDrawer {
   public:
-    static constexpr int kGlyphCount = 47;
+    static constexpr int kGlyphCount = static_cast<int>(std::size(Fonts::kGlyphSpacing));
 
     TextDrawer();
     TextDrawer(const TextDrawer&) = delete;
     TextDrawer& operator=(const TextDrawer&) = delete;
     ~TextDrawer();
 
-    // The line starts at (x, y), its lower-left corner; every glyph's cell is
-    // size by size pixels, placed by the glyph's spacing at that size. The
-    // ink starts a small margin after x, as the widest letters' always did.
+    // The line starts at (x, y), its lower-left corner; the line's square of
+    // every glyph's cell is size by size pixels (accents stand above it,
+    // cedillas and ogoneks below), placed by the glyph's spacing at that size.
+    // The ink starts a small margin after x, as the widest letters' always
+    // did.
     void drawText(const std::string& text, float x, float y, float size);
     // The width of the whole line at that size, in pixels: its ink with the
     // same margin at either end; the width to centre or right-align it by.
@@ -43,16 +50,19 @@ class TextDrawer {
     // 1..kGlyphCount - 1 give the glyph of the digit 0.
     static SDL_RWops* getRW(int index);
 
-    // The glyph of a character, or -1 when it has none.
-    static int glyphIndex(char character);
+    // The glyph of a character (a code point), or -1 when it has none.
+    static int glyphIndex(char32_t character);
 
     unsigned int glyphTextures[kGlyphCount] = {};
     ThreeFloats colour;
 
   private:
-    void uploadGlyphs();
+    // The glyph's texture, uploaded at its first use in this context; 0 when
+    // it could not be.
+    unsigned int texture(int glyph);
 
-    bool uploaded = false;
+    // Whether each glyph's upload has been tried in this context.
+    bool tried[kGlyphCount] = {};
     // The context the glyph textures were made in.
     unsigned int glyphGeneration = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "app/Translation.h"
 #include "battle/GamePlay.h"
 #include "graphics/Widget.h"
 
@@ -17,7 +18,8 @@ constexpr float kScoreHeight = 0.36f;
 constexpr float kScoreSize = 48.0f;
 constexpr float kLeaveHeight = 0.3f;
 constexpr float kLeaveSize = 24.0f;
-const char* const kLeaveText = "-esc to leave-";
+// TRANSLATORS: fits 1000 at 24
+const char* const kLeaveText = noTr("-esc to leave-");
 // How long the end of a replay that plays by itself stays on the screen.
 constexpr int kEndShownFrames = 60 * 4;
 
@@ -35,7 +37,8 @@ bool ReplayViewer::over() const {
 }
 
 std::string ReplayViewer::speedLine() const {
-    return std::string("replay ") + kSpeeds[speed].name;
+    // TRANSLATORS: fits 200 at 21; the speed follows it
+    return tr("replay ") + std::string(kSpeeds[speed].name);
 }
 
 void ReplayViewer::click() {
@@ -110,8 +113,8 @@ void ReplayViewer::drawLines() {
     text.drawText(line, width - kMargin - text.textWidth(line, lineSize),
                   height - kMargin - lineSize, lineSize);
     if (over()) {
-        text.drawCentred("score " + std::to_string(ReplayFeed::score()), width * 0.5f,
+        text.drawCentred(tr("score ") + std::to_string(ReplayFeed::score()), width * 0.5f,
                          height * kScoreHeight, kScoreSize * scale);
-        text.drawCentred(kLeaveText, width * 0.5f, height * kLeaveHeight, kLeaveSize * scale);
+        text.drawCentred(tr(kLeaveText), width * 0.5f, height * kLeaveHeight, kLeaveSize * scale);
     }
 }

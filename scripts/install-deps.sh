@@ -8,7 +8,7 @@
 set -eu
 
 BUILD="cmake g++ make pkg-config libsdl-image1.2-dev libgl-dev libglu1-mesa-dev
-       libgl1-mesa-dri libvorbis-dev portaudio19-dev"
+       libgl1-mesa-dri libvorbis-dev portaudio19-dev gettext"
 TESTS="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox libsox-fmt-base
        python3 clang libclang-rt-14-dev desktop-file-utils libx11-dev x11-utils appstream groff-base
        libpng-dev libsdl2-dev openbox"

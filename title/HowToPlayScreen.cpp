@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "app/Translation.h"
 #include "battle/BattleControls.h"
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
+#include "graphics/LabelledButton.h"
 #include "graphics/TextDrawer.h"
 #include "graphics/Widget.h"
 #include "people/AlertLook.h"
+#include "title/BarButton.h"
 #include "title/LiveBattle.h"
 #include "title/MenuFocus.h"
 
@@ -28,12 +31,6 @@ constexpr float kPageNumberRight = 900.0f;
 constexpr float kPageNumberY = 560.0f;
 constexpr float kPageNumberSize = 24.0f;
 
-constexpr float kBackX = 256.0f;
-constexpr float kBackY = 80.0f;
-constexpr float kBackWidth = 512.0f;
-constexpr float kBackHeight = 96.0f;
-constexpr float kBackInkLeft = 346.0f;
-constexpr float kBackInkBottom = 101.0f;
 constexpr float kArrowSize = 64.0f;
 constexpr float kPreviousX = 136.0f;
 constexpr float kNextX = 824.0f;
@@ -76,17 +73,36 @@ constexpr float kRingRaise = 16.0f;
 constexpr float kMarkerInsetX = 32.0f;
 constexpr float kMarkerInsetY = 16.0f;
 
-const char* const kPageTitles[HowToPlayScreen::kPageCount] = {"the goal", "the controls",
-                                                              "the score", "the rings"};
+// The pages' titles.
+const char* const kPageTitles[HowToPlayScreen::kPageCount] = {
+    // TRANSLATORS: a page's title: fits 560 at 34
+    noTr("the goal"),
+    // TRANSLATORS: a page's title: fits 560 at 34
+    noTr("the controls"),
+    // TRANSLATORS: a page's title: fits 560 at 34
+    noTr("the score"),
+    // TRANSLATORS: a page's title: fits 560 at 34
+    noTr("the rings"),
+};
 
 struct Points {
     const char* what;
     const char* points;
 };
+// What counts for the score.
 const Points kPoints[] = {
-    {"a life saved by a brick", "+1"},  {"a death", "-1"},
-    {"a fighter lays down arms", "+1"}, {"somebody turns peace keeper", "+2"},
-    {"a civilian takes up arms", "-1"}, {"a peace keeper gives up", "-1"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("a life saved by a brick"), "+1"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("a death"), "-1"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("a fighter lays down arms"), "+1"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("somebody turns peace keeper"), "+2"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("a civilian takes up arms"), "-1"},
+    // TRANSLATORS: what counts for the score: fits 560 at 20
+    {noTr("a peace keeper gives up"), "-1"},
 };
 
 void drawPlain(ImageDrawer::ImageType image, float x, float y) {
@@ -112,8 +128,9 @@ HowToPlayScreen::HowToPlayScreen(Application* application, TextDrawer& textDrawe
                ImageDrawer::ImageLeftButtonOver, kPreviousX, kArrowY, kArrowSize, kArrowSize);
     nextButton = button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
                         ImageDrawer::ImageRightButtonOver, kNextX, kArrowY, kArrowSize, kArrowSize);
-    backButton = button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
-                        ImageDrawer::ImageBackButtonOver, kBackX, kBackY, kBackWidth, kBackHeight);
+    // TRANSLATORS: the bar's label: fits 315 at 40
+    backButton = makeBarButton(noTr("back"), textDrawer, this);
+    widgets.push_back(backButton);
 }
 
 HowToPlayScreen::~HowToPlayScreen() {
@@ -122,9 +139,7 @@ HowToPlayScreen::~HowToPlayScreen() {
         delete widget;
     }
     // Seldom opened: its pictures need not outlive it.
-    ImageDrawer::getInstance()->release(
-        {ImageDrawer::ImageHowToPlay, ImageDrawer::ImageBackButtonUp,
-         ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver});
+    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay});
 }
 
 void HowToPlayScreen::turn(int pages) {
@@ -233,42 +248,53 @@ float HowToPlayScreen::writeParagraphs(const std::vector<std::string>& paragraph
 
 void HowToPlayScreen::drawGoal() {
     liveBattle->draw(kLiveLeft, kLiveBottom, kLiveWidth);
-    writeParagraphs({"walk the centre line and lay bricks into the two walls.",
-                     "a brick stops one bullet and saves the life it was heading for.",
-                     "the war is over when no fighter is left."},
-                    kGoalTextLeft, kTextTop, kGoalTextWidth, kTextSize);
+    writeParagraphs(
+        {// TRANSLATORS: wraps 372 at 20 in 3 lines
+         tr("walk the centre line and lay bricks into the two walls."),
+         // TRANSLATORS: wraps 372 at 20 in 3 lines
+         tr("a brick stops one bullet and saves the life it was heading for."),
+         // TRANSLATORS: wraps 372 at 20 in 3 lines
+         tr("the war is over when no fighter is left.")},
+        kGoalTextLeft, kTextTop, kGoalTextWidth, kTextSize);
 }
 
 void HowToPlayScreen::drawControls() {
     float y = kTextTop;
     const float actionLeft = kControlsLine + kControlsGap;
     for (const BattleControls::Control& control : BattleControls::all(application->padInUse)) {
-        writeRightAligned(control.keys, kControlsLine - kControlsGap, y, kTextSize);
+        writeRightAligned(tr(kKeyContext, control.keys), kControlsLine - kControlsGap, y,
+                          kTextSize);
         for (const std::string& line :
-             textDrawer.wrap(control.action, kControlsRight - actionLeft, kTextSize)) {
+             textDrawer.wrap(tr(control.action), kControlsRight - actionLeft, kTextSize)) {
             write(line, actionLeft, y, kTextSize);
             y -= kTextSize * kLineRise;
         }
         y -= kTextSize * kRowGap;
     }
-    writeCentred("the more bricks you carry, the slower you walk.", kMiddle, kBurdenY, kNoteSize);
+    // TRANSLATORS: fits 800 at 18
+    writeCentred(tr("the more bricks you carry, the slower you walk."), kMiddle, kBurdenY,
+                 kNoteSize);
 }
 
 void HowToPlayScreen::drawScore() {
     float y = kTextTop;
     for (const Points& points : kPoints) {
-        write(points.what, kScoreLeft, y, kTextSize);
+        write(tr(points.what), kScoreLeft, y, kTextSize);
         writeRightAligned(points.points, kScoreRight, y, kTextSize);
         y -= kTextSize * kLineRise;
     }
     const char* const bonus =
         application->padInUse
-            ? "a war that is over, left with start within 5000 frames (about 83 s), scores its "
-              "points times the frames left: score x (5000 - frames)."
-            : "a war that is over, left with space within 5000 frames (about 83 s), scores its "
-              "points times the frames left: score x (5000 - frames).";
-    writeParagraphs({bonus, "the best score of each choice of numbers is kept."}, kScoreLeft,
-                    y - kTextSize, kScoreRight - kScoreLeft, kNoteSize);
+            // TRANSLATORS: the bonus, told for a pad: wraps 632 at 18 in 4 lines
+            ? tr("a war that is over, left with start within 5000 frames (about 83 s), scores "
+                 "its points times the frames left: score x (5000 - frames).")
+            // TRANSLATORS: the bonus, told for the keyboard: wraps 632 at 18 in 4 lines
+            : tr("a war that is over, left with space within 5000 frames (about 83 s), scores "
+                 "its points times the frames left: score x (5000 - frames).");
+    writeParagraphs({bonus,
+                     // TRANSLATORS: wraps 632 at 18 in 2 lines
+                     tr("the best score of each choice of numbers is kept.")},
+                    kScoreLeft, y - kTextSize, kScoreRight - kScoreLeft, kNoteSize);
 }
 
 void HowToPlayScreen::drawRings() {
@@ -277,10 +303,14 @@ void HowToPlayScreen::drawRings() {
         const char* meaning;
     };
     const Row rows[] = {
-        {nullptr, "you: the one with the arrow"},
-        {&AlertLook::kThreat, "in a bullet's line of fire"},
-        {&AlertLook::kLaidDownArms, "a fighter laid down arms"},
-        {&AlertLook::kPeaceKeeper, "somebody turned peace keeper, and lays bricks too"},
+        // TRANSLATORS: what the marker means: wraps 600 at 20 in 2 lines
+        {nullptr, tr("you: the one with the arrow")},
+        // TRANSLATORS: what a ring means: wraps 600 at 20 in 2 lines
+        {&AlertLook::kThreat, tr("in a bullet's line of fire")},
+        // TRANSLATORS: what a ring means: wraps 600 at 20 in 2 lines
+        {&AlertLook::kLaidDownArms, tr("a fighter laid down arms")},
+        // TRANSLATORS: what a ring means: wraps 600 at 20 in 2 lines
+        {&AlertLook::kPeaceKeeper, tr("somebody turned peace keeper, and lays bricks too")},
     };
     ImageDrawer* images = ImageDrawer::getInstance();
     float y = kFirstFigureY;
@@ -300,8 +330,9 @@ void HowToPlayScreen::drawRings() {
 
 void HowToPlayScreen::draw() {
     drawPlain(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY);
-    writeCentred("how to play", kMiddle, kHeadingY, kHeadingSize);
-    writeCentred(kPageTitles[page], kMiddle, kTitleY, kTitleSize);
+    // TRANSLATORS: fits 900 at 72
+    writeCentred(tr("how to play"), kMiddle, kHeadingY, kHeadingSize);
+    writeCentred(tr(kPageTitles[page]), kMiddle, kTitleY, kTitleSize);
     writeRightAligned(std::to_string(page + 1) + "/" + std::to_string(kPageCount), kPageNumberRight,
                       kPageNumberY, kPageNumberSize);
     switch (page) {
@@ -323,6 +354,6 @@ void HowToPlayScreen::draw() {
     }
     // On the last page the next press leaves: BACK shows it.
     if (page == kPageCount - 1) {
-        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBackInkLeft, kBackInkBottom);
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBarInkLeft, kBarInkBottom);
     }
 }

@@ -6,14 +6,17 @@
 #include <algorithm>
 #include <tuple>
 
+#include "app/Translation.h"
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
+#include "graphics/LabelledButton.h"
 #include "graphics/TextDrawer.h"
 #include "graphics/Widget.h"
 #include "replay/Replay.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayShelf.h"
 #include "scores/FilePath.h"
+#include "title/BarButton.h"
 #include "title/MenuFocus.h"
 
 namespace {
@@ -24,11 +27,6 @@ constexpr float kArtworkY = -128.0f;
 constexpr float kHeadingY = 622.0f;
 constexpr float kHeadingSize = 72.0f;
 constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
-
-constexpr float kBackX = 256.0f;
-constexpr float kBackY = 80.0f;
-constexpr float kBackWidth = 512.0f;
-constexpr float kBackHeight = 96.0f;
 
 // The columns: what the replay is, the civilians and the fighters of the two
 // sides, and its score; a header above the rows.
@@ -74,11 +72,8 @@ ReplayListScreen::Entry entryOf(const std::string& path, bool last) {
 
 ReplayListScreen::ReplayListScreen(Application* application, TextDrawer& textDrawer)
     : entries(kept()), application(application), textDrawer(textDrawer) {
-    backButton = new Button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
-                            ImageDrawer::ImageBackButtonOver);
-    backButton->setPosition(kBackX, kBackY);
-    backButton->setSize(kBackWidth, kBackHeight);
-    backButton->registerListener(this);
+    // TRANSLATORS: the bar's label: fits 315 at 40
+    backButton = makeBarButton(noTr("back"), textDrawer, this);
     widgets.push_back(backButton);
 }
 
@@ -86,9 +81,7 @@ ReplayListScreen::~ReplayListScreen() {
     for (Widget* widget : widgets) {
         delete widget;
     }
-    ImageDrawer::getInstance()->release(
-        {ImageDrawer::ImageHowToPlay, ImageDrawer::ImageBackButtonUp,
-         ImageDrawer::ImageBackButtonDown, ImageDrawer::ImageBackButtonOver});
+    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay});
 }
 
 std::vector<ReplayListScreen::Entry> ReplayListScreen::kept() {
@@ -227,9 +220,15 @@ void ReplayListScreen::drawRow(const Entry& entry, float y) {
         textDrawer.drawText(text, x * toPixelsX - textDrawer.textWidth(text, size) * alignment,
                             y * toPixelsY, size);
     };
-    at(entry.last ? "last battle" : "best", kKindLeft, 0.0f);
+    at(entry.last
+           // TRANSLATORS: which replay: fits 300 at 24
+           ? tr("last battle")
+           // TRANSLATORS: which replay: fits 300 at 24
+           : tr("best"),
+       kKindLeft, 0.0f);
     if (!entry.readable) {
-        at("unreadable", kScoreRight, 1.0f);
+        // TRANSLATORS: fits 400 at 24
+        at(tr("unreadable"), kScoreRight, 1.0f);
         return;
     }
     const StartNumbers& numbers = entry.numbers;
@@ -245,19 +244,24 @@ void ReplayListScreen::draw() {
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
     ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY, 1.0f,
                                           1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-    textDrawer.drawCentred("replays", kMiddle * toPixelsX, kHeadingY * toPixelsY,
+    // TRANSLATORS: fits 900 at 72
+    textDrawer.drawCentred(tr("replays"), kMiddle * toPixelsX, kHeadingY * toPixelsY,
                            kHeadingSize * toPixelsY);
     if (entries.empty()) {
-        textDrawer.drawCentred("no replays yet: every battle you play is kept.",
+        // TRANSLATORS: fits 800 at 24
+        textDrawer.drawCentred(tr("no replays yet: every battle you play is kept."),
                                kMiddle * toPixelsX, kEmptyY * toPixelsY, kRowSize * toPixelsY);
     } else {
         const float header = kHeaderSize * toPixelsY;
-        textDrawer.drawCentred("civilians", kCiviliansMiddle * toPixelsX, kHeaderY * toPixelsY,
+        // TRANSLATORS: a column's header: fits 150 at 20
+        textDrawer.drawCentred(tr("civilians"), kCiviliansMiddle * toPixelsX, kHeaderY * toPixelsY,
                                header);
-        textDrawer.drawCentred("fighters", kFightersMiddle * toPixelsX, kHeaderY * toPixelsY,
+        // TRANSLATORS: a column's header: fits 150 at 20
+        textDrawer.drawCentred(tr("fighters"), kFightersMiddle * toPixelsX, kHeaderY * toPixelsY,
                                header);
-        textDrawer.drawText("score",
-                            kScoreRight * toPixelsX - textDrawer.textWidth("score", header),
+        // TRANSLATORS: a column's header: fits 150 at 20
+        const char* const score = tr("score");
+        textDrawer.drawText(score, kScoreRight * toPixelsX - textDrawer.textWidth(score, header),
                             kHeaderY * toPixelsY, header);
         // The chosen row on a light band, without a texture.
         const float bandBottom =

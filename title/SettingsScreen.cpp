@@ -1,47 +1,67 @@
 #include "title/SettingsScreen.h"
 
+#include <GL/gl.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "app/Application.h"
+#include "app/Language.h"
+#include "app/Translation.h"
 #include "audio/Sounds.h"
-#include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
+#include "graphics/LabelledButton.h"
 #include "graphics/TextDrawer.h"
 #include "graphics/Widget.h"
+#include "title/BarButton.h"
 
 namespace {
 
-// The layout, in logical units, follows the settings artwork: a label on the
-// left of each line, its value in a dark box between two arrows.
+// The layout, in logical units, on the wordless panel of HOW TO PLAY: the
+// heading above it, and for each line its label, right-aligned, and its value
+// in a dark box between two arrows.
+constexpr float kArtworkX = 0.0f;
+constexpr float kArtworkY = -128.0f;
+constexpr float kHeadingY = 622.0f;
+constexpr float kHeadingSize = 72.0f;
+constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
+constexpr float kLabelRight = 480.0f;
+constexpr float kLabelSize = 24.0f;
 constexpr float kLessX = 510.0f;
-constexpr float kMoreX = 655.0f;
+constexpr float kMoreX = 830.0f;
 constexpr float kArrowSize = 64.0f;
-constexpr float kLineY[] = {376.0f, 306.0f, 236.0f};
+constexpr float kLineY[] = {490.0f, 420.0f, 350.0f, 280.0f};
 // The ink of a line's arrows and box, for the glow around it.
 constexpr float kLineInkLeft = 517.0f;
 constexpr float kLineInkBottom = 9.0f;
-// The value's box, and where its text stands above the arrows' lower edge.
-constexpr float kValueCentreX = 614.0f;
-constexpr float kValueRise = 22.0f;
-constexpr float kValueSize = 21.0f;
-
-// BACK takes the start bar's place, and reacts like it below its top.
-constexpr float kBackX = 256.0f;
-constexpr float kBackY = 80.0f;
-constexpr float kBackWidth = 512.0f;
-constexpr float kBackHeight = 96.0f;
-constexpr float kBackInkLeft = 346.0f;
-constexpr float kBackInkBottom = 101.0f;
+// The value's box between the arrows, and where its text stands above the
+// arrows' lower edge.
+constexpr float kBoxLeft = 580.0f;
+constexpr float kBoxRight = 824.0f;
+constexpr float kBoxBottom = 8.0f;
+constexpr float kBoxTop = 56.0f;
+constexpr float kBoxShade = 0.45f;
+constexpr float kValueCentreX = (kBoxLeft + kBoxRight) / 2.0f;
+constexpr float kValueRise = 20.0f;
+constexpr float kValueSize = 24.0f;
+// The value's ink keeps this far inside either end of its box.
+constexpr float kValueInset = 6.0f;
 
 // Between the last line and BACK.
-const char* const kRunOnlyText = "changes last for this run only";
-constexpr float kRunOnlyCentreX = 512.0f;
-constexpr float kRunOnlyY = 214.0f;
-constexpr float kRunOnlySize = 15.0f;
+constexpr float kRunOnlyY = 220.0f;
+constexpr float kRunOnlySize = 18.0f;
 
-constexpr float kArtworkX = 0.0f;
-constexpr float kArtworkY = -128.0f;
+const char* const kLabels[] = {
+    // TRANSLATORS: a setting's label: fits 340 at 24
+    noTr("effects"),
+    // TRANSLATORS: a setting's label: fits 340 at 24
+    noTr("music"),
+    // TRANSLATORS: a setting's label: fits 340 at 24
+    noTr("full screen"),
+    // TRANSLATORS: a setting's label: fits 340 at 24
+    noTr("language"),
+};
 
 // The effect played when the effects' volume changes, from the middle.
 constexpr float kSampleEffectX = Sounds::kFieldWidth / 2.0f;
@@ -53,17 +73,14 @@ SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
       textDrawer(textDrawer),
       arrows([this](int line, int step) { stepLine(line, step); }),
       focus(kLineCount, LineEffects, [this](int line, int step) { stepLine(line, step); }) {
-    for (int line = LineEffects; line <= LineFullScreen; ++line) {
+    for (int line = LineEffects; line <= LineLanguage; ++line) {
         for (const int direction : {-1, 1}) {
             widgets.push_back(arrows.add(direction > 0 ? kMoreX : kLessX, kLineY[line], kArrowSize,
                                          line, direction, this));
         }
     }
-    backButton = new Button(ImageDrawer::ImageBackButtonUp, ImageDrawer::ImageBackButtonDown,
-                            ImageDrawer::ImageBackButtonOver);
-    backButton->setPosition(kBackX, kBackY);
-    backButton->setSize(kBackWidth, kBackHeight);
-    backButton->registerListener(this);
+    // TRANSLATORS: the bar's label: fits 315 at 40
+    backButton = makeBarButton(noTr("back"), textDrawer, this);
     widgets.push_back(backButton);
 }
 
@@ -72,10 +89,23 @@ SettingsScreen::~SettingsScreen() {
         delete widget;
     }
     // Seldom opened: its pictures need not outlive it.
-    ImageDrawer::getInstance()->release({ImageDrawer::ImageSettings, ImageDrawer::ImageBackButtonUp,
-                                         ImageDrawer::ImageBackButtonDown,
-                                         ImageDrawer::ImageBackButtonOver,
-                                         ImageDrawer::ImageFocusSetting});
+    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay, ImageDrawer::ImageFocusLine});
+}
+
+int SettingsScreen::languageIndex() const {
+    if (application->language == Language::kAutomatic) {
+        return 0;
+    }
+    // A code the game does not know is spoken as English, and shown so.
+    const std::vector<Language::Choice>& choices = Language::choices();
+    for (const std::string& code : {application->language, Language::current()}) {
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            if (code == choices[i].code) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+    }
+    return 0;
 }
 
 void SettingsScreen::stepLine(int line, int step) {
@@ -93,6 +123,13 @@ void SettingsScreen::stepLine(int line, int step) {
                 application->toggleFullScreen();
             }
             break;
+        case LineLanguage: {
+            const int last = static_cast<int>(Language::choices().size());
+            const int index = std::clamp(languageIndex() + step, 0, last);
+            application->setLanguage(index == 0 ? Language::kAutomatic
+                                                : Language::choices()[index - 1].code);
+            break;
+        }
         default:
             break;
     }
@@ -149,20 +186,54 @@ void SettingsScreen::focusLost() {
     arrows.release();
 }
 
-void SettingsScreen::drawValues() {
+void SettingsScreen::drawLines() {
     const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
     const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    const std::string values[] = {std::to_string(application->effectsVolume),
-                                  std::to_string(application->musicVolume),
-                                  application->fullScreen ? "on" : "off"};
-    const float size = kValueSize * toPixelsY;
-    for (int line = LineEffects; line <= LineFullScreen; ++line) {
+    const int language = languageIndex();
+    const std::string values[] = {
+        std::to_string(application->effectsVolume),
+        std::to_string(application->musicVolume),
+        application->fullScreen
+            // TRANSLATORS: full screen's value: fits 230 at 24
+            ? tr("on")
+            // TRANSLATORS: full screen's value: fits 230 at 24
+            : tr("off"),
+        // TRANSLATORS: the language that follows the desktop's: fits 230 at 24
+        language == 0 ? tr("automatic") : Language::choices()[language - 1].name,
+    };
+    // The values' boxes, without a texture.
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, kBoxShade);
+    glBegin(GL_QUADS);
+    for (const float y : kLineY) {
+        glVertex2f(kBoxLeft * toPixelsX, (y + kBoxBottom) * toPixelsY);
+        glVertex2f(kBoxRight * toPixelsX, (y + kBoxBottom) * toPixelsY);
+        glVertex2f(kBoxRight * toPixelsX, (y + kBoxTop) * toPixelsY);
+        glVertex2f(kBoxLeft * toPixelsX, (y + kBoxTop) * toPixelsY);
+    }
+    glEnd();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    const float labelSize = kLabelSize * toPixelsY;
+    const float valueSize = kValueSize * toPixelsY;
+    for (int line = LineEffects; line <= LineLanguage; ++line) {
+        const float y = (kLineY[line] + kValueRise) * toPixelsY;
+        const char* const label = tr(kLabels[line]);
+        textDrawer.drawText(label, kLabelRight * toPixelsX - textDrawer.textWidth(label, labelSize),
+                            y, labelSize);
+        // A language's own name may be longer than the box (a catalog added
+        // later is not measured here): it is lettered smaller, on the same
+        // middle, rather than run over the arrows.
+        const float room = (kBoxRight - kBoxLeft - 2.0f * kValueInset) * toPixelsX;
+        const float wide = textDrawer.textWidth(values[line], valueSize);
+        const float size = wide > room ? valueSize * room / wide : valueSize;
         textDrawer.drawCentred(values[line], kValueCentreX * toPixelsX,
-                               (kLineY[line] + kValueRise) * toPixelsY, size);
+                               y + (valueSize - size) / 2.0f, size);
     }
     if (!application->settingsRemembered) {
-        textDrawer.drawCentred(kRunOnlyText, kRunOnlyCentreX * toPixelsX, kRunOnlyY * toPixelsY,
-                               kRunOnlySize * toPixelsY);
+        // TRANSLATORS: fits 800 at 18
+        textDrawer.drawCentred(tr("changes last for this run only"), kMiddle * toPixelsX,
+                               kRunOnlyY * toPixelsY, kRunOnlySize * toPixelsY);
     }
 }
 
@@ -170,16 +241,21 @@ void SettingsScreen::draw() {
     const std::uint32_t now = SDL_GetTicks();
     arrows.follow(now);
     focus.follow(now);
-    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageSettings, kArtworkX, kArtworkY, 1.0f,
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY, 1.0f,
                                           1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    // TRANSLATORS: fits 900 at 72
+    textDrawer.drawCentred(tr("settings"), kMiddle * toPixelsX, kHeadingY * toPixelsY,
+                           kHeadingSize * toPixelsY);
+    drawLines();
     for (Widget* widget : widgets) {
         widget->draw();
     }
     if (focus.current() == LineBack) {
-        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBackInkLeft, kBackInkBottom);
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBarInkLeft, kBarInkBottom);
     } else {
-        MenuFocus::drawGlow(ImageDrawer::ImageFocusSetting, kLineInkLeft,
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusLine, kLineInkLeft,
                             kLineY[focus.current()] + kLineInkBottom);
     }
-    drawValues();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/Translation.h"
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/LabelledButton.h"
@@ -15,6 +16,7 @@
 #include "replay/Replay.h"
 #include "replay/ReplayShelf.h"
 #include "scores/FilePath.h"
+#include "title/BarButton.h"
 #include "title/BattleScore.h"
 #include "title/HowToPlayScreen.h"
 #include "title/ReplayListScreen.h"
@@ -36,12 +38,6 @@ constexpr float kArrowSize = 64.0f;
 constexpr float kPanelLeftX = 106.0f;
 constexpr float kPanelMiddleX = 512.0f;
 
-constexpr float kStartX = 256.0f;
-constexpr float kStartY = 80.0f;
-// Only the bar's lower part reacts: the image is 128 units high.
-constexpr float kStartWidth = 512.0f;
-constexpr float kStartHeight = 96.0f;
-
 // SETTINGS, HOW TO PLAY and REPLAYS sit side by side on the grass below the
 // panel, centred, well clear of the start bar; each image is 192 x 64 with
 // the button's ink inside it, and the game letters the label on the ink.
@@ -58,8 +54,6 @@ const LabelledButton::Ink kSmallButtonInk = {4.0f, 8.0f, 184.0f, 48.0f, 20.0f};
 // 9 units above the arrows' lower edge.
 constexpr float kArrowInkLeft = 7.0f;
 constexpr float kArrowInkBottom = 9.0f;
-constexpr float kStartInkLeft = 346.0f;
-constexpr float kStartInkBottom = 101.0f;
 
 // Each number is centred in its slot, where a two-digit number used to fill
 // two cells of 21 from x 390 (left) or 801 (right).
@@ -70,6 +64,12 @@ constexpr float kFightersNumberY = 339.0f;
 constexpr float kNumberSize = 21.0f;
 constexpr float kHighScoreX = 608.0f;
 constexpr float kHighScoreY = 226.0f;
+// The labels, lettered on the panel: each row's label ends a little before
+// its number's first arrow, the high score's before the score.
+constexpr float kLabelGap = 8.0f;
+constexpr float kLabelSize = 18.0f;
+constexpr float kHighScoreLabelSize = 30.0f;
+
 constexpr float kHighScoreSize = 34.0f;
 
 // Alone this long, the title plays a battle by itself.
@@ -115,11 +115,8 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, 
         widgets.push_back(arrows.add(row.moreX, row.y, kArrowSize, item, 1, this));
     }
 
-    startButton = new Button(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
-                             ImageDrawer::ImageStartButtonOver);
-    startButton->setPosition(kStartX, kStartY);
-    startButton->setSize(kStartWidth, kStartHeight);
-    startButton->registerListener(this);
+    // TRANSLATORS: the bar's label: fits 315 at 40
+    startButton = makeBarButton(noTr("enter war"), textDrawer, this);
     widgets.push_back(startButton);
 
     const auto smallButton = [this](const char* label, float x) {
@@ -132,9 +129,12 @@ TitleScreen::TitleScreen(Application* application, const StartNumbers& numbers, 
         widgets.push_back(button);
         return button;
     };
-    settingsButton = smallButton("settings", kSettingsX);
-    howToPlayButton = smallButton("how to play", kHowToPlayX);
-    replaysButton = smallButton("replays", kReplaysX);
+    // TRANSLATORS: a small button's label: fits 174 at 20
+    settingsButton = smallButton(noTr("settings"), kSettingsX);
+    // TRANSLATORS: a small button's label: fits 174 at 20
+    howToPlayButton = smallButton(noTr("how to play"), kHowToPlayX);
+    // TRANSLATORS: a small button's label: fits 174 at 20
+    replaysButton = smallButton(noTr("replays"), kReplaysX);
     lastInput = SDL_GetTicks();
 
     if (filing == FileLastBattle) {
@@ -166,11 +166,10 @@ TitleScreen::~TitleScreen() {
     }
     // The battle has no use for the artwork, the buttons or the glows.
     ImageDrawer::getInstance()->release(
-        {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp,
-         ImageDrawer::ImageStartButtonDown, ImageDrawer::ImageStartButtonOver,
-         ImageDrawer::ImageSmallButtonUp, ImageDrawer::ImageSmallButtonDown,
-         ImageDrawer::ImageSmallButtonOver, ImageDrawer::ImageFocusNumber,
-         ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton});
+        {ImageDrawer::ImageTitle, ImageDrawer::ImageBarButtonUp, ImageDrawer::ImageBarButtonDown,
+         ImageDrawer::ImageBarButtonOver, ImageDrawer::ImageSmallButtonUp,
+         ImageDrawer::ImageSmallButtonDown, ImageDrawer::ImageSmallButtonOver,
+         ImageDrawer::ImageFocusNumber, ImageDrawer::ImageFocusBar, ImageDrawer::ImageFocusButton});
 }
 
 int* TitleScreen::numberOf(int item) {
@@ -402,7 +401,7 @@ void TitleScreen::mouseWheel(int notches, float x, float y) {
 void TitleScreen::drawFocus() {
     const int item = focus.current();
     if (item == ItemEnterWar) {
-        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kStartInkLeft, kStartInkBottom);
+        MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBarInkLeft, kBarInkBottom);
     } else if (item == ItemSettings || item == ItemHowToPlay || item == ItemReplays) {
         const Widget& button = item == ItemSettings    ? *settingsButton
                                : item == ItemHowToPlay ? *howToPlayButton
@@ -432,6 +431,34 @@ void TitleScreen::drawNumbers() {
                         kHighScoreSize * toPixelsY);
 }
 
+void TitleScreen::drawLabels() {
+    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
+    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
+    const auto rightAligned = [&](const char* label, float right, float y, float size) {
+        const float pixels = size * toPixelsY;
+        textDrawer.drawText(label, right * toPixelsX - textDrawer.textWidth(label, pixels),
+                            y * toPixelsY, pixels);
+    };
+    const char* const labels[] = {
+        // TRANSLATORS: a number's label on the title: fits 205 at 18
+        tr("left civilians:"),
+        // TRANSLATORS: a number's label on the title: fits 224 at 18
+        tr("right civilians:"),
+        // TRANSLATORS: a number's label on the title: fits 205 at 18
+        tr("left fighters:"),
+        // TRANSLATORS: a number's label on the title: fits 224 at 18
+        tr("right fighters:"),
+    };
+    const float rowsY[] = {kCiviliansNumberY, kCiviliansNumberY, kFightersNumberY,
+                           kFightersNumberY};
+    for (int item = ItemLeftCivilians; item <= ItemRightFighters; ++item) {
+        rightAligned(labels[item], kRows[item].lessX - kLabelGap, rowsY[item], kLabelSize);
+    }
+    // TRANSLATORS: the label before the high score: fits 440 at 30
+    rightAligned(tr("high score:"), kHighScoreX - 2.0f * kLabelGap, kHighScoreY,
+                 kHighScoreLabelSize);
+}
+
 void TitleScreen::draw() {
     ImageDrawer* images = ImageDrawer::getInstance();
     if (subScreen != nullptr) {
@@ -446,6 +473,7 @@ void TitleScreen::draw() {
             widget->draw();
         }
         drawFocus();
+        drawLabels();
         drawNumbers();
     }
     images->drawImage(ImageDrawer::ImageMouse, cursorX, cursorY, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,

@@ -150,6 +150,8 @@ class TitleScreen : public GameState, public ButtonListener {
     // Closes the screen open over the title once it has asked to be closed.
     void closeFinished();
     void drawFocus();
+    // The numbers' and the high score's labels, in the player's language.
+    void drawLabels();
     void drawNumbers();
 };
 

@@ -96,8 +96,8 @@ TEST(ImageDrawer, AnImageTakesItsDecodedSizeAndAWindowOf800By600ScalesItByTheWid
     EXPECT_EQ(drawer->screenWidth, 800.0f);
     EXPECT_EQ(drawer->screenHeight, 600.0f);
     EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageGuy][0], 64.0f);
-    EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageStartButtonUp][0], 512.0f);
-    EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageStartButtonUp][1], 128.0f);
+    EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageBarButtonUp][0], 512.0f);
+    EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageBarButtonUp][1], 128.0f);
     EXPECT_EQ(drawer->imageSizes[ImageDrawer::ImageBullet][1], 32.0f);
     for (int type = 0; type < ImageDrawer::kImageCount; ++type) {
         EXPECT_NE(drawer->textures[type], 0u) << "image " << type << " has no texture";

@@ -40,7 +40,7 @@ TEST(NewContext, EveryTextureIsUploadedAgainAndThePictureStaysBetweenItsBars) {
     // The battle needs none of the title's larger images, nor, once the field
     // is copied, the images it was drawn from.
     for (ImageDrawer::ImageType image :
-         {ImageDrawer::ImageTitle, ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageBackground,
+         {ImageDrawer::ImageTitle, ImageDrawer::ImageBarButtonUp, ImageDrawer::ImageBackground,
           ImageDrawer::ImageCentralMound}) {
         EXPECT_FALSE(ImageDrawer::getInstance()->resident(image)) << "image " << image;
     }

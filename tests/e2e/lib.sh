@@ -16,6 +16,8 @@ e2e_setup() {
     start_display
     export HOME="$WORK/home"
     mkdir -p "$HOME"
+    # The game speaks English, whatever the desktop running the tests speaks.
+    export LANGUAGE=en
     USER_DIR="$HOME/Library/Application Support/Truceward"
 }
 

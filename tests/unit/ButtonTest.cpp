@@ -148,8 +148,8 @@ TEST_F(ButtonTest, ListenersHearInRegistrationOrderAndTwiceWhenRegisteredTwice) 
     std::vector<int> order;
     TaggedListener first(&order, 1);
     TaggedListener second(&order, 2);
-    Button other(ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
-                 ImageDrawer::ImageStartButtonOver);
+    Button other(ImageDrawer::ImageBarButtonUp, ImageDrawer::ImageBarButtonDown,
+                 ImageDrawer::ImageBarButtonOver);
     other.setPosition(0.0f, 0.0f);
     other.setSize(10.0f, 10.0f);
     other.registerListener(&first);

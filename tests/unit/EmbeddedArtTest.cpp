@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "assets/GlyphSpacing.h"
 #include "graphics/ImageDrawer.h"
 #include "graphics/TextDrawer.h"
 
@@ -91,12 +92,11 @@ void expectSpans(Image type, int left, int right, int top, int bottom, int slack
 
 TEST(EmbeddedArt, EveryImageDecodesToItsSizeAsRgba) {
     const int sizes[ImageDrawer::kImageCount][2] = {
-        {1024, 1024}, {64, 64},   {64, 64},   {64, 64},   {32, 32},     {64, 64},
-        {64, 64},     {256, 256}, {128, 128}, {64, 64},   {1024, 1024}, {64, 64},
-        {64, 64},     {64, 64},   {64, 64},   {64, 64},   {64, 64},     {64, 64},
-        {512, 128},   {512, 128}, {512, 128}, {128, 128}, {1024, 1024}, {192, 64},
-        {192, 64},    {192, 64},  {512, 128}, {512, 128}, {512, 128},   {188, 80},
-        {364, 120},   {216, 80},  {226, 80},  {64, 64},   {64, 64},     {1024, 1024}};
+        {1024, 1024}, {64, 64},   {64, 64},  {64, 64},     {32, 32},   {64, 64},   {64, 64},
+        {256, 256},   {128, 128}, {64, 64},  {1024, 1024}, {64, 64},   {64, 64},   {64, 64},
+        {64, 64},     {64, 64},   {64, 64},  {64, 64},     {512, 128}, {512, 128}, {512, 128},
+        {128, 128},   {192, 64},  {192, 64}, {192, 64},    {188, 80},  {364, 120}, {216, 80},
+        {402, 80},    {64, 64},   {64, 64},  {1024, 1024}};
     for (int type = 0; type < ImageDrawer::kImageCount; ++type) {
         const Picture picture = image(static_cast<Image>(type));
         EXPECT_EQ(picture.width, sizes[type][0]) << "image " << type;
@@ -111,8 +111,8 @@ TEST(EmbeddedArt, FiguresBrickBulletPointerAndStartBarFillTheirStatedBoxes) {
     expectSpans(ImageDrawer::ImageBrick, 12, 51, 1, 62, 1);
     expectSpans(ImageDrawer::ImageBullet, 0, 30, 8, 25, 2);
     expectSpans(ImageDrawer::ImageMouse, 9, 54, 7, 55, 2);
-    for (Image bar : {ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
-                      ImageDrawer::ImageStartButtonOver}) {
+    for (Image bar : {ImageDrawer::ImageBarButtonUp, ImageDrawer::ImageBarButtonDown,
+                      ImageDrawer::ImageBarButtonOver}) {
         expectSpans(bar, 90, 421, 20, 107, 2);
     }
     // The sidebands of the field: only columns 24..103.
@@ -204,8 +204,8 @@ TEST(EmbeddedArt, ButtonStatesShareOneOutlineAndDifferOnlyInFill) {
                                ImageDrawer::ImageLeftButtonOver},
                               {ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
                                ImageDrawer::ImageRightButtonOver},
-                              {ImageDrawer::ImageStartButtonUp, ImageDrawer::ImageStartButtonDown,
-                               ImageDrawer::ImageStartButtonOver}};
+                              {ImageDrawer::ImageBarButtonUp, ImageDrawer::ImageBarButtonDown,
+                               ImageDrawer::ImageBarButtonOver}};
     for (const auto& set : sets) {
         const Picture up = image(set[0]);
         for (int state = 1; state < 3; ++state) {
@@ -235,25 +235,30 @@ TEST(EmbeddedArt, ButtonStatesShareOneOutlineAndDifferOnlyInFill) {
 TEST(EmbeddedArt, GlyphsAreRgbaCellsWithWhiteLettersInsideTheirMargins) {
     for (int glyph = 0; glyph < TextDrawer::kGlyphCount; ++glyph) {
         const Picture picture = decode(TextDrawer::getRW(glyph));
-        ASSERT_EQ(picture.width, 64);
-        ASSERT_EQ(picture.height, 64);
+        ASSERT_EQ(picture.width, Fonts::kGlyphCellWidth);
+        ASSERT_EQ(picture.height, Fonts::kGlyphCellHeight);
         ASSERT_EQ(picture.bytesPerPixel, 4);
         const Extent extent = extentOf(picture);
         SCOPED_TRACE("glyph " + std::to_string(glyph));
-        EXPECT_GE(extent.top, 2);
-        EXPECT_LE(extent.bottom, 62);
-        EXPECT_GE(extent.left, 1);
-        EXPECT_LE(extent.right, 62);
+        // Wide letters (Æ, Œ) may fill the width: the pen moves by their ink.
+        EXPECT_GE(extent.top, 1);
+        EXPECT_LE(extent.bottom, Fonts::kGlyphCellHeight - 2);
         int white = 0;
-        for (int row = 0; row < 64; ++row) {
-            for (int column = 0; column < 64; ++column) {
+        for (int row = 0; row < picture.height; ++row) {
+            for (int column = 0; column < picture.width; ++column) {
                 const unsigned char* p = picture.at(column, row);
                 white += p[3] == 255 && p[0] == 255 && p[1] == 255 && p[2] == 255 ? 1 : 0;
             }
         }
         EXPECT_GE(white, 8) << "the letter itself is white";
     }
-    auto extent = [](int glyph) { return extentOf(decode(TextDrawer::getRW(glyph))); };
+    // Rows of the line's square, which the old 64 x 64 cells were.
+    auto extent = [](int glyph) {
+        Extent onLine = extentOf(decode(TextDrawer::getRW(glyph)));
+        onLine.top -= Fonts::kGlyphLineTop;
+        onLine.bottom -= Fonts::kGlyphLineTop;
+        return onLine;
+    };
     // The full stop sits low, the comma lower, the minus across the middle and
     // the exclamation mark is a narrow stroke.
     EXPECT_GE(extent(36).top, 44);
@@ -266,10 +271,16 @@ TEST(EmbeddedArt, GlyphsAreRgbaCellsWithWhiteLettersInsideTheirMargins) {
     EXPECT_LE(extent(38).right, 40);
     EXPECT_LE(extent(38).top, 6);
     EXPECT_GE(extent(38).bottom, 57);
-    // Letters and digits reach over most of the cell's height.
+    // Letters and digits reach over most of the line's height, and an accented
+    // capital stands on the line as its letter does, its accent above it.
     for (int glyph = 0; glyph < 36; ++glyph) {
         EXPECT_GE(extent(glyph).bottom - extent(glyph).top, 45) << "glyph " << glyph;
     }
+    const int eAcute = TextDrawer::glyphIndex(U'\u00e9');
+    ASSERT_GE(eAcute, 0);
+    EXPECT_EQ(TextDrawer::glyphIndex(U'\u00c9'), eAcute);
+    EXPECT_EQ(extent(eAcute).bottom, extent(TextDrawer::glyphIndex(U'e')).bottom);
+    EXPECT_LT(extent(eAcute).top, 0);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // game carries its images inside the executable and needs no data files for them.
 //
 // Usage: embed NAMESPACE OUTPUT.cpp FILE...
-// Each FILE "dir/guy.png" becomes NAMESPACE::guy_png[] with NAMESPACE::guy_png_len.
+// Each FILE "dir/guy.png" becomes NAMESPACE::guy_png[] with NAMESPACE::guy_png_len,
+// and NAMESPACE::kFiles[] lists them all in the order given (kFileCount long),
+// for a group that is looked up by number, such as the font's glyphs.
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -58,15 +60,23 @@ int main(int argc, char** argv) {
     const std::string nameSpace = argv[1];
     std::ostringstream out;
     out << "// Generated from the asset files by the embed tool; do not edit.\n";
+    out << "#include \"graphics/EmbeddedFile.h\"\n\n";
     out << "namespace " << nameSpace << " {\n\n";
+    std::ostringstream table;
     for (int i = 3; i < argc; ++i) {
         std::vector<unsigned char> bytes;
         if (!readFile(argv[i], bytes)) {
             std::fprintf(stderr, "embed: cannot read %s\n", argv[i]);
             return 1;
         }
-        writeArray(out, symbolFor(argv[i]), bytes);
+        const std::string symbol = symbolFor(argv[i]);
+        writeArray(out, symbol, bytes);
+        table << "    {" << symbol << ", &" << symbol << "_len},\n";
     }
+    out << "extern const EmbeddedFile kFiles[];\n";
+    out << "const EmbeddedFile kFiles[] = {\n" << table.str() << "};\n";
+    out << "extern const int kFileCount;\n";
+    out << "const int kFileCount = " << argc - 3 << ";\n\n";
     out << "}  // namespace " << nameSpace << "\n";
     std::ofstream file(argv[2], std::ios::binary);
     file << out.str();

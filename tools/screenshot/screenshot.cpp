@@ -1,13 +1,14 @@
 // Takes the README's pictures from the game itself: the title screen with the
 // pointer on an arrow, and a battle in which the player's wall stops a bullet;
-// and contact sheets of the player's own person (see PlayerSheet.h) and of
-// how the game teaches itself (see HowToPlaySheet.h). The
+// and contact sheets of the player's own person (see PlayerSheet.h), of how
+// the game teaches itself (see HowToPlaySheet.h) and of its languages (see
+// LanguagesSheet.h). The
 // battles are played from fixed seeds with scripted keys, so the pictures
 // come out the same on every run.
 //
 // Usage: screenshot OUTPUT_DIR      (needs an X display; writes title.png,
-//                                   battle.png, player-sheet.png and
-//                                   how-to-play.png)
+//                                   battle.png, player-sheet.png,
+//                                   how-to-play.png and languages.png)
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -21,6 +22,7 @@
 #include "title/TitleScreen.h"
 #include "tools/screenshot/Frame.h"
 #include "tools/screenshot/HowToPlaySheet.h"
+#include "tools/screenshot/LanguagesSheet.h"
 #include "tools/screenshot/PlayerSheet.h"
 
 namespace {
@@ -137,5 +139,8 @@ int main(int argc, char** argv) {
     if (!takePlayerSheet(application, folder + "/player-sheet.png")) {
         return 1;
     }
-    return takeHowToPlaySheet(application, folder + "/how-to-play.png") ? 0 : 1;
+    if (!takeHowToPlaySheet(application, folder + "/how-to-play.png")) {
+        return 1;
+    }
+    return takeLanguagesSheet(application, folder + "/languages.png") ? 0 : 1;
 }
