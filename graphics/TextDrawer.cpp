@@ -22,6 +22,16 @@ constexpr float kCellBelow =
     Fonts::kGlyphCellWidth;
 constexpr char32_t kNotUtf8 = 0xFFFD;
 
+// The atlas's slots: a glyph's cell in a transparent frame of one texel, 15
+// to a row (990 texels, within the 1024 of drivers that round to powers of
+// two).
+constexpr int kFrame = 1;
+constexpr int kSlotWidth = Fonts::kGlyphCellWidth + 2 * kFrame;
+constexpr int kSlotHeight = Fonts::kGlyphCellHeight + 2 * kFrame;
+constexpr int kSlotsPerRow = 15;
+constexpr int kNoSlot = -1;
+constexpr int kUnreadable = -2;
+
 // The code points of UTF-8 text; a byte that begins no character is one that
 // has no glyph, so broken text shows blanks rather than stopping the line.
 std::u32string decodeUtf8(const std::string& text) {
@@ -65,37 +75,97 @@ int advanceOf(char32_t character) {
 
 }  // namespace
 
-TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {}
-
-unsigned int TextDrawer::texture(int glyph) {
-    if (glyphGeneration != GlContext::generation()) {
-        // The names of a context that is gone are no longer ours.
-        glyphGeneration = GlContext::generation();
-        std::fill(std::begin(glyphTextures), std::end(glyphTextures), 0u);
-        std::fill(std::begin(tried), std::end(tried), false);
-    }
-    if (!tried[glyph]) {
-        tried[glyph] = true;
-        int width = 0;
-        int height = 0;
-        if (!uploadTexture(getRW(glyph), glyphTextures[glyph], width, height)) {
-            std::cout << "Could not load font " << glyph << std::endl;
-            glyphTextures[glyph] = 0;
-        }
-    }
-    return glyphTextures[glyph];
+TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
+    std::fill(std::begin(slotOf), std::end(slotOf), kNoSlot);
 }
 
 TextDrawer::~TextDrawer() {
     // Every screen builds its own drawer, so a long evening of play would pile
-    // textures up if they outlived it. Name 0 (a glyph not uploaded) is
-    // ignored; names of a context that is gone are no longer ours.
-    // A drawer that drew nothing may never have had a context to call.
-    const bool any = std::any_of(std::begin(glyphTextures), std::end(glyphTextures),
-                                 [](unsigned int name) { return name != 0; });
-    if (any && glyphGeneration == GlContext::generation()) {
-        glDeleteTextures(kGlyphCount, glyphTextures);
+    // textures up if they outlived it; a name of a context that is gone is no
+    // longer ours, and a drawer that drew nothing may have had no context.
+    if (atlas != 0 && atlasGeneration == GlContext::generation()) {
+        glDeleteTextures(1, &atlas);
     }
+}
+
+bool TextDrawer::holds(int glyph) const {
+    return glyph >= 0 && glyph < kGlyphCount && slotOf[glyph] >= 0;
+}
+
+void TextDrawer::upload(int glyph, int slot) {
+    SDL_Surface* picture = decodeRgba(getRW(glyph));
+    if (picture == nullptr || picture->w != Fonts::kGlyphCellWidth ||
+        picture->h != Fonts::kGlyphCellHeight) {
+        std::cout << "Could not load font " << glyph << std::endl;
+        SDL_FreeSurface(picture);
+        slotOf[glyph] = kUnreadable;
+        return;
+    }
+    // The glyph with its transparent frame, so that filtering at its edges
+    // never reads a neighbour.
+    std::vector<unsigned char> framed(static_cast<std::size_t>(kSlotWidth) * kSlotHeight * 4, 0);
+    const auto* pixels = static_cast<const unsigned char*>(picture->pixels);
+    const std::size_t rowBytes = static_cast<std::size_t>(Fonts::kGlyphCellWidth) * 4;
+    for (int row = 0; row < Fonts::kGlyphCellHeight; ++row) {
+        std::copy_n(pixels + row * rowBytes, rowBytes,
+                    framed.begin() + ((row + kFrame) * kSlotWidth + kFrame) * 4);
+    }
+    SDL_FreeSurface(picture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, (slot % kSlotsPerRow) * kSlotWidth,
+                    (slot / kSlotsPerRow) * kSlotHeight, kSlotWidth, kSlotHeight, GL_RGBA,
+                    GL_UNSIGNED_BYTE, framed.data());
+    slotOf[glyph] = slot;
+}
+
+void TextDrawer::makeAtlas(int rows) {
+    if (atlas != 0) {
+        glDeleteTextures(1, &atlas);
+    }
+    atlasRows = rows;
+    atlasHeight = textureSide(rows * kSlotHeight);
+    atlas = uploadPixels(nullptr, textureSide(kSlotsPerRow * kSlotWidth), atlasHeight);
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    for (std::size_t slot = 0; slot < placed.size(); ++slot) {
+        upload(placed[slot], static_cast<int>(slot));
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void TextDrawer::place(const std::u32string& line) {
+    if (atlasGeneration != GlContext::generation()) {
+        // A context made anew holds none of the old textures: the atlas is
+        // made again as it was, every glyph in its slot, so that the picture
+        // stays exactly the same.
+        atlasGeneration = GlContext::generation();
+        atlas = 0;
+        if (!placed.empty()) {
+            makeAtlas(atlasRows);
+        }
+    }
+    std::vector<int> arriving;
+    for (const char32_t character : line) {
+        const int glyph = glyphIndex(character);
+        if (glyph >= 0 && slotOf[glyph] == kNoSlot &&
+            std::find(arriving.begin(), arriving.end(), glyph) == arriving.end()) {
+            arriving.push_back(glyph);
+        }
+    }
+    if (arriving.empty()) {
+        return;
+    }
+    const std::size_t first = placed.size();
+    placed.insert(placed.end(), arriving.begin(), arriving.end());
+    const int rows = static_cast<int>((placed.size() + kSlotsPerRow - 1) / kSlotsPerRow);
+    if (rows > atlasRows) {
+        makeAtlas(rows);
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    for (std::size_t slot = first; slot < placed.size(); ++slot) {
+        upload(placed[slot], static_cast<int>(slot));
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 SDL_RWops* TextDrawer::getRW(int index) {
@@ -121,32 +191,46 @@ int TextDrawer::glyphIndex(char32_t character) {
 }
 
 void TextDrawer::drawText(const std::string& text, float x, float y, float size) {
+    const std::u32string line = decodeUtf8(text);
+    place(line);
+    if (atlas == 0) {
+        return;
+    }
     const float scale = size / static_cast<float>(Fonts::kGlyphCellWidth);
+    const float bottom = y - kCellBelow * size;
+    const float top = y + size + kCellAbove * size;
+    const float atlasWidth = static_cast<float>(textureSide(kSlotsPerRow * kSlotWidth));
+    const float height = static_cast<float>(atlasHeight);
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    glColor3f(colour.red, colour.green, colour.blue);
+    glBegin(GL_QUADS);
     // Counted in whole cell pixels, so that the line ends where textWidth says.
     int pen = 0;
-    for (const char32_t character : decodeUtf8(text)) {
+    for (const char32_t character : line) {
         const int glyph = glyphIndex(character);
-        if (glyph >= 0) {
+        if (holds(glyph)) {
             const float left =
                 x + static_cast<float>(pen - Fonts::kGlyphSpacing[glyph].left) * scale;
-            const float bottom = y - kCellBelow * size;
-            const float top = y + size + kCellAbove * size;
-            glBindTexture(GL_TEXTURE_2D, texture(glyph));
-            glColor3f(colour.red, colour.green, colour.blue);
-            glBegin(GL_QUADS);
-            glTexCoord2f(0, 1);
+            const int slot = slotOf[glyph];
+            const float u0 =
+                static_cast<float>(slot % kSlotsPerRow * kSlotWidth + kFrame) / atlasWidth;
+            const float u1 = u0 + static_cast<float>(Fonts::kGlyphCellWidth) / atlasWidth;
+            const float v0 =
+                static_cast<float>(slot / kSlotsPerRow * kSlotHeight + kFrame) / height;
+            const float v1 = v0 + static_cast<float>(Fonts::kGlyphCellHeight) / height;
+            glTexCoord2f(u0, v1);
             glVertex2f(left, bottom);
-            glTexCoord2f(1, 1);
+            glTexCoord2f(u1, v1);
             glVertex2f(left + size, bottom);
-            glTexCoord2f(1, 0);
+            glTexCoord2f(u1, v0);
             glVertex2f(left + size, top);
-            glTexCoord2f(0, 0);
+            glTexCoord2f(u0, v0);
             glVertex2f(left, top);
-            glEnd();
-            glBindTexture(GL_TEXTURE_2D, 0);
         }
         pen += advanceOf(character);
     }
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void TextDrawer::drawCentred(const std::string& text, float centreX, float y, float size) {

@@ -16,11 +16,14 @@
 // game's translations (assets/GlyphSpacing.h), a letter's capital shown for
 // either case; every other character is a blank. Each glyph has its own width
 // (measured from its ink), so that any two neighbours stand evenly apart. Each
-// screen owns one. It uploads a glyph's texture when it first draws that
-// glyph, so that a screen can be built without an OpenGL context (a battle
-// checked from a replay file draws nothing) and holds only the glyphs its
-// language uses, and frees them when it goes. Once the context has been made
-// anew (GlContext), it uploads them again.
+// screen owns one. It keeps the glyphs it has drawn in one texture, an atlas
+// that takes a glyph at its first use and grows a row at a time, so that a
+// line is one batch of quads (the software renderer pays for every change of
+// texture, and a screen letters hundreds of glyphs a frame) and a screen holds
+// only the glyphs its language uses. A screen can be built without an OpenGL
+// context (a battle checked from a replay file draws nothing); the atlas goes
+// with its drawer, and once the context has been made anew (GlContext), it is
+// made again.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = static_cast<int>(std::size(Fonts::kGlyphSpacing));
@@ -53,18 +56,30 @@ class TextDrawer {
     // The glyph of a character (a code point), or -1 when it has none.
     static int glyphIndex(char32_t character);
 
-    unsigned int glyphTextures[kGlyphCount] = {};
+    // Whether the glyph has its place in the atlas.
+    bool holds(int glyph) const;
+
+    // The atlas's texture: 0 until the first glyph is drawn.
+    unsigned int atlas = 0;
     ThreeFloats colour;
 
   private:
-    // The glyph's texture, uploaded at its first use in this context; 0 when
-    // it could not be.
-    unsigned int texture(int glyph);
+    // Gives every glyph of the line its place in the atlas, growing it as
+    // needed; a glyph that does not decode is left out, with one line said.
+    void place(const std::u32string& line);
+    // Makes the atlas `rows` rows high and uploads every glyph placed so far.
+    void makeAtlas(int rows);
+    void upload(int glyph, int slot);
 
-    // Whether each glyph's upload has been tried in this context.
-    bool tried[kGlyphCount] = {};
-    // The context the glyph textures were made in.
-    unsigned int glyphGeneration = 0;
+    // Each glyph's slot in the atlas, counted along its rows; kNoSlot when it
+    // has none, kUnreadable when its picture did not decode.
+    int slotOf[kGlyphCount];
+    // The glyph in each slot, in the order they came.
+    std::vector<int> placed;
+    int atlasRows = 0;
+    int atlasHeight = 0;
+    // The context the atlas was made in.
+    unsigned int atlasGeneration = 0;
 };
 
 #endif

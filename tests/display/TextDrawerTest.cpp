@@ -1,5 +1,6 @@
 // The bitmap text, read back as the quads it sends to OpenGL and as pixels.
 #include "graphics/TextDrawer.h"
+#include "assets/GlyphSpacing.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -133,11 +134,11 @@ TEST(TextDrawer, TextIsWhiteOpaqueAndLeavesNoTextureBound) {
     glColor4f(0.1f, 0.2f, 0.3f, 0.4f);
     const std::vector<FeedbackPolygon> quads =
         capturePolygons([&] { drawer.drawText("ok", 0, 0, 40); });
-    // Uploaded as drawn: the two glyphs of the line, and no other.
+    // Placed as drawn: the two glyphs of the line, and no other.
     for (int glyph = 0; glyph < TextDrawer::kGlyphCount; ++glyph) {
         const bool drawn =
             glyph == TextDrawer::glyphIndex('o') || glyph == TextDrawer::glyphIndex('k');
-        EXPECT_EQ(drawer.glyphTextures[glyph] != 0u, drawn) << "glyph " << glyph;
+        EXPECT_EQ(drawer.holds(glyph), drawn) << "glyph " << glyph;
     }
     ASSERT_FALSE(quads.empty());
     EXPECT_EQ(quads[0][0].red, 1.0f);
@@ -174,25 +175,34 @@ TEST(TextDrawer, AGlyphDrawsWhiteInkInsideItsCell) {
     EXPECT_EQ(outside, 0);
 }
 
-TEST(TextDrawer, GlyphTexturesGoWithTheirDrawer) {
+TEST(TextDrawer, TheAtlasGrowsKeepingItsGlyphsAndGoesWithItsDrawer) {
     GlWindow window(320, 240);
-    std::vector<GLuint> names;
+    GLuint name = 0;
     {
         TextDrawer drawer;
+        glClearColor(0, 0, 0, 1);
+        window.clear();
         drawer.drawText("a\u00e9", 0, 0, 10);
-        for (GLuint name : drawer.glyphTextures) {
-            if (name != 0) {
-                names.push_back(name);
-            }
+        const std::vector<unsigned char> before = window.readPixels();
+        // Every glyph of the font, which grows the atlas row by row: the
+        // first line still looks as it did.
+        std::u32string every;
+        for (const GlyphSpacing& glyph : Fonts::kGlyphSpacing) {
+            every += glyph.characters[0];
         }
-        EXPECT_EQ(names.size(), 2u);
-        for (GLuint name : names) {
-            EXPECT_TRUE(glIsTexture(name));
+        std::string all;
+        for (const char32_t character : every) {
+            all += character < 0x80 ? std::string(1, static_cast<char>(character)) : "";
         }
+        drawer.drawText(all + "\u00c4\u00df\u0141\u00d1\u00bf\u00a1\u2026", 0, 100, 10);
+        EXPECT_TRUE(drawer.holds(TextDrawer::glyphIndex(U'\u2026')));
+        window.clear();
+        drawer.drawText("a\u00e9", 0, 0, 10);
+        EXPECT_EQ(window.readPixels(), before);
+        name = drawer.atlas;
+        EXPECT_TRUE(glIsTexture(name));
     }
-    for (GLuint name : names) {
-        EXPECT_FALSE(glIsTexture(name)) << "texture " << name << " outlived its drawer";
-    }
+    EXPECT_FALSE(glIsTexture(name)) << "the atlas outlived its drawer";
 }
 
 TEST(TextDrawer, UnknownIndicesReadTheFirstGlyph) {

@@ -2,7 +2,7 @@
 # and compares every written file between the two and with the committed one
 # (under COMMITTED, the repository root), so that a change to the generator
 # cannot land without the pictures it draws; then gives the check a catalog
-# it must find fault with.
+# it must find fault with, and checks the repository's own catalogs.
 file(REMOVE_RECURSE ${SCRATCH})
 foreach(run first second)
     file(MAKE_DIRECTORY ${SCRATCH}/${run})
@@ -56,5 +56,12 @@ execute_process(COMMAND ${ARTGEN} --check ${SCRATCH}/first RESULT_VARIABLE statu
                 OUTPUT_VARIABLE report)
 if(status EQUAL 0 OR NOT report MATCHES "po/de.po:1: msgid \"enter war\": the msgstr uses \"K\"")
     message(FATAL_ERROR "a catalog with a letter the font lacks passes:\n${report}")
+endif()
+# And the repository's own catalogs: every letter has a glyph and every
+# text fits its box.
+execute_process(COMMAND ${ARTGEN} --check ${COMMITTED} RESULT_VARIABLE status
+                OUTPUT_VARIABLE report)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the repository fails its check:\n${report}")
 endif()
 file(REMOVE_RECURSE ${SCRATCH})
