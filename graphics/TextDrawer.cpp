@@ -22,15 +22,32 @@ constexpr float kCellBelow =
     Fonts::kGlyphCellWidth;
 constexpr char32_t kNotUtf8 = 0xFFFD;
 
-// The atlas's slots: a glyph's cell in a transparent frame of one texel, 15
-// to a row (990 texels, within the 1024 of drivers that round to powers of
-// two).
+// The atlas: every glyph has its own slot, in font order, its cell in a
+// transparent frame of one texel, 15 to a row (990 texels, within the 1024 of
+// drivers that round to powers of two). A glyph is always drawn from the same
+// texels, so that the same words look exactly the same whatever else a
+// screen has lettered. The atlas holds the rows of the English glyphs from
+// the start; the rows of the accented letters are added when a line first
+// needs one.
 constexpr int kFrame = 1;
 constexpr int kSlotWidth = Fonts::kGlyphCellWidth + 2 * kFrame;
 constexpr int kSlotHeight = Fonts::kGlyphCellHeight + 2 * kFrame;
 constexpr int kSlotsPerRow = 15;
-constexpr int kNoSlot = -1;
-constexpr int kUnreadable = -2;
+// Digits, a to z and the marks . , ! - + : / ( ) ' ? come first in the font.
+constexpr int kEnglishGlyphs = 47;
+constexpr int kEnglishRows = (kEnglishGlyphs + kSlotsPerRow - 1) / kSlotsPerRow;
+
+int slotLeft(int glyph) {
+    return glyph % kSlotsPerRow * kSlotWidth;
+}
+
+int slotTop(int glyph) {
+    return glyph / kSlotsPerRow * kSlotHeight;
+}
+
+int atlasWidth() {
+    return textureSide(kSlotsPerRow * kSlotWidth);
+}
 
 // The code points of UTF-8 text; a byte that begins no character is one that
 // has no glyph, so broken text shows blanks rather than stopping the line.
@@ -76,7 +93,7 @@ int advanceOf(char32_t character) {
 }  // namespace
 
 TextDrawer::TextDrawer() : colour{1.0f, 1.0f, 1.0f} {
-    std::fill(std::begin(slotOf), std::end(slotOf), kNoSlot);
+    std::fill(std::begin(uploaded), std::end(uploaded), Upload::None);
 }
 
 TextDrawer::~TextDrawer() {
@@ -89,16 +106,16 @@ TextDrawer::~TextDrawer() {
 }
 
 bool TextDrawer::holds(int glyph) const {
-    return glyph >= 0 && glyph < kGlyphCount && slotOf[glyph] >= 0;
+    return glyph >= 0 && glyph < kGlyphCount && uploaded[glyph] == Upload::Done;
 }
 
-void TextDrawer::upload(int glyph, int slot) {
+void TextDrawer::upload(int glyph) {
     SDL_Surface* picture = decodeRgba(getRW(glyph));
     if (picture == nullptr || picture->w != Fonts::kGlyphCellWidth ||
         picture->h != Fonts::kGlyphCellHeight) {
         std::cout << "Could not load font " << glyph << std::endl;
         SDL_FreeSurface(picture);
-        slotOf[glyph] = kUnreadable;
+        uploaded[glyph] = Upload::Unreadable;
         return;
     }
     // The glyph with its transparent frame, so that filtering at its edges
@@ -112,10 +129,9 @@ void TextDrawer::upload(int glyph, int slot) {
     }
     SDL_FreeSurface(picture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, (slot % kSlotsPerRow) * kSlotWidth,
-                    (slot / kSlotsPerRow) * kSlotHeight, kSlotWidth, kSlotHeight, GL_RGBA,
-                    GL_UNSIGNED_BYTE, framed.data());
-    slotOf[glyph] = slot;
+    glTexSubImage2D(GL_TEXTURE_2D, 0, slotLeft(glyph), slotTop(glyph), kSlotWidth, kSlotHeight,
+                    GL_RGBA, GL_UNSIGNED_BYTE, framed.data());
+    uploaded[glyph] = Upload::Done;
 }
 
 void TextDrawer::makeAtlas(int rows) {
@@ -124,46 +140,39 @@ void TextDrawer::makeAtlas(int rows) {
     }
     atlasRows = rows;
     atlasHeight = textureSide(rows * kSlotHeight);
-    atlas = uploadPixels(nullptr, textureSide(kSlotsPerRow * kSlotWidth), atlasHeight);
+    atlas = uploadPixels(nullptr, atlasWidth(), atlasHeight);
     glBindTexture(GL_TEXTURE_2D, atlas);
-    for (std::size_t slot = 0; slot < placed.size(); ++slot) {
-        upload(placed[slot], static_cast<int>(slot));
+    for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
+        if (uploaded[glyph] == Upload::Done) {
+            upload(glyph);
+        }
     }
-    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void TextDrawer::place(const std::u32string& line) {
-    if (atlasGeneration != GlContext::generation()) {
-        // A context made anew holds none of the old textures: the atlas is
-        // made again as it was, every glyph in its slot, so that the picture
-        // stays exactly the same.
-        atlasGeneration = GlContext::generation();
-        atlas = 0;
-        if (!placed.empty()) {
-            makeAtlas(atlasRows);
-        }
-    }
-    std::vector<int> arriving;
+    int rows = std::max(atlasRows, kEnglishRows);
     for (const char32_t character : line) {
         const int glyph = glyphIndex(character);
-        if (glyph >= 0 && slotOf[glyph] == kNoSlot &&
-            std::find(arriving.begin(), arriving.end(), glyph) == arriving.end()) {
-            arriving.push_back(glyph);
+        if (glyph >= 0) {
+            rows = std::max(rows, glyph / kSlotsPerRow + 1);
         }
     }
-    if (arriving.empty()) {
-        return;
-    }
-    const std::size_t first = placed.size();
-    placed.insert(placed.end(), arriving.begin(), arriving.end());
-    const int rows = static_cast<int>((placed.size() + kSlotsPerRow - 1) / kSlotsPerRow);
-    if (rows > atlasRows) {
+    if (atlas == 0 || atlasGeneration != GlContext::generation() || rows > atlasRows) {
+        // The first glyph, a context made anew (which holds none of the old
+        // textures) or a row more: the atlas is made, with every glyph it had.
+        if (atlasGeneration != GlContext::generation()) {
+            atlasGeneration = GlContext::generation();
+            atlas = 0;
+        }
         makeAtlas(rows);
-        return;
+    } else {
+        glBindTexture(GL_TEXTURE_2D, atlas);
     }
-    glBindTexture(GL_TEXTURE_2D, atlas);
-    for (std::size_t slot = first; slot < placed.size(); ++slot) {
-        upload(placed[slot], static_cast<int>(slot));
+    for (const char32_t character : line) {
+        const int glyph = glyphIndex(character);
+        if (glyph >= 0 && uploaded[glyph] == Upload::None) {
+            upload(glyph);
+        }
     }
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -199,7 +208,7 @@ void TextDrawer::drawText(const std::string& text, float x, float y, float size)
     const float scale = size / static_cast<float>(Fonts::kGlyphCellWidth);
     const float bottom = y - kCellBelow * size;
     const float top = y + size + kCellAbove * size;
-    const float atlasWidth = static_cast<float>(textureSide(kSlotsPerRow * kSlotWidth));
+    const float width = static_cast<float>(atlasWidth());
     const float height = static_cast<float>(atlasHeight);
     glBindTexture(GL_TEXTURE_2D, atlas);
     glColor3f(colour.red, colour.green, colour.blue);
@@ -211,12 +220,9 @@ void TextDrawer::drawText(const std::string& text, float x, float y, float size)
         if (holds(glyph)) {
             const float left =
                 x + static_cast<float>(pen - Fonts::kGlyphSpacing[glyph].left) * scale;
-            const int slot = slotOf[glyph];
-            const float u0 =
-                static_cast<float>(slot % kSlotsPerRow * kSlotWidth + kFrame) / atlasWidth;
-            const float u1 = u0 + static_cast<float>(Fonts::kGlyphCellWidth) / atlasWidth;
-            const float v0 =
-                static_cast<float>(slot / kSlotsPerRow * kSlotHeight + kFrame) / height;
+            const float u0 = static_cast<float>(slotLeft(glyph) + kFrame) / width;
+            const float u1 = u0 + static_cast<float>(Fonts::kGlyphCellWidth) / width;
+            const float v0 = static_cast<float>(slotTop(glyph) + kFrame) / height;
             const float v1 = v0 + static_cast<float>(Fonts::kGlyphCellHeight) / height;
             glTexCoord2f(u0, v1);
             glVertex2f(left, bottom);

@@ -17,13 +17,13 @@
 // either case; every other character is a blank. Each glyph has its own width
 // (measured from its ink), so that any two neighbours stand evenly apart. Each
 // screen owns one. It keeps the glyphs it has drawn in one texture, an atlas
-// that takes a glyph at its first use and grows a row at a time, so that a
-// line is one batch of quads (the software renderer pays for every change of
-// texture, and a screen letters hundreds of glyphs a frame) and a screen holds
-// only the glyphs its language uses. A screen can be built without an OpenGL
-// context (a battle checked from a replay file draws nothing); the atlas goes
-// with its drawer, and once the context has been made anew (GlContext), it is
-// made again.
+// with a slot for every glyph it may need, so that a line is one batch of
+// quads (the
+// software renderer pays for every change of texture, and a screen letters
+// hundreds of glyphs a frame); only the glyphs a screen draws are decoded and
+// uploaded. A screen can be built without an OpenGL context (a battle checked
+// from a replay file draws nothing); the atlas goes with its drawer, and once
+// the context has been made anew (GlContext), it is made again.
 class TextDrawer {
   public:
     static constexpr int kGlyphCount = static_cast<int>(std::size(Fonts::kGlyphSpacing));
@@ -64,18 +64,19 @@ class TextDrawer {
     ThreeFloats colour;
 
   private:
-    // Gives every glyph of the line its place in the atlas, growing it as
-    // needed; a glyph that does not decode is left out, with one line said.
-    void place(const std::u32string& line);
-    // Makes the atlas `rows` rows high and uploads every glyph placed so far.
-    void makeAtlas(int rows);
-    void upload(int glyph, int slot);
+    enum class Upload { None, Done, Unreadable };
 
-    // Each glyph's slot in the atlas, counted along its rows; kNoSlot when it
-    // has none, kUnreadable when its picture did not decode.
-    int slotOf[kGlyphCount];
-    // The glyph in each slot, in the order they came.
-    std::vector<int> placed;
+    // Uploads every glyph of the line not yet in the atlas, making the atlas
+    // first where there is none in this context; a glyph that does not
+    // decode is left out, with one line said.
+    void place(const std::u32string& line);
+    // Into its slot of the bound atlas.
+    void upload(int glyph);
+    // Makes the atlas `rows` rows of slots high, with every glyph uploaded
+    // so far, and leaves it bound.
+    void makeAtlas(int rows);
+
+    Upload uploaded[kGlyphCount];
     int atlasRows = 0;
     int atlasHeight = 0;
     // The context the atlas was made in.

@@ -175,7 +175,7 @@ TEST(TextDrawer, AGlyphDrawsWhiteInkInsideItsCell) {
     EXPECT_EQ(outside, 0);
 }
 
-TEST(TextDrawer, TheAtlasGrowsKeepingItsGlyphsAndGoesWithItsDrawer) {
+TEST(TextDrawer, EveryGlyphKeepsItsPlaceAndTheAtlasGoesWithItsDrawer) {
     GlWindow window(320, 240);
     GLuint name = 0;
     {
@@ -184,8 +184,8 @@ TEST(TextDrawer, TheAtlasGrowsKeepingItsGlyphsAndGoesWithItsDrawer) {
         window.clear();
         drawer.drawText("a\u00e9", 0, 0, 10);
         const std::vector<unsigned char> before = window.readPixels();
-        // Every glyph of the font, which grows the atlas row by row: the
-        // first line still looks as it did.
+        // Lettering every other glyph of the font leaves the first line
+        // looking exactly as it did.
         std::u32string every;
         for (const GlyphSpacing& glyph : Fonts::kGlyphSpacing) {
             every += glyph.characters[0];

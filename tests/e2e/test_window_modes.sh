@@ -89,12 +89,12 @@ sleep 0.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the click on ENTER WAR did not start the battle"
 xdotool windowsize "$WIN" 1000 750
 expect_window 1000x750 no "resizing to 4:3"
-# From ENTER WAR to SETTINGS: MUSIC one down, BACK, saved; again, MUSIC back
-# up, BACK; into full screen, saved as the settings close, and out before the
-# quit.
-press_keys Down Return Down Left Down Down Return
+# From ENTER WAR to SETTINGS: MUSIC one down, past FULL SCREEN and LANGUAGE
+# to BACK, saved; again, MUSIC back up, BACK; into full screen, saved as the
+# settings close, and out before the quit.
+press_keys Down Return Down Left Down Down Down Return
 grep -qx "mv 9" "$CONF" || fail "music 9 was not saved: $(cat "$CONF")"
-press_keys Return Down Right Down Down Return
+press_keys Return Down Right Down Down Down Return
 xdotool key F11
 expect_window 1280x1024 yes "F11 before the settings"
 press_keys Return Escape
