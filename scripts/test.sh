@@ -46,7 +46,12 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUCEWARD_WERROR=ON
       -DTRUCEWARD_SANITIZE=address,undefined -DTRUCEWARD_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/asan -j "$jobs"
 (
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+    # The leak checker's walk of the threads' dynamic TLS at exit crashes on a
+    # block glibc 2.36 leaves behind once gettext has looked a message up in a
+    # catalog that is missing (the game in English): "Tracer caught signal 11"
+    # after "DTLS ... at 0x...c4e". Static TLS, stacks and the heap are still
+    # scanned; only the interception that feeds that walk is left out.
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0
     export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     run_ctest --test-dir build/asan --output-on-failure -j "$jobs"
