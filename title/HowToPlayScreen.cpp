@@ -7,9 +7,7 @@
 #include "battle/BattleControls.h"
 #include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
-#include "graphics/LabelledButton.h"
 #include "graphics/TextDrawer.h"
-#include "graphics/Widget.h"
 #include "people/AlertLook.h"
 #include "title/BarButton.h"
 #include "title/LiveBattle.h"
@@ -17,14 +15,9 @@
 
 namespace {
 
-// The layout, in logical units, follows the artwork: a heading above a dark
-// panel (x 104 to 920, y 80 to 604) that holds the page and, at its foot, the
-// arrows and BACK in the start bar's place.
-constexpr float kArtworkX = 0.0f;
-constexpr float kArtworkY = -128.0f;
-constexpr float kHeadingY = 622.0f;
-constexpr float kHeadingSize = 72.0f;
-constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
+// The layout, in logical units, follows the artwork: a dark panel (x 104 to
+// 920, y 80 to 604) that holds the page and, at its foot, the arrows beside
+// BACK.
 constexpr float kTitleY = 552.0f;
 constexpr float kTitleSize = 34.0f;
 constexpr float kPageNumberRight = 900.0f;
@@ -112,7 +105,7 @@ void drawPlain(ImageDrawer::ImageType image, float x, float y) {
 }  // namespace
 
 HowToPlayScreen::HowToPlayScreen(Application* application, TextDrawer& textDrawer)
-    : application(application), textDrawer(textDrawer), liveBattle(new LiveBattle(application)) {
+    : TitleSubScreen(application, textDrawer), liveBattle(new LiveBattle(application)) {
     const auto button = [this](ImageDrawer::ImageType up, ImageDrawer::ImageType down,
                                ImageDrawer::ImageType over, float x, float y, float width,
                                float height) {
@@ -128,18 +121,10 @@ HowToPlayScreen::HowToPlayScreen(Application* application, TextDrawer& textDrawe
                ImageDrawer::ImageLeftButtonOver, kPreviousX, kArrowY, kArrowSize, kArrowSize);
     nextButton = button(ImageDrawer::ImageRightButtonUp, ImageDrawer::ImageRightButtonDown,
                         ImageDrawer::ImageRightButtonOver, kNextX, kArrowY, kArrowSize, kArrowSize);
-    // TRANSLATORS: the bar's label: fits 315 at 40
-    backButton = makeBarButton(noTr("back"), textDrawer, this);
-    widgets.push_back(backButton);
 }
 
 HowToPlayScreen::~HowToPlayScreen() {
     delete liveBattle;
-    for (Widget* widget : widgets) {
-        delete widget;
-    }
-    // Seldom opened: its pictures need not outlive it.
-    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay});
 }
 
 void HowToPlayScreen::turn(int pages) {
@@ -159,13 +144,13 @@ void HowToPlayScreen::buttonClicked(Button* button) {
         turn(-1);
     } else if (button == nextButton) {
         turn(1);
-    } else if (button == backButton) {
-        finished = true;
+    } else {
+        TitleSubScreen::buttonClicked(button);
     }
 }
 
-void HowToPlayScreen::keyDown(const SDL_keysym& key) {
-    switch (MenuFocus::actionOfKey(key)) {
+void HowToPlayScreen::act(MenuFocus::Action action) {
+    switch (action) {
         case MenuFocus::ActionLess:
             turn(-1);
             break;
@@ -175,61 +160,15 @@ void HowToPlayScreen::keyDown(const SDL_keysym& key) {
         case MenuFocus::ActionPress:
             next();
             break;
-        case MenuFocus::ActionLeave:
-            finished = true;
-            break;
         default:
+            TitleSubScreen::act(action);
             break;
-    }
-}
-
-void HowToPlayScreen::padButton(PadButton button, bool down) {
-    if (!down) {
-        return;
-    }
-    const MenuFocus::Action action = MenuFocus::actionOfPad(button);
-    if (action == MenuFocus::ActionPress) {
-        next();
-    } else if (action == MenuFocus::ActionLeave) {
-        finished = true;
-    }
-}
-
-void HowToPlayScreen::mouseMove(float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseMoveTest(x, Widget::screenHeight - y);
-    }
-}
-
-void HowToPlayScreen::mouseButton(bool down, float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
     }
 }
 
 void HowToPlayScreen::mouseWheel(int notches, float /*x*/, float /*y*/) {
     // Turned away from the player, the wheel goes back, as a page scrolls.
     turn(notches > 0 ? -1 : 1);
-}
-
-void HowToPlayScreen::write(const std::string& text, float x, float y, float size) {
-    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    textDrawer.drawText(text, x * toPixelsX, y * toPixelsY, size * toPixelsY);
-}
-
-void HowToPlayScreen::writeRightAligned(const std::string& text, float x, float y, float size) {
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    const float width =
-        textDrawer.textWidth(text, size * toPixelsY) * Widget::kLogicalWidth / Widget::screenWidth;
-    write(text, x - width, y, size);
-}
-
-void HowToPlayScreen::writeCentred(const std::string& text, float x, float y, float size) {
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    const float width =
-        textDrawer.textWidth(text, size * toPixelsY) * Widget::kLogicalWidth / Widget::screenWidth;
-    write(text, x - width / 2.0f, y, size);
 }
 
 float HowToPlayScreen::writeParagraphs(const std::vector<std::string>& paragraphs, float left,
@@ -262,8 +201,8 @@ void HowToPlayScreen::drawControls() {
     float y = kTextTop;
     const float actionLeft = kControlsLine + kControlsGap;
     for (const BattleControls::Control& control : BattleControls::all(application->padInUse)) {
-        writeRightAligned(tr(kKeyContext, control.keys), kControlsLine - kControlsGap, y,
-                          kTextSize);
+        write(tr(kKeyContext, control.keys), kControlsLine - kControlsGap, y, kTextSize,
+              Align::Right);
         for (const std::string& line :
              textDrawer.wrap(tr(control.action), kControlsRight - actionLeft, kTextSize)) {
             write(line, actionLeft, y, kTextSize);
@@ -272,15 +211,15 @@ void HowToPlayScreen::drawControls() {
         y -= kTextSize * kRowGap;
     }
     // TRANSLATORS: fits 800 at 18
-    writeCentred(tr("the more bricks you carry, the slower you walk."), kMiddle, kBurdenY,
-                 kNoteSize);
+    write(tr("the more bricks you carry, the slower you walk."), kMiddle, kBurdenY, kNoteSize,
+          Align::Centre);
 }
 
 void HowToPlayScreen::drawScore() {
     float y = kTextTop;
     for (const Points& points : kPoints) {
         write(tr(points.what), kScoreLeft, y, kTextSize);
-        writeRightAligned(points.points, kScoreRight, y, kTextSize);
+        write(points.points, kScoreRight, y, kTextSize, Align::Right);
         y -= kTextSize * kLineRise;
     }
     const char* const bonus =
@@ -329,12 +268,11 @@ void HowToPlayScreen::drawRings() {
 }
 
 void HowToPlayScreen::draw() {
-    drawPlain(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY);
     // TRANSLATORS: fits 900 at 72
-    writeCentred(tr("how to play"), kMiddle, kHeadingY, kHeadingSize);
-    writeCentred(tr(kPageTitles[page]), kMiddle, kTitleY, kTitleSize);
-    writeRightAligned(std::to_string(page + 1) + "/" + std::to_string(kPageCount), kPageNumberRight,
-                      kPageNumberY, kPageNumberSize);
+    drawPanel(tr("how to play"));
+    write(tr(kPageTitles[page]), kMiddle, kTitleY, kTitleSize, Align::Centre);
+    write(std::to_string(page + 1) + "/" + std::to_string(kPageCount), kPageNumberRight,
+          kPageNumberY, kPageNumberSize, Align::Right);
     switch (page) {
         case PageGoal:
             drawGoal();
@@ -349,9 +287,7 @@ void HowToPlayScreen::draw() {
             drawRings();
             break;
     }
-    for (Widget* widget : widgets) {
-        widget->draw();
-    }
+    drawWidgets();
     // On the last page the next press leaves: BACK shows it.
     if (page == kPageCount - 1) {
         MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBarInkLeft, kBarInkBottom);

@@ -1,35 +1,20 @@
 #include "title/ReplayListScreen.h"
 
-#include <GL/gl.h>
 #include <dirent.h>
 
 #include <algorithm>
 #include <tuple>
 
 #include "app/Translation.h"
-#include "graphics/Button.h"
-#include "graphics/ImageDrawer.h"
-#include "graphics/LabelledButton.h"
-#include "graphics/TextDrawer.h"
-#include "graphics/Widget.h"
 #include "replay/Replay.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayShelf.h"
 #include "scores/FilePath.h"
-#include "title/BarButton.h"
-#include "title/MenuFocus.h"
 
 namespace {
 
-// The layout, in logical units, on the wordless panel of HOW TO PLAY.
-constexpr float kArtworkX = 0.0f;
-constexpr float kArtworkY = -128.0f;
-constexpr float kHeadingY = 622.0f;
-constexpr float kHeadingSize = 72.0f;
-constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
-
-// The columns: what the replay is, the civilians and the fighters of the two
-// sides, and its score; a header above the rows.
+// The layout, in logical units. The columns: what the replay is, the civilians and the fighters of
+// the two sides, and its score; a header above the rows.
 constexpr float kKindLeft = 150.0f;
 constexpr float kCiviliansMiddle = 468.0f;
 constexpr float kFightersMiddle = 628.0f;
@@ -39,10 +24,11 @@ constexpr float kHeaderSize = 20.0f;
 constexpr float kFirstRowY = 500.0f;
 constexpr float kRowStep = 44.0f;
 constexpr float kRowSize = 24.0f;
-// The band behind the chosen row, from a little below its letters.
+// The light band behind the chosen row, from a little below its letters.
 constexpr float kBandLeft = 130.0f;
 constexpr float kBandRight = 894.0f;
 constexpr float kBandBelow = 10.0f;
+constexpr float kBandGrey = 1.0f;
 constexpr float kBandAlpha = 0.25f;
 constexpr float kEmptyY = 380.0f;
 
@@ -71,18 +57,7 @@ ReplayListScreen::Entry entryOf(const std::string& path, bool last) {
 }  // namespace
 
 ReplayListScreen::ReplayListScreen(Application* application, TextDrawer& textDrawer)
-    : entries(kept()), application(application), textDrawer(textDrawer) {
-    // TRANSLATORS: the bar's label: fits 315 at 40
-    backButton = makeBarButton(noTr("back"), textDrawer, this);
-    widgets.push_back(backButton);
-}
-
-ReplayListScreen::~ReplayListScreen() {
-    for (Widget* widget : widgets) {
-        delete widget;
-    }
-    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay});
-}
+    : TitleSubScreen(application, textDrawer), entries(kept()) {}
 
 std::vector<ReplayListScreen::Entry> ReplayListScreen::kept() {
     std::vector<Entry> found;
@@ -136,14 +111,8 @@ void ReplayListScreen::play() {
     }
 }
 
-void ReplayListScreen::buttonClicked(Button* button) {
-    if (button == backButton) {
-        finished = true;
-    }
-}
-
-void ReplayListScreen::keyDown(const SDL_keysym& key) {
-    switch (MenuFocus::actionOfKey(key)) {
+void ReplayListScreen::act(MenuFocus::Action action) {
+    switch (action) {
         case MenuFocus::ActionForward:
             choose(chosen + 1);
             break;
@@ -153,23 +122,9 @@ void ReplayListScreen::keyDown(const SDL_keysym& key) {
         case MenuFocus::ActionPress:
             play();
             break;
-        case MenuFocus::ActionLeave:
-            finished = true;
-            break;
         default:
+            TitleSubScreen::act(action);
             break;
-    }
-}
-
-void ReplayListScreen::padButton(PadButton button, bool down) {
-    if (!down) {
-        return;
-    }
-    const MenuFocus::Action action = MenuFocus::actionOfPad(button);
-    if (action == MenuFocus::ActionPress) {
-        play();
-    } else if (action == MenuFocus::ActionLeave) {
-        finished = true;
     }
 }
 
@@ -187,16 +142,8 @@ int ReplayListScreen::entryAt(float x, float y) const {
     return -1;
 }
 
-void ReplayListScreen::mouseMove(float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseMoveTest(x, Widget::screenHeight - y);
-    }
-}
-
 void ReplayListScreen::mouseButton(bool down, float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
-    }
+    TitleSubScreen::mouseButton(down, x, y);
     const int entry =
         entryAt(x * Widget::kLogicalWidth / Widget::screenWidth,
                 Widget::kLogicalHeight - y * Widget::kLogicalHeight / Widget::screenHeight);
@@ -213,69 +160,45 @@ void ReplayListScreen::mouseWheel(int notches, float /*x*/, float /*y*/) {
 }
 
 void ReplayListScreen::drawRow(const Entry& entry, float y) {
-    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    const float size = kRowSize * toPixelsY;
-    const auto at = [&](const std::string& text, float x, float alignment) {
-        textDrawer.drawText(text, x * toPixelsX - textDrawer.textWidth(text, size) * alignment,
-                            y * toPixelsY, size);
+    const auto at = [&](const std::string& text, float x, Align align) {
+        write(text, x, y, kRowSize, align);
     };
     at(entry.last
            // TRANSLATORS: which replay: fits 300 at 24
            ? tr("last battle")
            // TRANSLATORS: which replay: fits 300 at 24
            : tr("best"),
-       kKindLeft, 0.0f);
+       kKindLeft, Align::Left);
     if (!entry.readable) {
         // TRANSLATORS: fits 400 at 24
-        at(tr("unreadable"), kScoreRight, 1.0f);
+        at(tr("unreadable"), kScoreRight, Align::Right);
         return;
     }
     const StartNumbers& numbers = entry.numbers;
     at(std::to_string(numbers.leftCivilians) + " - " + std::to_string(numbers.rightCivilians),
-       kCiviliansMiddle, 0.5f);
+       kCiviliansMiddle, Align::Centre);
     at(std::to_string(numbers.leftFighters) + " - " + std::to_string(numbers.rightFighters),
-       kFightersMiddle, 0.5f);
-    at(std::to_string(entry.score), kScoreRight, 1.0f);
+       kFightersMiddle, Align::Centre);
+    at(std::to_string(entry.score), kScoreRight, Align::Right);
 }
 
 void ReplayListScreen::draw() {
-    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY, 1.0f,
-                                          1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     // TRANSLATORS: fits 900 at 72
-    textDrawer.drawCentred(tr("replays"), kMiddle * toPixelsX, kHeadingY * toPixelsY,
-                           kHeadingSize * toPixelsY);
+    drawPanel(tr("replays"));
     if (entries.empty()) {
         // TRANSLATORS: fits 800 at 24
-        textDrawer.drawCentred(tr("no replays yet: every battle you play is kept."),
-                               kMiddle * toPixelsX, kEmptyY * toPixelsY, kRowSize * toPixelsY);
+        write(tr("no replays yet: every battle you play is kept."), kMiddle, kEmptyY, kRowSize,
+              Align::Centre);
     } else {
-        const float header = kHeaderSize * toPixelsY;
         // TRANSLATORS: a column's header: fits 150 at 20
-        textDrawer.drawCentred(tr("civilians"), kCiviliansMiddle * toPixelsX, kHeaderY * toPixelsY,
-                               header);
+        write(tr("civilians"), kCiviliansMiddle, kHeaderY, kHeaderSize, Align::Centre);
         // TRANSLATORS: a column's header: fits 150 at 20
-        textDrawer.drawCentred(tr("fighters"), kFightersMiddle * toPixelsX, kHeaderY * toPixelsY,
-                               header);
+        write(tr("fighters"), kFightersMiddle, kHeaderY, kHeaderSize, Align::Centre);
         // TRANSLATORS: a column's header: fits 150 at 20
-        const char* const score = tr("score");
-        textDrawer.drawText(score, kScoreRight * toPixelsX - textDrawer.textWidth(score, header),
-                            kHeaderY * toPixelsY, header);
-        // The chosen row on a light band, without a texture.
+        write(tr("score"), kScoreRight, kHeaderY, kHeaderSize, Align::Right);
         const float bandBottom =
             kFirstRowY - kBandBelow - static_cast<float>(chosen - firstShown) * kRowStep;
-        glDisable(GL_TEXTURE_2D);
-        glColor4f(1.0f, 1.0f, 1.0f, kBandAlpha);
-        glBegin(GL_QUADS);
-        glVertex2f(kBandLeft * toPixelsX, bandBottom * toPixelsY);
-        glVertex2f(kBandRight * toPixelsX, bandBottom * toPixelsY);
-        glVertex2f(kBandRight * toPixelsX, (bandBottom + kRowStep) * toPixelsY);
-        glVertex2f(kBandLeft * toPixelsX, (bandBottom + kRowStep) * toPixelsY);
-        glEnd();
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        glEnable(GL_TEXTURE_2D);
+        drawBox(kBandLeft, bandBottom, kBandRight, bandBottom + kRowStep, kBandGrey, kBandAlpha);
         for (int row = 0; row < kRowsShown; ++row) {
             const int entry = firstShown + row;
             if (entry >= static_cast<int>(entries.size())) {
@@ -285,7 +208,5 @@ void ReplayListScreen::draw() {
                     kFirstRowY - static_cast<float>(row) * kRowStep);
         }
     }
-    for (Widget* widget : widgets) {
-        widget->draw();
-    }
+    drawWidgets();
 }

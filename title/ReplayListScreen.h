@@ -4,14 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/ButtonListener.h"
 #include "scores/StartNumbers.h"
 #include "title/TitleSubScreen.h"
-
-class Application;
-class Button;
-class TextDrawer;
-class Widget;
 
 // The replays the player keeps (in the Replays folder beside the high score
 // table), over the title, which owns the screen and lends it its pointer and
@@ -21,7 +15,7 @@ class Widget;
 // Space, A or Start play the one chosen, and so does a click on its row;
 // the wheel scrolls; Escape, BACK, B or Back leave. Playing is the title's
 // to do (watchRequested): the title goes when the replay comes.
-class ReplayListScreen : public TitleSubScreen, public ButtonListener {
+class ReplayListScreen : public TitleSubScreen {
   public:
     // One replay file, as far as the list shows it.
     struct Entry {
@@ -36,17 +30,11 @@ class ReplayListScreen : public TitleSubScreen, public ButtonListener {
 
     // Reads the folder and every replay in it.
     ReplayListScreen(Application* application, TextDrawer& textDrawer);
-    ~ReplayListScreen() override;
 
     void draw() override;
-    void keyDown(const SDL_keysym& key) override;
-    void padButton(PadButton button, bool down) override;
     // Window pixels, y from the top.
-    void mouseMove(float x, float y) override;
     void mouseButton(bool down, float x, float y) override;
     void mouseWheel(int notches, float x, float y) override;
-
-    void buttonClicked(Button* button) override;
 
     // The kept replays: the last battle's, then the bests by their numbers.
     static std::vector<Entry> kept();
@@ -55,14 +43,14 @@ class ReplayListScreen : public TitleSubScreen, public ButtonListener {
     // The entry chosen and the first row shown.
     int chosen = 0;
     int firstShown = 0;
-    Application* application;
-    TextDrawer& textDrawer;
-    // BACK; owned.
-    std::vector<Widget*> widgets;
-    Button* backButton = nullptr;
+
+  protected:
+    // Up and Down choose, a press plays.
+    void act(MenuFocus::Action action) override;
 
   private:
     void choose(int entry);
+    // Plays the entry chosen, if it can be read.
     void play();
     // The entry under logical (x, y), or -1.
     int entryAt(float x, float y) const;

@@ -1,7 +1,5 @@
 #include "title/SettingsScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -10,22 +8,15 @@
 #include "app/Language.h"
 #include "app/Translation.h"
 #include "audio/Sounds.h"
+#include "graphics/Button.h"
 #include "graphics/ImageDrawer.h"
-#include "graphics/LabelledButton.h"
 #include "graphics/TextDrawer.h"
-#include "graphics/Widget.h"
 #include "title/BarButton.h"
 
 namespace {
 
-// The layout, in logical units, on the wordless panel of HOW TO PLAY: the
-// heading above it, and for each line its label, right-aligned, and its value
-// in a dark box between two arrows.
-constexpr float kArtworkX = 0.0f;
-constexpr float kArtworkY = -128.0f;
-constexpr float kHeadingY = 622.0f;
-constexpr float kHeadingSize = 72.0f;
-constexpr float kMiddle = Widget::kLogicalWidth / 2.0f;
+// The layout, in logical units: for each line its label, right-aligned, and
+// its value in a dark box between two arrows.
 constexpr float kLabelRight = 480.0f;
 constexpr float kLabelSize = 24.0f;
 constexpr float kLessX = 510.0f;
@@ -41,7 +32,8 @@ constexpr float kBoxLeft = 580.0f;
 constexpr float kBoxRight = 824.0f;
 constexpr float kBoxBottom = 8.0f;
 constexpr float kBoxTop = 56.0f;
-constexpr float kBoxShade = 0.45f;
+constexpr float kBoxGrey = 0.0f;
+constexpr float kBoxAlpha = 0.45f;
 constexpr float kValueCentreX = (kBoxLeft + kBoxRight) / 2.0f;
 constexpr float kValueRise = 20.0f;
 constexpr float kValueSize = 24.0f;
@@ -69,8 +61,7 @@ constexpr float kSampleEffectX = Sounds::kFieldWidth / 2.0f;
 }  // namespace
 
 SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
-    : application(application),
-      textDrawer(textDrawer),
+    : TitleSubScreen(application, textDrawer),
       arrows([this](int line, int step) { stepLine(line, step); }),
       focus(kLineCount, LineEffects, [this](int line, int step) { stepLine(line, step); }) {
     for (int line = LineEffects; line <= LineLanguage; ++line) {
@@ -79,17 +70,11 @@ SettingsScreen::SettingsScreen(Application* application, TextDrawer& textDrawer)
                                          line, direction, this));
         }
     }
-    // TRANSLATORS: the bar's label: fits 315 at 40
-    backButton = makeBarButton(noTr("back"), textDrawer, this);
-    widgets.push_back(backButton);
 }
 
 SettingsScreen::~SettingsScreen() {
-    for (Widget* widget : widgets) {
-        delete widget;
-    }
-    // Seldom opened: its pictures need not outlive it.
-    ImageDrawer::getInstance()->release({ImageDrawer::ImageHowToPlay, ImageDrawer::ImageFocusLine});
+    // Seldom seen, as the panel is.
+    ImageDrawer::getInstance()->release({ImageDrawer::ImageFocusLine});
 }
 
 int SettingsScreen::languageIndex() const {
@@ -136,10 +121,8 @@ void SettingsScreen::stepLine(int line, int step) {
 }
 
 void SettingsScreen::buttonClicked(Button* button) {
-    if (button == backButton) {
-        finished = true;
-    } else {
-        arrows.clicked(button);
+    if (!arrows.clicked(button)) {
+        TitleSubScreen::buttonClicked(button);
     }
 }
 
@@ -147,38 +130,17 @@ void SettingsScreen::act(MenuFocus::Action action) {
     if (focus.take(action, SDL_GetTicks())) {
         return;
     }
-    if (action == MenuFocus::ActionLeave ||
-        (action == MenuFocus::ActionPress && focus.current() == LineBack)) {
+    if (action == MenuFocus::ActionPress && focus.current() == LineBack) {
         finished = true;
     } else if (action == MenuFocus::ActionPress && focus.current() == LineFullScreen) {
         application->toggleFullScreen();
+    } else {
+        TitleSubScreen::act(action);
     }
-}
-
-void SettingsScreen::keyDown(const SDL_keysym& key) {
-    act(MenuFocus::actionOfKey(key));
 }
 
 void SettingsScreen::keyUp(const SDL_keysym& key) {
     focus.keyUp(key);
-}
-
-void SettingsScreen::padButton(PadButton button, bool down) {
-    if (down) {
-        act(MenuFocus::actionOfPad(button));
-    }
-}
-
-void SettingsScreen::mouseMove(float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseMoveTest(x, Widget::screenHeight - y);
-    }
-}
-
-void SettingsScreen::mouseButton(bool down, float x, float y) {
-    for (Widget* widget : widgets) {
-        widget->mouseButtonTest(down, x, Widget::screenHeight - y);
-    }
 }
 
 void SettingsScreen::focusLost() {
@@ -187,8 +149,6 @@ void SettingsScreen::focusLost() {
 }
 
 void SettingsScreen::drawLines() {
-    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
     const int language = languageIndex();
     const std::string values[] = {
         std::to_string(application->effectsVolume),
@@ -201,39 +161,25 @@ void SettingsScreen::drawLines() {
         // TRANSLATORS: the language that follows the desktop's: fits 230 at 24
         language == 0 ? tr("automatic") : Language::choices()[language - 1].name,
     };
-    // The values' boxes, without a texture.
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, kBoxShade);
-    glBegin(GL_QUADS);
     for (const float y : kLineY) {
-        glVertex2f(kBoxLeft * toPixelsX, (y + kBoxBottom) * toPixelsY);
-        glVertex2f(kBoxRight * toPixelsX, (y + kBoxBottom) * toPixelsY);
-        glVertex2f(kBoxRight * toPixelsX, (y + kBoxTop) * toPixelsY);
-        glVertex2f(kBoxLeft * toPixelsX, (y + kBoxTop) * toPixelsY);
+        drawBox(kBoxLeft, y + kBoxBottom, kBoxRight, y + kBoxTop, kBoxGrey, kBoxAlpha);
     }
-    glEnd();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
-    const float labelSize = kLabelSize * toPixelsY;
-    const float valueSize = kValueSize * toPixelsY;
     for (int line = LineEffects; line <= LineLanguage; ++line) {
-        const float y = (kLineY[line] + kValueRise) * toPixelsY;
-        const char* const label = tr(kLabels[line]);
-        textDrawer.drawText(label, kLabelRight * toPixelsX - textDrawer.textWidth(label, labelSize),
-                            y, labelSize);
+        const float y = kLineY[line] + kValueRise;
+        write(tr(kLabels[line]), kLabelRight, y, kLabelSize, Align::Right);
         // A language's own name may be longer than the box (a catalog added
         // later is not measured here): it is lettered smaller, on the same
-        // middle, rather than run over the arrows.
-        const float room = (kBoxRight - kBoxLeft - 2.0f * kValueInset) * toPixelsX;
-        const float wide = textDrawer.textWidth(values[line], valueSize);
-        const float size = wide > room ? valueSize * room / wide : valueSize;
-        textDrawer.drawCentred(values[line], kValueCentreX * toPixelsX,
-                               y + (valueSize - size) / 2.0f, size);
+        // middle, rather than run over the arrows. The font scales alike
+        // across and up, so the logical size measures logical units.
+        const float room = kBoxRight - kBoxLeft - 2.0f * kValueInset;
+        const float wide = textDrawer.textWidth(values[line], kValueSize);
+        const float size = wide > room ? kValueSize * room / wide : kValueSize;
+        write(values[line], kValueCentreX, y + (kValueSize - size) / 2.0f, size, Align::Centre);
     }
     if (!application->settingsRemembered) {
         // TRANSLATORS: fits 800 at 18
-        textDrawer.drawCentred(tr("changes last for this run only"), kMiddle * toPixelsX,
-                               kRunOnlyY * toPixelsY, kRunOnlySize * toPixelsY);
+        write(tr("changes last for this run only"), kMiddle, kRunOnlyY, kRunOnlySize,
+              Align::Centre);
     }
 }
 
@@ -241,17 +187,10 @@ void SettingsScreen::draw() {
     const std::uint32_t now = SDL_GetTicks();
     arrows.follow(now);
     focus.follow(now);
-    const float toPixelsX = Widget::screenWidth / Widget::kLogicalWidth;
-    const float toPixelsY = Widget::screenHeight / Widget::kLogicalHeight;
-    ImageDrawer::getInstance()->drawImage(ImageDrawer::ImageHowToPlay, kArtworkX, kArtworkY, 1.0f,
-                                          1.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     // TRANSLATORS: fits 900 at 72
-    textDrawer.drawCentred(tr("settings"), kMiddle * toPixelsX, kHeadingY * toPixelsY,
-                           kHeadingSize * toPixelsY);
+    drawPanel(tr("settings"));
     drawLines();
-    for (Widget* widget : widgets) {
-        widget->draw();
-    }
+    drawWidgets();
     if (focus.current() == LineBack) {
         MenuFocus::drawGlow(ImageDrawer::ImageFocusBar, kBarInkLeft, kBarInkBottom);
     } else {

@@ -1,17 +1,9 @@
 #ifndef TRUCEWARD_TITLE_SETTINGSSCREEN_H
 #define TRUCEWARD_TITLE_SETTINGSSCREEN_H
 
-#include <vector>
-
-#include "graphics/ButtonListener.h"
 #include "title/ArrowButtons.h"
 #include "title/MenuFocus.h"
 #include "title/TitleSubScreen.h"
-
-class Application;
-class Button;
-class TextDrawer;
-class Widget;
 
 // The settings, shown over the title screen, which owns it and lends it its
 // pointer and its text drawer. Its lines, in this order: EFFECTS and MUSIC
@@ -28,22 +20,16 @@ class Widget;
 // full screen comes and goes, and every word shown takes the new language.
 // When the game was started with options, which alone decide then, one line
 // says that the changes last for this run.
-class SettingsScreen : public TitleSubScreen, public ButtonListener {
+class SettingsScreen : public TitleSubScreen {
   public:
     enum Line { LineEffects = 0, LineMusic, LineFullScreen, LineLanguage, LineBack, kLineCount };
 
     SettingsScreen(Application* application, TextDrawer& textDrawer);
-    // Deletes the widgets.
     ~SettingsScreen() override;
 
     // The artwork, the buttons, the focus and the values; not the pointer.
     void draw() override;
-    void keyDown(const SDL_keysym& key) override;
     void keyUp(const SDL_keysym& key) override;
-    void padButton(PadButton button, bool down) override;
-    // Window pixels, y from the top.
-    void mouseMove(float x, float y) override;
-    void mouseButton(bool down, float x, float y) override;
     // Ends whatever repeats: the releases go elsewhere from now on.
     void focusLost() override;
 
@@ -55,16 +41,16 @@ class SettingsScreen : public TitleSubScreen, public ButtonListener {
     // Language::choices().
     int languageIndex() const;
 
-    Application* application;
-    TextDrawer& textDrawer;
-    // The eight arrows and BACK; owned.
-    std::vector<Widget*> widgets;
+    // Two for each line, among the widgets.
     ArrowButtons arrows;
-    Button* backButton = nullptr;
     MenuFocus focus;
 
+  protected:
+    // The focus takes what it knows first; a press turns FULL SCREEN over or
+    // leaves on BACK.
+    void act(MenuFocus::Action action) override;
+
   private:
-    void act(MenuFocus::Action action);
     void drawLines();
 };
 
