@@ -157,13 +157,13 @@ bool FileSaver::replace(const std::string& path, const std::string& bytes) {
 }
 
 bool FileSaver::update(const std::string& path, const Change& change,
-                       const std::function<void()>& saved) {
+                       const std::function<void()>& saved, std::uint64_t maxBytes) {
     const std::string target = resolveLinks(path);
     const FileLock lock(target + kLockSuffix, folderOf(target));
     if (!lock.mayWrite()) {
         return false;
     }
-    RegularFileReader file(target);
+    RegularFileReader file(target, maxBytes);
     std::istream in(&file);
     std::string bytes;
     if (!change(in, file.status() == RegularFileReader::Missing, bytes)) {

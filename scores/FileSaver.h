@@ -1,9 +1,12 @@
 #ifndef TRUCEWARD_SCORES_FILESAVER_H
 #define TRUCEWARD_SCORES_FILESAVER_H
 
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <string>
+
+#include "scores/RegularFileReader.h"
 
 // Writes the player's files so that nothing already on disk is lost, whatever
 // happens part way: a full disk, a crash or a kill leaves the old file whole.
@@ -37,9 +40,11 @@ class FileSaver {
     // the lock too long, or when the new contents cannot be saved. Once they
     // are saved, `saved` (when given) runs, still under the lock: what must
     // follow the file's new contents, before another game saves it again.
+    // A file of more than `maxBytes` counts as one that cannot be read.
     using Change = std::function<bool(std::istream& current, bool missing, std::string& bytes)>;
     static bool update(const std::string& path, const Change& change,
-                       const std::function<void()>& saved = nullptr);
+                       const std::function<void()>& saved = nullptr,
+                       std::uint64_t maxBytes = RegularFileReader::kUnbounded);
 
     // Removes the temporary files that saves of `path` killed part way left
     // behind, and nothing else. Only safe while no other save of the same

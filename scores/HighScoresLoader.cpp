@@ -12,6 +12,11 @@
 namespace {
 
 const char* const kFileName = "/.Truceward";
+// A table holds a record for each choice of start numbers played: 16 MiB are
+// some 840 000 choices, more than a lifetime of battles files. A larger file
+// is no table of ours; it is left as it is, unread, rather than stall the
+// game and fill its memory.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t{16} << 20;
 
 constexpr int kFieldCount = 5;
 static_assert(HighScoresLoader::kRecordSize == kFieldCount * sizeof(std::int32_t),
@@ -98,7 +103,7 @@ std::string HighScoresLoader::filePath() {
 }
 
 HighScoresLoader::HighScoresLoader() : path(filePath()) {
-    RegularFileReader file(path);
+    RegularFileReader file(path, kMaxFileBytes);
     std::istream in(&file);
     readFrom(in);
     if (file.status() != RegularFileReader::Read) {
@@ -200,7 +205,7 @@ bool HighScoresLoader::save(const Saved& saved) {
             saved(before, table);
         }
     };
-    if (!loadFailed && FileSaver::update(path, merge, afterSaving)) {
+    if (!loadFailed && FileSaver::update(path, merge, afterSaving, kMaxFileBytes)) {
         scores.swap(table);
         unsavedScores(path).clear();
         return true;

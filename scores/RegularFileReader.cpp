@@ -6,7 +6,8 @@
 
 #include <cerrno>
 
-RegularFileReader::RegularFileReader(const std::string& path) {
+RegularFileReader::RegularFileReader(const std::string& path, std::uint64_t maxBytes)
+    : bytesLeft(maxBytes) {
     // Non-blocking, so that opening a FIFO returns at once and can be refused.
     descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
@@ -16,7 +17,8 @@ RegularFileReader::RegularFileReader(const std::string& path) {
         return;
     }
     struct stat info;
-    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > maxBytes) {
         ::close(descriptor);
         descriptor = -1;
         state = Failed;
@@ -35,14 +37,17 @@ RegularFileReader::int_type RegularFileReader::underflow() {
     }
     for (;;) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count > 0) {
-            setg(buffer, buffer, buffer + count);
-            return traits_type::to_int_type(buffer[0]);
-        }
         if (count < 0 && errno == EINTR) {
             continue;
         }
-        if (count < 0) {
+        if (count > 0 && static_cast<std::uint64_t>(count) <= bytesLeft) {
+            bytesLeft -= static_cast<std::uint64_t>(count);
+            setg(buffer, buffer, buffer + count);
+            return traits_type::to_int_type(buffer[0]);
+        }
+        // The end; else a read that failed, or a file grown past the bound
+        // since it was opened.
+        if (count != 0) {
             state = Failed;
         }
         ::close(descriptor);

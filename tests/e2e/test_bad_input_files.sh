@@ -48,15 +48,17 @@ holds_two_and_the_battle() {
 
 write_records "$WORK/two" "1 1 1 1 11" "2 2 2 2 22"
 
-# --- Only ordinary files are read: something else in the table's place is
-# reported, does not hang the game and is not saved over.
-for kind in folder fifo zero random; do
+# --- Only ordinary files of a table's size are read: something else in the
+# table's place, or 1 GiB (sparse), is reported, does not stall the game and
+# is not saved over.
+for kind in folder fifo zero random huge; do
     rm -rf "$SCORES"
     case $kind in
         folder) mkdir "$SCORES" ;;
         fifo) mkfifo "$SCORES" ;;
         zero) ln -s /dev/zero "$SCORES" ;;
         random) ln -s /dev/urandom "$SCORES" ;;
+        huge) truncate -s 1G "$SCORES" ;;
     esac
     file_a_battle
     assert_output_has "Error loading high scores file: $SCORES"
@@ -66,6 +68,7 @@ for kind in folder fifo zero random; do
         fifo) [ -p "$SCORES" ] ;;
         zero) [ "$(readlink "$SCORES")" = /dev/zero ] ;;
         random) [ "$(readlink "$SCORES")" = /dev/urandom ] ;;
+        huge) [ "$(stat -c '%s %b' "$SCORES")" = "1073741824 0" ] ;;
     esac || fail "the $kind in the table's place was replaced"
 done
 rm -rf "$SCORES"

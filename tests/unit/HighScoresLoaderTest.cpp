@@ -351,6 +351,18 @@ TEST_F(HighScoresLoaderTest, ATableThatCouldNotBeReadIsKeptButNotWritten) {
               std::string::npos);
 }
 
+// Grown past any table's size since it was read (another program's, or
+// damaged): the save neither reads it nor writes over it.
+TEST_F(HighScoresLoaderTest, AFileGrownPastAnyTablesSizeIsNotSavedOver) {
+    constexpr std::uintmax_t kGibibyte = std::uintmax_t{1} << 30;
+    writeFile(smallRecord(1, 1, 1, 1, 1));
+    HighScoresLoader table;
+    std::filesystem::resize_file(path, kGibibyte);
+    table.setScore(tableKey(2, 2, 2, 2), 2);
+    EXPECT_FALSE(table.save());
+    EXPECT_EQ(std::filesystem::file_size(path), kGibibyte);
+}
+
 // Two games, each holding the table as it was when they started, save at the
 // same moment: neither may lose the other's record, and the file is never torn.
 TEST_F(HighScoresLoaderTest, GamesSavingAtOnceKeepEachOthersRecords) {
