@@ -151,13 +151,20 @@ void TextDrawer::makeAtlas(int rows) {
 
 void TextDrawer::place(const std::u32string& line) {
     int rows = std::max(atlasRows, kEnglishRows);
+    bool missing = false;
     for (const char32_t character : line) {
         const int glyph = glyphIndex(character);
         if (glyph >= 0) {
             rows = std::max(rows, glyph / kSlotsPerRow + 1);
+            missing = missing || uploaded[glyph] == Upload::None;
         }
     }
-    if (atlas == 0 || atlasGeneration != GlContext::generation() || rows > atlasRows) {
+    const bool anew = atlas == 0 || atlasGeneration != GlContext::generation() || rows > atlasRows;
+    if (!anew && !missing) {
+        // Every frame letters the same lines: nothing to bind or upload.
+        return;
+    }
+    if (anew) {
         // The first glyph, a context made anew (which holds none of the old
         // textures) or a row more: the atlas is made, with every glyph it had.
         if (atlasGeneration != GlContext::generation()) {
